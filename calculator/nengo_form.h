@@ -1,0 +1,40 @@
+#pragma once
+// The era confirmation dialog: asks which era name to adopt in a year of
+// change whose month or day leaves the era open.
+#include "calendar/era.h"
+
+#include <QDialog>
+
+class QGroupBox;
+class QLabel;
+class QPushButton;
+class QToolButton;
+
+namespace vadelon {
+
+class Platform;
+
+class TNengoForm final : public QDialog {
+    Q_OBJECT
+public:
+    explicit TNengoForm(Platform& platform, QWidget* parent = nullptr);
+
+    // Fills the texts, runs the dialog modally through the platform and reads
+    // the answer from the toggle pair, however the dialog was closed.
+    EraChoice AskEraChoice(const EraQuestion& question);
+
+    QLabel* Label1 = nullptr;
+    QLabel* Label2 = nullptr;
+    QLabel* Label3 = nullptr;
+    QLabel* Label4 = nullptr;
+    QLabel* Label5 = nullptr;
+    QGroupBox* GroupBox1 = nullptr;
+    QToolButton* SpeedButton1 = nullptr;
+    QToolButton* SpeedButton2 = nullptr;
+    QPushButton* Button1 = nullptr;
+
+private:
+    Platform& platform_;
+};
+
+}  // namespace vadelon

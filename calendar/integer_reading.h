@@ -1,0 +1,20 @@
+#pragma once
+// Every number of the program lives in the text of a field and is read when it
+// is needed. This is the one reading used everywhere.
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace vadelon {
+
+// Leading blanks, then either an optional sign and decimal digits that fit a
+// signed 32-bit integer, or "$", "x", "X", "0x", "0X" and one to eight hex
+// digits taken as 32-bit two's complement ("$FFFFFFFF" is -1). Nothing may
+// follow the number; the empty text and full-width digits fail.
+std::optional<std::int32_t> ReadInteger(std::string_view text);
+
+// Plain decimal, "-" when negative: how every number is written back.
+std::string IntegerText(std::int64_t value);
+
+}  // namespace vadelon

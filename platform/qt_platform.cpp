@@ -1,0 +1,141 @@
+#include "platform/qt_platform.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QDialog>
+#include <QEventLoop>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QPointer>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QPushButton>
+#include <QUrl>
+
+namespace vadelon {
+
+void QtPlatform::ShowMessage(QWidget* parent, const QString& text)
+{
+    QMessageBox box(QMessageBox::NoIcon, kAppTitle, text, QMessageBox::Ok, parent);
+    box.exec();
+}
+
+void QtPlatform::ShowError(QWidget* parent, const QString& message)
+{
+    QMessageBox box(QMessageBox::Critical, kAppTitle, ErrorBoxText(message), QMessageBox::Ok, parent);
+    box.exec();
+}
+
+SaveAnswer QtPlatform::AskSaveChanges(QWidget* parent, const QString& text)
+{
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("警告"), text, QMessageBox::NoButton, parent);
+    QPushButton* yes = box.addButton(QStringLiteral("はい(&Y)"), QMessageBox::YesRole);
+    QPushButton* no = box.addButton(QStringLiteral("いいえ(&N)"), QMessageBox::NoRole);
+    QPushButton* cancel = box.addButton(QStringLiteral("キャンセル"), QMessageBox::RejectRole);
+    box.setDefaultButton(yes);
+    box.setEscapeButton(cancel);
+    box.exec();
+    if (box.clickedButton() == yes)
+        return SaveAnswer::Yes;
+    if (box.clickedButton() == no)
+        return SaveAnswer::No;
+    return SaveAnswer::Cancel;
+}
+
+void QtPlatform::Beep(BeepType)
+{
+    // The desktop has one bell; both sound types ring it.
+    QApplication::beep();
+}
+
+QDate QtPlatform::Today()
+{
+    return QDate::currentDate();
+}
+
+void QtPlatform::ShowHelpFinder(QWidget* parent, const QString& helpFile)
+{
+    // The old help viewer does not exist here; open the file if one was
+    // installed at that path, otherwise say plainly that there is none.
+    if (QFileInfo::exists(helpFile) && QDesktopServices::openUrl(QUrl::fromLocalFile(helpFile)))
+        return;
+    ShowMessage(parent, QStringLiteral("ヘルプファイル %1 が見つかりません。").arg(helpFile));
+}
+
+std::optional<QString> QtPlatform::GetOpenFileName(QWidget* parent, const QString& initialName,
+                                                   const QString& filter)
+{
+    QFileDialog dialog(parent);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::AnyFile);  // a typed name need not exist
+    dialog.setNameFilters(FileDialogFilters(filter));
+    dialog.setOption(QFileDialog::DontUseNativeDialog, false);
+    if (!initialName.isEmpty())
+        dialog.selectFile(initialName);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog.selectedFiles().constFirst();
+}
+
+std::optional<QString> QtPlatform::GetSaveFileName(QWidget* parent, const QString& proposedName,
+                                                   const QString& filter)
+{
+    QFileDialog dialog(parent);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilters(FileDialogFilters(filter));
+    // Qt asks before replacing an existing file unless told not to.
+    dialog.selectFile(proposedName);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog.selectedFiles().constFirst();
+}
+
+std::unique_ptr<QPrinter> QtPlatform::DefaultPrinter()
+{
+    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
+    if (info.isNull())
+        return nullptr;
+    return std::make_unique<QPrinter>(info, QPrinter::HighResolution);
+}
+
+namespace {
+// Ends a nested event loop when the watched window is hidden or destroyed.
+class HideWatcher final : public QObject {
+public:
+    HideWatcher(QWidget* window, QEventLoop* loop) : loop_(loop) { window->installEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Hide && static_cast<QWidget*>(watched)->isWindow())
+            loop_->quit();
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    QEventLoop* loop_;
+};
+}  // namespace
+
+void QtPlatform::RunModal(QWidget* window)
+{
+    if (auto* dialog = qobject_cast<QDialog*>(window)) {
+        dialog->exec();
+        return;
+    }
+    QPointer<QWidget> guard(window);
+    QEventLoop loop;
+    HideWatcher watcher(window, &loop);
+    QObject::connect(window, &QObject::destroyed, &loop, &QEventLoop::quit);
+    window->setWindowModality(Qt::ApplicationModal);
+    window->show();
+    window->raise();
+    window->activateWindow();
+    loop.exec(QEventLoop::DialogExec);
+    if (guard)
+        guard->removeEventFilter(&watcher);
+}
+
+}  // namespace vadelon

@@ -1,0 +1,42 @@
+#!/usr/bin/env bash
+# Installs every Debian package the project needs to build, test and run.
+# Quiet and quick when everything is already there.
+set -euo pipefail
+
+packages=(
+  build-essential cmake g++ clang libclang-rt-14-dev
+  libgtest-dev libgmock-dev libbenchmark-dev
+  qt6-base-dev qt6-base-dev-tools libgl-dev
+  fonts-ipafont-gothic
+  xvfb xauth xdotool x11-utils imagemagick
+  cups printer-driver-cups-pdf poppler-utils
+  python3 dpkg-dev file
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
+    missing+=("$p")
+  fi
+done
+
+if [ ${#missing[@]} -eq 0 ]; then
+  exit 0
+fi
+
+echo "setup: installing ${missing[*]}"
+if [ "$(id -u)" -ne 0 ]; then
+  if command -v sudo >/dev/null 2>&1; then
+    SUDO=sudo
+  else
+    echo "setup: these packages are missing and this user is not root." >&2
+    echo "setup: run as root:  apt-get update && apt-get install -y ${missing[*]}" >&2
+    exit 1
+  fi
+else
+  SUDO=
+fi
+export DEBIAN_FRONTEND=noninteractive
+$SUDO apt-get update -qq
+$SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+echo "setup: done"
