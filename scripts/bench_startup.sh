@@ -1,0 +1,47 @@
+#!/usr/bin/env bash
+# Start-up time (process start to the window being mapped) and peak resident
+# memory of the calculator, beside an empty Qt window of the same size, under
+# Xvfb. Prints the medians and the ratios to the floor.
+# Usage: scripts/bench_startup.sh [RUNS]   (default 15)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+runs=${1:-15}
+
+scripts/setup.sh
+cmake --preset release >/dev/null
+cmake --build --preset release -j "$(nproc)" --target vadelon vadelon_empty_window vadelon_map_wait >/dev/null
+
+display=":$((90 + RANDOM % 900))"
+Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+trap 'kill $xvfb 2>/dev/null' EXIT
+for _ in $(seq 1 50); do DISPLAY=$display xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+
+wait_bin=build/release/bench/startup/vadelon_map_wait
+measure() {  # program -> lines "ms kib"
+  DISPLAY=$display QT_QPA_PLATFORM=xcb "$wait_bin" "$1" |
+    sed -E 's/map_ms=([0-9.]+) hwm_map_kib=([0-9]+) hwm_settled_kib=([0-9]+)/\1 \3/'
+}
+
+: >/tmp/vadelon-startup-floor.txt
+: >/tmp/vadelon-startup-app.txt
+# One warm-up each, so that both start with the libraries in the page cache.
+measure build/release/bench/startup/vadelon_empty_window >/dev/null
+measure build/release/app/vadelon >/dev/null
+for _ in $(seq 1 "$runs"); do
+  measure build/release/bench/startup/vadelon_empty_window >>/tmp/vadelon-startup-floor.txt
+  measure build/release/app/vadelon >>/tmp/vadelon-startup-app.txt
+done
+
+python3 - "$runs" <<'PY'
+import statistics, sys
+def load(path):
+    rows = [tuple(map(float, l.split())) for l in open(path) if l.strip()]
+    return statistics.median(r[0] for r in rows), statistics.median(r[1] for r in rows)
+ft, fm = load('/tmp/vadelon-startup-floor.txt')
+at, am = load('/tmp/vadelon-startup-app.txt')
+print(f"runs: {sys.argv[1]} of each, medians")
+print(f"empty Qt window : {ft:7.1f} ms to map, {fm/1024:6.1f} MiB peak resident")
+print(f"vadelon         : {at:7.1f} ms to map, {am/1024:6.1f} MiB peak resident")
+print(f"ratio           : {at/ft:7.2f} x time,  {am/fm:6.2f} x memory")
+PY

@@ -1,0 +1,148 @@
+#!/usr/bin/env bash
+# Drives the real program in a real X window, by keyboard only, as a user
+# would: almanac report saved to a file, the era question, the about box, exit.
+# Usage: e2e.sh VADELON_BINARY VADELON_CALC_BINARY
+set -uo pipefail
+
+app=$1
+calc=$2
+work=$(mktemp -d)
+display=":$((90 + RANDOM % 900))"
+xvfb_pid=
+app_pid=
+
+cleanup() {
+  [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null
+  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+fail() {
+  echo "e2e: FAILED at step: $*" >&2
+  DISPLAY=$display import -window root "$work/failure.png" 2>/dev/null &&
+    cp "$work/failure.png" "${TMPDIR:-/tmp}/vadelon-e2e-failure.png" &&
+    echo "e2e: screen at failure: ${TMPDIR:-/tmp}/vadelon-e2e-failure.png" >&2
+  exit 1
+}
+
+step() { echo "e2e: $*"; }
+
+# Waits (bounded) for a visible window whose title is exactly $1; prints its id.
+wait_window() {
+  local title=$1 id
+  for _ in $(seq 1 100); do
+    id=$(DISPLAY=$display xdotool search --onlyvisible --name "^${title}\$" 2>/dev/null | head -n 1)
+    if [ -n "$id" ]; then echo "$id"; return 0; fi
+    sleep 0.1
+  done
+  return 1
+}
+
+# Waits (bounded) until no visible window has the title $1.
+wait_gone() {
+  for _ in $(seq 1 100); do
+    DISPLAY=$display xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1 || return 0
+    sleep 0.1
+  done
+  return 1
+}
+
+key() { DISPLAY=$display xdotool key --delay 40 "$@"; sleep 0.15; }
+type_text() { DISPLAY=$display xdotool type --delay 40 "$1"; sleep 0.15; }
+focus() { DISPLAY=$display xdotool windowfocus --sync "$1" 2>/dev/null; sleep 0.1; }
+
+Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb_pid=$!
+for _ in $(seq 1 50); do DISPLAY=$display xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+DISPLAY=$display xdpyinfo >/dev/null 2>&1 || fail "start Xvfb on $display"
+
+step "start the program"
+HOME=$work QT_QPA_PLATFORM=xcb DISPLAY=$display "$app" >"$work/app.log" 2>&1 &
+app_pid=$!
+main=$(wait_window 'ヴァデロン1.0') || fail "calculator window 'ヴァデロン1.0' did not appear"
+focus "$main"
+
+step "check the client size 392 x 371"
+eval "$(DISPLAY=$display xdotool getwindowgeometry --shell "$main")"
+echo "e2e: calculator window ${WIDTH} x ${HEIGHT}"
+# The client area is 392 x 371 below the menu bar, which Qt draws inside the
+# window: the window is 371 pixels plus one menu bar high.
+[ "$WIDTH" -eq 392 ] || fail "client width is $WIDTH, not 392"
+[ "$HEIGHT" -ge $((371 + 16)) ] && [ "$HEIGHT" -le $((371 + 32)) ] ||
+  fail "window height $HEIGHT is not 371 plus a menu bar"
+
+step "choose こよみ through the menu access keys"
+key alt+c
+key w
+
+step "type 2000, 1, 1 into the upper panel"
+type_text 2000
+key Tab Tab Tab Tab
+type_text 1
+key Tab
+type_text 1
+
+step "run with the menu"
+key alt+c
+key r
+alm=$(wait_window '西暦2000年（平成12年）1月1日のこよみ') || fail "almanac window '西暦2000年（平成12年）1月1日のこよみ' did not appear"
+focus "$alm"
+
+step "save the report through its menu"
+key alt+f
+key a
+dlg=
+for _ in $(seq 1 100); do
+  dlg=$(DISPLAY=$display xdotool search --onlyvisible --name '名前を付けて保存|Save' 2>/dev/null | head -n 1)
+  [ -n "$dlg" ] && break
+  sleep 0.1
+done
+[ -n "$dlg" ] || fail "save dialog did not appear"
+focus "$dlg"
+key ctrl+a
+type_text "$work/report.txt"
+key Return
+for _ in $(seq 1 50); do [ -s "$work/report.txt" ] && break; sleep 0.1; done
+[ -s "$work/report.txt" ] || fail "the report was not saved to $work/report.txt"
+
+step "close the almanac window"
+focus "$alm"
+key alt+f
+key x
+wait_gone '西暦2000年（平成12年）1月1日のこよみ' || fail "almanac window did not close"
+
+step "compare the saved bytes with the expected report"
+"$calc" almanac --sjis 2000 1 1 >"$work/expected.txt" || fail "vadelon-calc almanac"
+cmp "$work/expected.txt" "$work/report.txt" || fail "saved report differs from the expected bytes"
+
+step "era question for 1989 with an empty month"
+focus "$main"
+key Escape
+key alt+c
+key n
+type_text 1989
+era=$(wait_window '年号確認') || fail "era dialog '年号確認' did not appear"
+focus "$era"
+key Return
+wait_gone '年号確認' || fail "era dialog did not close"
+
+step "about box, closed with Enter"
+focus "$main"
+key alt+h
+key a
+about=$(wait_window 'バージョン情報') || fail "about box 'バージョン情報' did not appear"
+focus "$about"
+key Return
+wait_gone 'バージョン情報' || fail "about box did not close with Enter"
+
+step "close the program from its menu"
+focus "$main"
+key alt+c
+key x
+for _ in $(seq 1 50); do kill -0 "$app_pid" 2>/dev/null || break; sleep 0.1; done
+if kill -0 "$app_pid" 2>/dev/null; then fail "the program did not end after 終了"; fi
+wait "$app_pid"; rc=$?
+app_pid=
+[ "$rc" -eq 0 ] || fail "the program exited with status $rc"
+echo "e2e: 1 passed, 0 failed"
