@@ -10,7 +10,7 @@ packages=(
   fonts-ipafont-gothic
   xvfb xauth xdotool x11-utils imagemagick
   cups printer-driver-cups-pdf poppler-utils
-  python3 dpkg-dev file
+  python3 dpkg-dev file desktop-file-utils
 )
 
 missing=()

@@ -14,6 +14,9 @@ cmake --preset release >/dev/null
 cmake --build --preset release -j "$jobs"
 ctest --preset release -j "$jobs"
 
+echo "== installation and Debian package"
+scripts/check_install.sh build/release
+
 echo "== sanitizer build and tests (ASan + UBSan)"
 cmake --preset asan >/dev/null
 cmake --build --preset asan -j "$jobs"
