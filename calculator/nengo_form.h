@@ -6,6 +6,7 @@
 #include <QDialog>
 
 class QGroupBox;
+class QKeyEvent;
 class QLabel;
 class QPushButton;
 class QToolButton;
@@ -23,6 +24,10 @@ public:
     // the answer from the toggle pair, however the dialog was closed.
     EraChoice AskEraChoice(const EraQuestion& question);
 
+    // Writes a question's sentence, the two names and the two button
+    // captions; leaves the down state of the toggles alone.
+    void SetQuestionTexts(const EraQuestion& question);
+
     QLabel* Label1 = nullptr;
     QLabel* Label2 = nullptr;
     QLabel* Label3 = nullptr;
@@ -32,6 +37,9 @@ public:
     QToolButton* SpeedButton1 = nullptr;
     QToolButton* SpeedButton2 = nullptr;
     QPushButton* Button1 = nullptr;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     Platform& platform_;

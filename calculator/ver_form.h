@@ -1,7 +1,10 @@
 #pragma once
 // The about box: product picture, version, OK.
 #include <QDialog>
+#include <QPoint>
+#include <optional>
 
+class QKeyEvent;
 class QLabel;
 class QPushButton;
 
@@ -12,11 +15,21 @@ class TVerForm final : public QDialog {
 public:
     explicit TVerForm(QWidget* parent = nullptr);
 
+    // Centres the box on its first showing and puts it back where it was
+    // last closed on every later one.
+    void setVisible(bool visible) override;
+
     QLabel* Image1 = nullptr;
     QLabel* Label1 = nullptr;
     QLabel* Label2 = nullptr;
     QLabel* Label3 = nullptr;
     QPushButton* Button1 = nullptr;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    std::optional<QPoint> lastPosition_;
 };
 
 }  // namespace vadelon

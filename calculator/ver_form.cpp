@@ -1,0 +1,92 @@
+#include "calculator/ver_form.h"
+
+#include "calculator/product_picture.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QStyle>
+
+namespace vadelon {
+namespace {
+
+const QString kFontFamily = QStringLiteral("ＭＳ Ｐゴシック");
+
+QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, const QRect& rect,
+                  int pixelSize, bool bold, const QColor& colour)
+{
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QLatin1String(name));
+    QFont font(kFontFamily);
+    font.setPixelSize(pixelSize);
+    font.setBold(bold);
+    label->setFont(font);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    label->setPalette(palette);
+    label->setGeometry(rect);
+    return label;
+}
+
+}  // namespace
+
+TVerForm::TVerForm(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
+{
+    setObjectName(QStringLiteral("VerForm"));
+    setWindowTitle(QStringLiteral("バージョン情報"));
+    setFixedSize(248, 335);
+    QFont windowFont(kFontFamily);
+    windowFont.setPixelSize(12);
+    setFont(windowFont);
+
+    Image1 = new QLabel(this);
+    Image1->setObjectName(QStringLiteral("Image1"));
+    const QPixmap picture = QPixmap::fromImage(ProductPicture());
+    Image1->setPixmap(picture);
+    Image1->setGeometry(QRect(QPoint(32, 16), picture.size()));
+
+    const QColor windowText = palette().color(QPalette::WindowText);
+    Label1 = MakeLabel(this, "Label1", QStringLiteral("Version 1.0"), QRect(72, 192, 104, 19), 19,
+                       true, QColor(0, 0, 128));
+    Label2 = MakeLabel(this, "Label2", QStringLiteral("Copyright (C) ヴァデロン開発者"),
+                       QRect(8, 224, 225, 16), 16, false, windowText);
+    Label3 = MakeLabel(this, "Label3", QStringLiteral("for Windows 95/98/NT"), QRect(56, 256, 152, 16),
+                       16, false, windowText);
+
+    Button1 = new QPushButton(QStringLiteral("OK"), this);
+    Button1->setObjectName(QStringLiteral("Button1"));
+    Button1->setGeometry(96, 288, 49, 25);
+    Button1->setDefault(true);
+    Button1->setCursor(Qt::PointingHandCursor);
+    connect(Button1, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+void TVerForm::setVisible(bool visible)
+{
+    if (visible && !isVisible()) {
+        // A move by the window manager leaves no trace that QDialog would
+        // honour, so the position is kept here and set explicitly.
+        if (lastPosition_)
+            move(*lastPosition_);
+        else
+            setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(),
+                                            screen()->availableGeometry()));
+    } else if (!visible && isVisible()) {
+        lastPosition_ = pos();
+    }
+    QDialog::setVisible(visible);
+}
+
+void TVerForm::keyPressEvent(QKeyEvent* event)
+{
+    // The box has no cancel button: Esc does nothing.
+    if (event->matches(QKeySequence::Cancel)) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+}  // namespace vadelon
