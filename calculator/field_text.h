@@ -1,0 +1,28 @@
+#pragma once
+// Reading and writing the numbers that live in the text of edit boxes.
+#include "calendar/integer_reading.h"
+
+#include <QLineEdit>
+#include <QString>
+#include <cstdint>
+#include <limits>
+#include <optional>
+
+namespace vadelon {
+
+inline std::optional<std::int32_t> ReadField(const QLineEdit* edit)
+{
+    return ReadInteger(edit->text().toStdString());
+}
+
+inline void WriteNumber(QLineEdit* edit, std::int64_t value)
+{
+    edit->setText(QString::fromStdString(IntegerText(value)));
+}
+
+inline bool FitsInt32(std::int64_t value)
+{
+    return value >= std::numeric_limits<std::int32_t>::min() && value <= std::numeric_limits<std::int32_t>::max();
+}
+
+}  // namespace vadelon

@@ -1,0 +1,160 @@
+#include "calculator/run_images.h"
+
+#include <QFont>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPolygonF>
+
+namespace vadelon {
+
+namespace {
+
+const QColor kBlue(0, 0, 255);
+const QColor kGreen(0, 128, 0);
+const QColor kPurple(128, 0, 128);
+const QColor kYellow(255, 255, 0);
+const QColor kRed(255, 0, 0);
+
+// Text drawn as a filled outline so that it reads on any button face.
+void OutlinedText(QPainter& p, const QString& text, const QFont& font, QPointF baseline,
+                  const QColor& fill, const QColor& outline, qreal outlineWidth)
+{
+    QPainterPath path;
+    path.addText(baseline, font, text);
+    p.setPen(QPen(outline, outlineWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(path);
+    p.setPen(Qt::NoPen);
+    p.setBrush(fill);
+    p.drawPath(path);
+}
+
+QFont PictureFont(int pixelSize)
+{
+    QFont font(QStringLiteral("ＭＳ ゴシック"));
+    font.setPixelSize(pixelSize);
+    font.setBold(true);
+    return font;
+}
+
+// An arrowhead filled with green and blue stripes across its direction.
+void StripedHead(QPainter& p, const QPolygonF& head)
+{
+    QPainterPath clip;
+    clip.addPolygon(head);
+    clip.closeSubpath();
+    p.save();
+    p.setClipPath(clip);
+    const QRectF box = head.boundingRect();
+    p.setPen(Qt::NoPen);
+    bool green = true;
+    for (qreal y = box.top() - box.width(); y < box.bottom() + box.width(); y += 3.0) {
+        p.setBrush(green ? kGreen : kBlue);
+        // Diagonal bands read as stripes whichever way the head points.
+        QPolygonF band;
+        band << QPointF(box.left() - 1, y) << QPointF(box.right() + 1, y + box.width())
+             << QPointF(box.right() + 1, y + box.width() + 3) << QPointF(box.left() - 1, y + 3);
+        p.drawPolygon(band);
+        green = !green;
+    }
+    p.restore();
+    p.setPen(QPen(kBlue, 1));
+    p.setBrush(Qt::NoBrush);
+    p.drawPolygon(head);
+}
+
+void Bar(QPainter& p, const QRectF& r)
+{
+    p.setPen(Qt::NoPen);
+    p.setBrush(kBlue);
+    p.drawRect(r);
+}
+
+}  // namespace
+
+QPixmap PaintRunImage(RunImage which)
+{
+    QPixmap pixmap(85, 85);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+
+    // The left part (x 0 to 44) holds the arrow; 計算 stands at the right.
+    switch (which) {
+    case RunImage::Image1:
+        // One bar from top to bottom, joining the two date panels, with an
+        // arrow pointing left at the number panel.
+        Bar(p, QRectF(30, 0, 8, 85));
+        Bar(p, QRectF(18, 38, 14, 9));
+        StripedHead(p, QPolygonF({QPointF(2, 42.5), QPointF(20, 28), QPointF(20, 57)}));
+        break;
+    case RunImage::Image2:
+        // A bar from the top and one from the left join and point down.
+        Bar(p, QRectF(26, 0, 8, 52));
+        Bar(p, QRectF(0, 38, 30, 8));
+        StripedHead(p, QPolygonF({QPointF(30, 84), QPointF(15, 62), QPointF(45, 62)}));
+        Bar(p, QRectF(26, 50, 8, 13));
+        break;
+    case RunImage::Image3:
+        // A bar from the top turns into an arrow pointing up and to the right.
+        Bar(p, QRectF(14, 0, 8, 50));
+        {
+            QPainterPath turn;
+            turn.moveTo(14, 48);
+            turn.lineTo(22, 48);
+            turn.lineTo(34, 36);
+            turn.lineTo(28, 30);
+            turn.lineTo(14, 44);
+            turn.closeSubpath();
+            p.setPen(Qt::NoPen);
+            p.setBrush(kBlue);
+            p.drawPath(turn);
+        }
+        StripedHead(p, QPolygonF({QPointF(44, 20), QPointF(24, 26), QPointF(38, 40)}));
+        break;
+    }
+
+    const QFont font = PictureFont(19);
+    OutlinedText(p, QStringLiteral("計"), font, QPointF(54, 38), kGreen, kPurple, 3.0);
+    OutlinedText(p, QStringLiteral("算"), font, QPointF(54, 62), kGreen, kPurple, 3.0);
+    return pixmap;
+}
+
+QPixmap PaintClearImage()
+{
+    QPixmap pixmap(61, 21);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QFont font = PictureFont(16);
+    OutlinedText(p, QStringLiteral("クリア"), font, QPointF(7, 17), kYellow, kRed, 3.0);
+    return pixmap;
+}
+
+QIcon PaintWindowIcon()
+{
+    QIcon icon;
+    for (int size : {16, 32, 48}) {
+        QPixmap pixmap(size, size);
+        pixmap.fill(Qt::transparent);
+        QPainter p(&pixmap);
+        p.setRenderHint(QPainter::Antialiasing);
+        const qreal s = size / 16.0;
+        // A tear-off calendar leaf: white page, navy binding, red day mark.
+        p.setPen(QPen(QColor(0, 0, 128), s));
+        p.setBrush(Qt::white);
+        p.drawRect(QRectF(1.5 * s, 2.5 * s, 13 * s, 12.5 * s));
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(0, 0, 128));
+        p.drawRect(QRectF(1.5 * s, 2.5 * s, 13 * s, 3.5 * s));
+        p.setBrush(kRed);
+        p.drawEllipse(QRectF(5 * s, 7.5 * s, 6 * s, 6 * s));
+        p.setBrush(Qt::white);
+        p.drawRect(QRectF(4 * s, 1 * s, 1.5 * s, 3 * s));
+        p.drawRect(QRectF(10.5 * s, 1 * s, 1.5 * s, 3 * s));
+        icon.addPixmap(pixmap);
+    }
+    return icon;
+}
+
+}  // namespace vadelon

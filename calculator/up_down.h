@@ -1,0 +1,46 @@
+#pragma once
+// A vertical up-down spin button that stands beside its field without being
+// bound to it. It keeps a position of its own (-32768 to 32767, no wrap) and
+// reports a press only when that position moves; holding an arrow repeats.
+#include <QTimer>
+#include <QWidget>
+
+namespace vadelon {
+
+class TUpDown final : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr int kMin = -32768;
+    static constexpr int kMax = 32767;
+
+    explicit TUpDown(QWidget* parent = nullptr);
+
+    int Position() const { return position_; }
+    void SetPosition(int position);
+
+    // One press in a direction (+1 upper arrow, -1 lower arrow). Emits Click
+    // and returns true only when the position moved.
+    bool Step(int direction);
+
+    QSize sizeHint() const override { return {15, 20}; }
+
+signals:
+    void Click(int direction);
+    // The mouse button was released after a press on this control, whether
+    // or not a press moved the position.
+    void MouseUp();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    void Repeat();
+
+    int position_ = 0;
+    int held_ = 0;  // direction of the arrow held down, 0 for none
+    QTimer repeat_;
+};
+
+}  // namespace vadelon

@@ -1,0 +1,191 @@
+#pragma once
+// The calculator window: the mode panel, the two date panels, the number
+// panel, the run and clear buttons, the status bar and the main menu.
+#include "calculator/calc_mode.h"
+#include "calculator/date_panel.h"
+#include "calendar/era.h"
+
+#include <QMainWindow>
+
+class QAction;
+class QActionGroup;
+class QButtonGroup;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QMenuBar;
+class QPushButton;
+class QStatusBar;
+class QToolButton;
+
+namespace vadelon {
+
+class Platform;
+class TKoyomiForm;
+class TNengoForm;
+class TUpDown;
+
+// Maps the two MS fonts of the layout to the IPA fonts installed here.
+void InstallFontSubstitutions();
+
+class TVadelonForm final : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit TVadelonForm(Platform& platform, QWidget* parent = nullptr);
+    ~TVadelonForm() override;
+
+    // The other windows exist after this one; until attached, the step that
+    // leads to them does nothing (the era question then answers None).
+    void AttachEraDialog(TNengoForm* dialog) { eraDialog_ = dialog; }
+    void AttachAboutBox(QWidget* aboutBox) { aboutBox_ = aboutBox; }
+    void AttachAlmanacWindow(TKoyomiForm* almanac) { almanac_ = almanac; }
+
+    // The one hint handler of the application: the hint goes to the status bar.
+    void DisplayHint(const QString& hint);
+
+    CalcMode CurrentMode() const;
+    bool ShiftForward() const { return shiftForward_; }
+
+    void SelectMode(CalcMode mode, bool fromMenu);
+    void ApplyModeLayout(CalcMode mode);
+    void ClearFields(FieldGroup group);
+    void ClearAll();
+    void ToggleShiftDirection();
+    void RunCalculation();
+
+    void RefreshWeekday(PanelSide side);
+    void RefreshEraFields(PanelSide side);
+    void RefreshWesternYear(PanelSide side);
+
+    // Mode panel.
+    QFrame* Panel1 = nullptr;
+    QLabel* Label1 = nullptr;
+    QToolButton* SpeedButton1 = nullptr;
+    QToolButton* SpeedButton2 = nullptr;
+    QToolButton* SpeedButton3 = nullptr;
+    QToolButton* SpeedButton4 = nullptr;
+    QToolButton* SpeedButton5 = nullptr;
+
+    // Upper date panel.
+    QFrame* Panel2 = nullptr;
+    QLabel* Label2 = nullptr;
+    QLabel* Label3 = nullptr;
+    QLineEdit* Edit1 = nullptr;
+    TUpDown* UpDown1 = nullptr;
+    QLabel* Label4 = nullptr;
+    QComboBox* ComboBox1 = nullptr;
+    QLineEdit* Edit2 = nullptr;
+    QLabel* Label5 = nullptr;
+    QLineEdit* Edit3 = nullptr;
+    TUpDown* UpDown2 = nullptr;
+    QLabel* Label6 = nullptr;
+    QLineEdit* Edit4 = nullptr;
+    TUpDown* UpDown3 = nullptr;
+    QLabel* Label7 = nullptr;
+    QLabel* Label8 = nullptr;
+    QPushButton* Button1 = nullptr;
+
+    // Number panel.
+    QFrame* Panel3 = nullptr;
+    QLabel* Label16 = nullptr;
+    QLineEdit* Edit9 = nullptr;
+    QLabel* Label17 = nullptr;
+    QLabel* Label18 = nullptr;
+    QToolButton* SpeedButton6 = nullptr;
+
+    // Lower date panel.
+    QFrame* Panel4 = nullptr;
+    QLabel* Label9 = nullptr;
+    QLabel* Label10 = nullptr;
+    QLineEdit* Edit5 = nullptr;
+    TUpDown* UpDown4 = nullptr;
+    QLabel* Label11 = nullptr;
+    QComboBox* ComboBox2 = nullptr;
+    QLineEdit* Edit6 = nullptr;
+    QLabel* Label12 = nullptr;
+    QLineEdit* Edit7 = nullptr;
+    TUpDown* UpDown5 = nullptr;
+    QLabel* Label13 = nullptr;
+    QLineEdit* Edit8 = nullptr;
+    TUpDown* UpDown6 = nullptr;
+    QLabel* Label14 = nullptr;
+    QLabel* Label15 = nullptr;
+    QPushButton* Button2 = nullptr;
+
+    // Run and clear buttons, the hidden run images, the status bar.
+    QPushButton* BitBtn1 = nullptr;
+    QPushButton* BitBtn2 = nullptr;
+    QLabel* Image1 = nullptr;
+    QLabel* Image2 = nullptr;
+    QLabel* Image3 = nullptr;
+    QStatusBar* StatusBar1 = nullptr;
+
+    // Main menu.
+    QMenuBar* MainMenu1 = nullptr;
+    QMenu* N2 = nullptr;
+    QAction* N3 = nullptr;
+    QAction* D1 = nullptr;
+    QAction* A1 = nullptr;
+    QAction* B1 = nullptr;
+    QAction* W1 = nullptr;
+    QAction* N4 = nullptr;
+    QAction* R1 = nullptr;
+    QAction* Clear1 = nullptr;
+    QAction* N6 = nullptr;
+    QAction* Exit1 = nullptr;
+    QMenu* Help1 = nullptr;
+    QAction* SearchforHelpOn1 = nullptr;
+    QAction* N5 = nullptr;
+    QAction* About1 = nullptr;
+
+protected:
+    bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    // Construction, in FormCreate's order.
+    void FormCreate();
+    void BuildModePanel(QWidget* client);
+    void BuildNumberPanel(QWidget* client);
+    void BuildButtons(QWidget* client);
+    void BuildMenu();
+    void ConnectHandlers();
+    void SetFocusOrder();
+    void FillEraLists();
+
+    void ShowRunImage(QLabel* image);
+    DatePanel& Panel(PanelSide side) { return side == PanelSide::Upper ? upper_ : lower_; }
+    QToolButton* ModeButton(CalcMode mode) const;
+    QAction* ModeMenuItem(CalcMode mode) const;
+
+    // Handlers of the date panels.
+    void YearStep(PanelSide side, int direction);
+    void MonthStep(PanelSide side, int direction);
+    void DayStep(PanelSide side, int direction);
+    void Today(PanelSide side);
+    void Edit1Change();
+    void Edit5Change();
+    void Edit9Change();
+    EraChoice AskEra(const EraQuestion& question);
+
+    // Branches of the run.
+    void RunDayCount();
+    void RunDateShift();
+    void RunAgeCalc();
+    void RunBirthYearCalc();
+    void RunAlmanac();
+    void ParseFailure(const QString& message);
+
+    Platform& platform_;
+    TNengoForm* eraDialog_ = nullptr;
+    QWidget* aboutBox_ = nullptr;
+    TKoyomiForm* almanac_ = nullptr;
+    QButtonGroup* modeGroup_ = nullptr;
+    QActionGroup* modeMenuGroup_ = nullptr;
+    DatePanel upper_;
+    DatePanel lower_;
+    bool shiftForward_ = true;
+};
+
+}  // namespace vadelon
