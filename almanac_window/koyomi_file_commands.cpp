@@ -1,0 +1,57 @@
+// The almanac window's document commands: Open, Save As and Print.
+#include "almanac_window/koyomi_form.h"
+
+#include "almanac_window/print_text.h"
+#include "almanac_window/text_file.h"
+#include "platform/platform.h"
+
+#include <QPlainTextEdit>
+#include <QPrinter>
+
+namespace vadelon {
+
+void TKoyomiForm::OpenTextFile()
+{
+    if (RichEdit1->document()->isModified()) {
+        AskSaveChanges();
+        if (saveCancelled_)
+            return;
+    }
+    const std::optional<QString> name =
+        platform_.GetOpenFileName(this, lastOpenName_.value_or(QString()), kTextFileFilter);
+    if (!name)
+        return;
+    lastOpenName_ = *name;
+    // The caption names the file before it is read, also when reading fails.
+    SetCaption(*name);
+    const std::optional<QString> text = ReadTextFile(*name);
+    if (!text) {
+        platform_.ShowError(this, QStringLiteral("ファイル %1 は開けません").arg(*name));
+        return;
+    }
+    RichEdit1->setPlainText(*text);
+    RichEdit1->document()->setModified(false);
+    RichEdit1->setReadOnly(false);
+}
+
+void TKoyomiForm::SaveAs1Click()
+{
+    const std::optional<QString> name =
+        platform_.GetSaveFileName(this, caption_ + QStringLiteral(".txt"), kTextFileFilter);
+    if (!name || !WriteTextTo(*name))
+        return;
+    RichEdit1->document()->setModified(false);
+}
+
+void TKoyomiForm::Print1Click()
+{
+    const std::unique_ptr<QPrinter> printer = platform_.DefaultPrinter();
+    if (!printer) {
+        platform_.ShowError(this, QStringLiteral("デフォルト プリンタが存在しません"));
+        return;
+    }
+    if (PrintPlainText(*printer, PrintJobName(caption_), Text(), RichEdit1->font()) == 0)
+        platform_.ShowError(this, QStringLiteral("プリンタ %1 で印刷できません").arg(printer->printerName()));
+}
+
+}  // namespace vadelon

@@ -1,0 +1,241 @@
+#include "almanac_window/koyomi_form.h"
+
+#include "almanac_window/text_file.h"
+#include "almanac_window/toolbar_pictures.h"
+#include "platform/platform.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QMenu>
+#include <QMimeData>
+#include <QPlainTextEdit>
+#include <QScreen>
+#include <QStatusBar>
+#include <QStatusTipEvent>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QToolButton>
+
+namespace vadelon {
+
+TKoyomiForm::TKoyomiForm(Platform& platform, std::function<void(const QString&)> hintSink, QWidget* parent)
+    : QMainWindow(parent), platform_(platform), hintSink_(std::move(hintSink))
+{
+    setObjectName(QStringLiteral("KoyomiForm"));
+    setWindowIcon(MoonIcon());
+    QFont windowFont(QStringLiteral("ＭＳ ゴシック"));
+    windowFont.setPixelSize(16);
+    setFont(windowFont);
+    // The tool bar's own "show/hide" menu would be a command nobody asked for.
+    setContextMenuPolicy(Qt::NoContextMenu);
+    resize(470, 431);
+
+    RichEdit1 = new QPlainTextEdit(this);
+    RichEdit1->setObjectName(QStringLiteral("RichEdit1"));
+    RichEdit1->setLineWrapMode(QPlainTextEdit::NoWrap);
+    RichEdit1->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    RichEdit1->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    QFont editorFont(QStringLiteral("ＭＳ ゴシック"));
+    editorFont.setStyleHint(QFont::Monospace);
+    editorFont.setPixelSize(15);
+    RichEdit1->setFont(editorFont);
+    RichEdit1->setContextMenuPolicy(Qt::CustomContextMenu);
+    setCentralWidget(RichEdit1);
+
+    StatusBar1 = new QStatusBar(this);
+    StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
+    StatusBar1->setFixedHeight(19);
+    setStatusBar(StatusBar1);
+
+    BuildMenus();
+    BuildToolBar();
+
+    connect(RichEdit1, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& pos) { PopupMenu1->popup(RichEdit1->viewport()->mapToGlobal(pos)); });
+    // RichEdit1Change and RichEdit1SelectionChange.
+    connect(RichEdit1, &QPlainTextEdit::textChanged, this, &TKoyomiForm::UpdateEditCommands);
+    connect(RichEdit1, &QPlainTextEdit::selectionChanged, this, &TKoyomiForm::UpdateEditCommands);
+    connect(RichEdit1, &QPlainTextEdit::cursorPositionChanged, this, &TKoyomiForm::UpdateEditCommands);
+    RichEdit1->setFocus();
+}
+
+TKoyomiForm::~TKoyomiForm() = default;
+
+void TKoyomiForm::ClearText()
+{
+    RichEdit1->clear();
+    RichEdit1->document()->setModified(false);
+    appendedLines_ = 0;
+}
+
+void TKoyomiForm::AppendLine(const QString& line)
+{
+    // Through a cursor of its own, so that the view and the caret stay put.
+    QTextCursor cursor(RichEdit1->document());
+    cursor.movePosition(QTextCursor::End);
+    if (appendedLines_ > 0 || !RichEdit1->document()->isEmpty())
+        cursor.insertBlock();
+    cursor.insertText(line);
+    ++appendedLines_;
+    RichEdit1->document()->setModified(true);
+}
+
+void TKoyomiForm::SetCaption(const QString& caption)
+{
+    caption_ = caption;
+    // "[*]" is the title's modified marker; doubled it shows as itself.
+    setWindowTitle(QString(caption).replace(QStringLiteral("[*]"), QStringLiteral("[*][*]")));
+}
+
+void TKoyomiForm::ShowModal()
+{
+    if (!shownBefore_) {
+        shownBefore_ = true;
+        if (const QScreen* screen = QGuiApplication::primaryScreen())
+            move(screen->availableGeometry().center() - rect().center());
+    }
+    platform_.RunModal(this);
+}
+
+QString TKoyomiForm::Text() const
+{
+    // Block by block: the document's plain-text export would turn a
+    // no-break space into a space.
+    QStringList lines;
+    for (QTextBlock block = RichEdit1->document()->begin(); block.isValid(); block = block.next())
+        lines << block.text();
+    return lines.join(QLatin1Char('\n'));
+}
+
+bool TKoyomiForm::event(QEvent* event)
+{
+    // Hints belong to the application's hint line, not to our status bar.
+    if (event->type() == QEvent::StatusTip) {
+        if (hintSink_)
+            hintSink_(static_cast<QStatusTipEvent*>(event)->tip());
+        return true;
+    }
+    return QMainWindow::event(event);
+}
+
+void TKoyomiForm::closeEvent(QCloseEvent* event)
+{
+    if (FormCloseQuery())
+        event->accept();
+    else
+        event->ignore();
+}
+
+bool TKoyomiForm::FormCloseQuery()
+{
+    if (!RichEdit1->document()->isModified())
+        return true;
+    AskSaveChanges();
+    return !saveCancelled_;
+}
+
+void TKoyomiForm::UpdateEditCommands()
+{
+    const auto clipboardHasText = [] {
+        const QMimeData* mime = QGuiApplication::clipboard()->mimeData();
+        return mime != nullptr && mime->hasText();
+    };
+    Paste1->setEnabled(clipboardHasText());
+    Paste2->setEnabled(clipboardHasText());
+    ToolButton8->setEnabled(clipboardHasText());
+
+    const bool selection = RichEdit1->textCursor().hasSelection();
+    Cut1->setEnabled(selection);
+    Cut2->setEnabled(selection);
+    ToolButton6->setEnabled(selection);
+    Copy1->setEnabled(selection);
+    C1->setEnabled(selection);
+    ToolButton7->setEnabled(selection);
+    Delete1->setEnabled(selection);
+    Delete2->setEnabled(selection);
+    ToolButton9->setEnabled(selection);
+}
+
+void TKoyomiForm::AskSaveChanges()
+{
+    platform_.Beep(BeepType::Exclamation);
+    const QString text = QStringLiteral("ﾌｧｲﾙ") + caption_ +
+                         QStringLiteral("の内容が変更されています。\n変更を保存しますか？");
+    switch (platform_.AskSaveChanges(this, text)) {
+    case SaveAnswer::Cancel:
+        saveCancelled_ = true;
+        return;
+    case SaveAnswer::No:
+        saveCancelled_ = false;
+        return;
+    case SaveAnswer::Yes:
+        break;
+    }
+    const std::optional<QString> name =
+        platform_.GetSaveFileName(this, caption_ + QStringLiteral(".txt"), kTextFileFilter);
+    // A cancelled dialog or a failed write saved nothing: the command that
+    // asked must not go on and discard the text.
+    if (!name || !WriteTextTo(*name)) {
+        saveCancelled_ = true;
+        return;
+    }
+    RichEdit1->document()->setModified(false);
+    saveCancelled_ = false;
+}
+
+bool TKoyomiForm::WriteTextTo(const QString& path)
+{
+    const EncodedText encoded = EncodeTextFileBytes(Text());
+    if (encoded.unencodable) {
+        platform_.ShowError(this, UnencodableMessage(path, *encoded.unencodable));
+        return false;
+    }
+    if (!WriteFileAtomically(path, encoded.bytes)) {
+        platform_.ShowError(this, QStringLiteral("ファイル %1 を作成できません").arg(path));
+        return false;
+    }
+    return true;
+}
+
+void TKoyomiForm::Cut1Click()
+{
+    RichEdit1->cut();
+    UpdateEditCommands();
+}
+
+void TKoyomiForm::Copy1Click()
+{
+    RichEdit1->copy();
+    UpdateEditCommands();
+}
+
+void TKoyomiForm::Paste1Click()
+{
+    RichEdit1->paste();
+}
+
+void TKoyomiForm::Delete1Click()
+{
+    QTextCursor cursor = RichEdit1->textCursor();
+    cursor.removeSelectedText();
+    RichEdit1->setTextCursor(cursor);
+}
+
+void TKoyomiForm::SelectAll1Click()
+{
+    RichEdit1->selectAll();
+}
+
+void TKoyomiForm::SearchforHelpOn1Click()
+{
+    platform_.ShowHelpFinder(this, kHelpFile);
+}
+
+void TKoyomiForm::Exit1Click()
+{
+    close();
+}
+
+}  // namespace vadelon

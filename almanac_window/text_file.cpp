@@ -1,0 +1,174 @@
+#include "almanac_window/text_file.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStringDecoder>
+#include <QStringEncoder>
+#include <vector>
+
+namespace vadelon {
+
+namespace {
+
+constexpr auto kShiftJis = "Shift_JIS";
+constexpr char16_t kReplacement = u'\uFFFD';
+
+bool IsLeadByte(uchar b)
+{
+    return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC);
+}
+
+bool IsTrailByte(uchar b)
+{
+    return b >= 0x40 && b <= 0xFC && b != 0x7F;
+}
+
+// The character of one single byte or one lead/trail pair, or -1 when the
+// code page has none. Looked up through the decoder once per distinct key:
+// this path only runs for files that did not decode cleanly as a whole.
+int DecodeShiftJisUnit(const char* unit, int length)
+{
+    static std::vector<int> cache(0x10000, -2);
+    const int key = length == 1 ? uchar(unit[0]) : (uchar(unit[0]) << 8) | uchar(unit[1]);
+    int& slot = cache[std::size_t(key)];
+    if (slot == -2) {
+        QStringDecoder decoder(kShiftJis, QStringConverter::Flag::Stateless);
+        const QString out = decoder(QByteArrayView(unit, length));
+        slot = (decoder.hasError() || out.size() != 1) ? -1 : out.front().unicode();
+    }
+    return slot;
+}
+
+// Byte by byte: a decodable character is kept, every other byte becomes
+// U+FFFD and decoding goes on with the byte after it.
+QString DecodeShiftJisLeniently(const QByteArray& bytes)
+{
+    QString text;
+    text.reserve(bytes.size());
+    const char* data = bytes.constData();
+    const qsizetype n = bytes.size();
+    for (qsizetype i = 0; i < n;) {
+        const uchar b = uchar(data[i]);
+        if (IsLeadByte(b)) {
+            if (i + 1 < n && IsTrailByte(uchar(data[i + 1]))) {
+                const int c = DecodeShiftJisUnit(data + i, 2);
+                if (c >= 0) {
+                    text += QChar(char16_t(c));
+                    i += 2;
+                    continue;
+                }
+            }
+            text += QChar(kReplacement);
+            ++i;
+            continue;
+        }
+        const int c = DecodeShiftJisUnit(data + i, 1);
+        text += c >= 0 ? QChar(char16_t(c)) : QChar(kReplacement);
+        ++i;
+    }
+    return text;
+}
+
+QString DecodeBytes(const QByteArray& bytes)
+{
+    QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+    const QString asUtf8 = utf8(bytes);
+    const bool utf8Valid = !utf8.hasError();
+    if (utf8Valid && bytes.startsWith("\xEF\xBB\xBF"))
+        return asUtf8;
+
+    QStringDecoder shiftJis(kShiftJis, QStringConverter::Flag::Stateless);
+    const QString asShiftJis = shiftJis(bytes);
+    if (!shiftJis.hasError())
+        return asShiftJis;
+    if (utf8Valid)
+        return asUtf8;
+    return DecodeShiftJisLeniently(bytes);
+}
+
+UnencodableChar FindUnencodable(QStringView line, int lineNumber)
+{
+    for (qsizetype i = 0; i < line.size();) {
+        const qsizetype length =
+            (line[i].isHighSurrogate() && i + 1 < line.size() && line[i + 1].isLowSurrogate()) ? 2 : 1;
+        const QStringView character = line.mid(i, length);
+        QStringEncoder encoder(kShiftJis, QStringConverter::Flag::Stateless);
+        const QByteArray ignored = encoder(character);
+        if (encoder.hasError())
+            return {lineNumber, character.toString()};
+        i += length;
+    }
+    return {lineNumber, QString()};
+}
+
+}  // namespace
+
+QString DecodeTextFileBytes(const QByteArray& bytes)
+{
+    QString text = DecodeBytes(bytes);
+    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    if (text.endsWith(QLatin1Char('\n')))
+        text.chop(1);
+    return text;
+}
+
+std::optional<QString> ReadTextFile(const QString& path)
+{
+    // Only regular files: a FIFO or device would block or never end.
+    const QFileInfo info(path);
+    if (!info.isFile() || info.size() > kMaxTextFileBytes)
+        return std::nullopt;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    const QByteArray bytes = file.read(kMaxTextFileBytes + 1);
+    if (file.error() != QFileDevice::NoError || bytes.size() > kMaxTextFileBytes)
+        return std::nullopt;
+    return DecodeTextFileBytes(bytes);
+}
+
+EncodedText EncodeTextFileBytes(const QString& text)
+{
+    EncodedText result;
+    if (text.isEmpty())
+        return result;
+    QStringEncoder encoder(kShiftJis, QStringConverter::Flag::Stateless);
+    QByteArray bytes;
+    bytes.reserve(text.size() * 2 + 64);
+    int lineNumber = 0;
+    for (const QStringView line : QStringView(text).split(u'\n')) {
+        ++lineNumber;
+        bytes += encoder(line);
+        if (encoder.hasError()) {
+            result.unencodable = FindUnencodable(line, lineNumber);
+            return result;
+        }
+        bytes += "\r\n";
+    }
+    result.bytes = bytes;
+    return result;
+}
+
+bool WriteFileAtomically(const QString& path, const QByteArray& bytes)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    if (file.write(bytes) != bytes.size()) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
+
+QString UnencodableMessage(const QString& path, const UnencodableChar& where)
+{
+    const uint code = where.character.isEmpty() ? 0 : where.character.toUcs4().value(0);
+    const QString hex = QString::number(code, 16).toUpper().rightJustified(4, QLatin1Char('0'));
+    return QStringLiteral("ファイル %1 を保存できません。%2 行目の文字「%3」(U+%4) は Shift-JIS で表せません")
+        .arg(path, QString::number(where.line), where.character, hex);
+}
+
+}  // namespace vadelon

@@ -1,0 +1,45 @@
+#pragma once
+// The almanac window's text file format: Shift-JIS, every line followed by
+// CR LF, no byte-order mark. Reading is lenient (any bytes give some text);
+// writing is strict (a character Shift-JIS cannot hold stops the save).
+#include <QByteArray>
+#include <QString>
+#include <optional>
+
+namespace vadelon {
+
+// Files above this size are refused at Open: the editor would not cope.
+inline constexpr qint64 kMaxTextFileBytes = 16 * 1024 * 1024;
+
+// Bytes to editor text, lines separated by '\n'. Valid UTF-8 (with or without
+// a BOM) that is not valid Shift-JIS, or any valid UTF-8 behind a BOM, is read
+// as UTF-8; anything else as Shift-JIS with U+FFFD for every byte that is not
+// part of a decodable character. CR LF, LF and a lone CR all end a line; a
+// line break at the very end opens no further line.
+QString DecodeTextFileBytes(const QByteArray& bytes);
+
+// Reads a regular file of at most kMaxTextFileBytes; nullopt when it cannot.
+std::optional<QString> ReadTextFile(const QString& path);
+
+struct UnencodableChar {
+    int line = 0;       // 1-based line of the editor text
+    QString character;  // the character (both halves of a surrogate pair)
+};
+
+struct EncodedText {
+    QByteArray bytes;
+    std::optional<UnencodableChar> unencodable;  // set: bytes is empty
+};
+
+// Editor text (lines separated by '\n') to the file's bytes: each line in
+// Shift-JIS followed by CR LF; the empty text gives an empty file.
+EncodedText EncodeTextFileBytes(const QString& text);
+
+// Replaces path atomically with bytes; false when that failed (the file, if
+// any, is then untouched).
+bool WriteFileAtomically(const QString& path, const QByteArray& bytes);
+
+// "ファイル … を保存できません…" naming the character, its code and its line.
+QString UnencodableMessage(const QString& path, const UnencodableChar& where);
+
+}  // namespace vadelon
