@@ -2,6 +2,7 @@
 
 #include "calculator/product_picture.h"
 
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
@@ -25,7 +26,12 @@ QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, const 
     QPalette palette = label->palette();
     palette.setColor(QPalette::WindowText, colour);
     label->setPalette(palette);
-    label->setGeometry(rect);
+    // The substitute fonts run a little wider and taller than the ones this
+    // layout was drawn for; grow the box about its centre rather than clip.
+    const QFontMetrics metrics(font);
+    QRect fitted(QPoint(), rect.size().expandedTo(QSize(metrics.horizontalAdvance(text), metrics.height())));
+    fitted.moveCenter(rect.center());
+    label->setGeometry(fitted);
     return label;
 }
 
