@@ -119,20 +119,11 @@ private slots:
             }
             QVERIFY(form.Label2->geometry().right() < form.Label3->x());
             QVERIFY(form.Label4->geometry().right() < form.Label5->x());
+            const QPoint screenCentre = form.screen()->availableGeometry().center();
+            QVERIFY2((form.geometry().center() - screenCentre).manhattanLength() <= 2, "not centred");
             QTest::mouseClick(form.Button1, Qt::LeftButton);
         });
         QCOMPARE(platform_.modalRuns, 1);
-    }
-
-    void isCentredOnTheScreen()
-    {
-        QPoint centre;
-        Ask(1989, 1, [&](TNengoForm& form) {
-            centre = form.geometry().center();
-            form.close();
-        });
-        const QPoint screenCentre = form_->screen()->availableGeometry().center();
-        QVERIFY2((centre - screenCentre).manhattanLength() <= 2, "the dialog is not centred");
     }
 
     void layout_data()
@@ -186,18 +177,6 @@ private slots:
         QCOMPARE(form_->SpeedButton1->focusPolicy(), Qt::NoFocus);
         QCOMPARE(form_->SpeedButton2->focusPolicy(), Qt::NoFocus);
         QVERIFY(form_->Button1->isDefault());
-    }
-
-    void firstQuestionWithNothingPressedAnswersNone()
-    {
-        bool closedItself = false;
-        const EraChoice choice = Ask(1989, 1, [](TNengoForm& form) {
-            QVERIFY(!form.SpeedButton1->isChecked());
-            QVERIFY(!form.SpeedButton2->isChecked());
-            QTest::mouseClick(form.Button1, Qt::LeftButton);
-        }, &closedItself);
-        QCOMPARE(choice, EraChoice::None);
-        QVERIFY(closedItself);
     }
 
     // The pair keeps its state from one question to the next, whatever names
@@ -264,6 +243,8 @@ private slots:
         QCOMPARE(choice, EraChoice::Later);
     }
 
+    // On a fresh dialog, "untouched" is the first question of the run: neither
+    // button is down yet.
     void everyWayOfClosingReadsTheToggles_data()
     {
         QTest::addColumn<QString>("how");
