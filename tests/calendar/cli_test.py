@@ -1,0 +1,178 @@
+#!/usr/bin/env python3
+"""Checks vadelon-calc from the outside: outputs, messages, exit codes and the
+bytes of a saved almanac report."""
+import subprocess
+import sys
+import unittest
+
+CALC = None
+
+
+def run(*args):
+    p = subprocess.run([CALC, *args], capture_output=True, timeout=30)
+    return p.returncode, p.stdout.decode("utf-8", "replace"), p.stderr.decode("utf-8")
+
+
+REPORT_2000 = [
+    "西暦2000年（平成12年）1月1日（土曜日）は",
+    "世界時１２時をもって、ユリウス日【2451545】日となる。",
+    "",
+    "年干支は【庚辰】年九星は【九紫火星】",
+    "月干支は【丁丑】",
+    "日干支は【戊午】",
+    "",
+    "-----------------------＜注意！＞-----------------------",
+    "※年干支九星は一年の始まりを１月１日として算出しています。",
+    "　通常、占術などでは立春（２月４日ごろ）を一年の始まりと",
+    "　しますからご注意下さい。",
+    "　立春より前の場合、年干支は【己卯】となります。",
+    "　同様に、年九星は【一白水星】となります。",
+    "※また月干支も毎月１日を月の始まりとして算出しています。",
+    "　1月の節入りは、小寒（１月６日頃）です。",
+    "　節入り前の場合は前月の月干支【丙子】を使用して下さい。",
+    "※節入りの正確な日時は、別に暦などでお調べ下さい。",
+]
+
+
+class Results(unittest.TestCase):
+    def check(self, args, code, out, err_part=""):
+        rc, stdout, stderr = run(*args)
+        self.assertEqual((rc, stdout), (code, out), args)
+        self.assertIn(err_part, stderr, args)
+        if code == 0:
+            self.assertEqual(stderr, "", args)
+
+    def test_days(self):
+        self.check(["days", "2000", "1", "1", "2000", "1", "2"], 0, "1\n")
+        self.check(["days", "$7D0", "1", "1", "2000", "x2", "0x1"], 0, "31\n")
+        self.check(["days", "1", "1", "1", "27379", "1", "1"], 0, "9999609\n")
+        self.check(["days", "1", "1", "1", "28000", "1", "1"], 0, "Overflow\n")
+        self.check(["days", "2000", "13", "5", "2001", "1", "1"], 0, "-4\n")
+        self.check(["days", "-2147483648", "1", "1", "2147483647", "1", "1"], 0, "Overflow\n")
+
+    def test_days_order_failure(self):
+        for args in (["2000", "1", "1", "2000", "1", "1"], ["2000", "1", "2", "2000", "1", "1"]):
+            self.check(["days", *args], 1, "0\n", "日付の前後関係を確認して下さい。")
+
+    def test_shift(self):
+        self.check(["shift", "1999", "12", "31", "1"], 0, "2000 1 1\n")
+        self.check(["shift", "--before", "1999", "12", "31", "1"], 0, "1999 12 30\n")
+        self.check(["shift", "--before", "1999", "12", "31", "-1"], 0, "2000 1 1\n")
+        self.check(["shift", "2000", "1", "1", "-10000000"], 0, "-25380 12 6\n")
+        self.check(["shift", "2000", "2", "31", "0"], 0, "2000 3 2\n")
+        self.check(["shift", "--before", "1970", "1", "1", "-2147483648"], 0,
+                   self.python_shift(1970, 1, 1, 2 ** 31))
+        self.check(["shift", "2000", "13", "1", "1"], 1, "", "月")
+        self.check(["shift", "2147483647", "12", "31", "1"], 1, "", "範囲")
+
+    @staticmethod
+    def python_shift(y, m, d, count):
+        import datetime
+        q, r = divmod(y - 1, 400)
+        n = datetime.date(r + 1, m, d).toordinal() + count - 1
+        q2, r2 = divmod(n, 146097)
+        t = datetime.date.fromordinal(r2 + 1)
+        return "%d %d %d\n" % (t.year + (q + q2) * 400, t.month, t.day)
+
+    def test_age_and_birth(self):
+        self.check(["age", "1960", "2000"], 0, "40\n")
+        self.check(["age", "2001", "2000"], 0, "-1\n")
+        self.check(["birth", "2000", "40"], 0, "1960\n")
+        self.check(["age", "abc", "2000"], 1, "", "正しく入力して下さい。")
+        self.check(["birth", "2000", "４０"], 1, "", "正しく入力して下さい。")
+        self.check(["age", "-2147483648", "2147483647"], 1, "", "範囲")
+
+    def test_weekday(self):
+        self.check(["weekday", "2000", "1", "1"], 0, "（土曜日）\n")
+        self.check(["weekday", "1582", "10", "15"], 0, "（金曜日）\n")
+        self.check(["weekday", "1582", "10", "14"], 0, "（　曜日）\n")
+        self.check(["weekday", "2000", "0", "1"], 0, "（　曜日）\n")
+        self.check(["weekday", "2000", "1", "0"], 0, "（　曜日）\n")
+        self.check(["weekday", "1582", "11", "-20"], 0, "\n")
+        self.check(["weekday", "2000", "1", ""], 1, "", "日付を正しく入力して下さい。")
+
+    def test_era(self):
+        self.check(["era", "1989", "1", "8"], 0, "平成\t1\n")
+        self.check(["era", "1989", "1", "7"], 0, "昭和\t64\n")
+        self.check(["era", "2026"], 0, "令和\t8\n")
+        self.check(["era", "2118"], 0, "　　\t  \n")
+        self.check(["era", "0"], 0, "－－\t--\n")
+        self.check(["era", "-1"], 0, "\t\n")
+        self.check(["era", "1868", "10"], 0, "明治\t1\n")
+        self.check(["era", "--choose", "earlier", "1989"], 0, "昭和\t64\n")
+        self.check(["era", "--choose", "later", "2019", "5"], 0, "令和\t1\n")
+        self.check(["era", "2019", "4", "30"], 0, "平成\t31\n")
+
+    def test_era_question(self):
+        rc, out, err = run("era", "1989")
+        self.assertEqual((rc, out), (3, ""))
+        self.assertIn("昭和", err)
+        self.assertIn("平成", err)
+        rc, out, err = run("era", "2019", "5", "0")
+        self.assertEqual((rc, out), (3, ""))
+        self.assertIn("令和", err)
+
+    def test_western(self):
+        self.check(["western", "平成", "1"], 0, "1989\n")
+        self.check(["western", "昭和", "64"], 0, "1989\n")
+        self.check(["western", "應永", "0"], 0, "1393\n")
+        self.check(["western", "－－", "5"], 0, "5\n")
+        self.check(["western", "令和", "$8"], 0, "2026\n")
+        self.check(["western", "平成", "abc"], 1, "", "正しく入力して下さい。")
+        self.check(["western", "応永", "1"], 1, "", "応永")
+
+    def test_almanac(self):
+        self.check(["almanac", "2000", "1", "1"], 0, "".join(l + "\n" for l in REPORT_2000))
+        self.check(["almanac", "--caption", "2000", "1", "1"], 0,
+                   "西暦2000年（平成12年）1月1日のこよみ\n")
+        self.check(["almanac", "--caption", "2118", "1", "1"], 0,
+                   "西暦2118年（  年）1月1日のこよみ\n")
+        self.check(["almanac", "--caption", "--choose", "later", "1989", "1", "0"], 0,
+                   "西暦1989年（平成1年）1月0日のこよみ\n")
+        rc, out, _ = run("almanac", "1872", "12", "31")
+        self.assertEqual(rc, 0)
+        self.assertEqual(out.splitlines()[0], "西暦1872年（明治5年）12月31日（火曜日）は")
+        self.assertEqual(len(out.splitlines()), 20)
+
+    def test_almanac_refusals(self):
+        self.check(["almanac", "1582", "10", "14"], 1, "",
+                   "『こよみ』現行暦法のグレゴリオ暦が採用された、\n"
+                   "西暦１５８２年１０月１５日以降について対応しています。")
+        rc, out, err = run("almanac", "1989", "0", "1")
+        self.assertEqual((rc, out), (3, ""))
+        self.assertIn("昭和", err)
+
+    def test_almanac_sjis_bytes(self):
+        p = subprocess.run([CALC, "almanac", "--sjis", "2000", "1", "1"], capture_output=True)
+        self.assertEqual(p.returncode, 0)
+        expected = "".join(l + "\r\n" for l in REPORT_2000).encode("cp932")
+        self.assertEqual(p.stdout, expected)
+        self.assertFalse(p.stdout.startswith(b"\xef\xbb\xbf"))
+        p = subprocess.run([CALC, "almanac", "--sjis", "--caption", "2000", "1", "1"],
+                           capture_output=True)
+        self.assertEqual(p.stdout, "西暦2000年（平成12年）1月1日のこよみ\r\n".encode("cp932"))
+        # 天正 10 in its two-byte form, right after the year.
+        p = subprocess.run([CALC, "almanac", "--sjis", "--caption", "1582", "10", "15"],
+                           capture_output=True)
+        self.assertIn(b"\x90\xbc\x97\xef1582\x94N\x81i\x93V\x90\xb3", p.stdout)
+
+
+class Usage(unittest.TestCase):
+    def test_usage_errors(self):
+        for args in ([], ["nothing"], ["days", "1", "2"], ["shift", "1", "2", "3"],
+                     ["era"], ["era", "1", "2", "3", "4"], ["era", "--choose", "middle", "1989"],
+                     ["era", "--choose"], ["almanac", "--sjis", "2000", "1"],
+                     ["days", "--before", "1", "1", "1", "2", "1", "1"], ["western", "平成"]):
+            rc, out, err = run(*args)
+            self.assertEqual((rc, out), (2, ""), args)
+            self.assertIn("使い方", err, args)
+            self.assertIn("vadelon-calc", err, args)
+
+    def test_usage_names_the_arguments(self):
+        _, _, err = run("days", "1")
+        self.assertIn("Y1 M1 D1 Y2 M2 D2", err)
+
+
+if __name__ == "__main__":
+    CALC = sys.argv.pop(1)
+    unittest.main(verbosity=1)
