@@ -93,8 +93,10 @@ void TKoyomiForm::ShowModal()
 {
     if (!shownBefore_) {
         shownBefore_ = true;
-        if (const QScreen* screen = QGuiApplication::primaryScreen())
-            move(screen->availableGeometry().center() - rect().center());
+        if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+            const QRect area = screen->availableGeometry();
+            move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2);
+        }
     }
     platform_.RunModal(this);
 }

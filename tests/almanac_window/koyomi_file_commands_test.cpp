@@ -1,0 +1,510 @@
+// Open, Save As and Print of the almanac window, and the report of the
+// calendar core saved byte for byte.
+#include "tests/almanac_window/koyomi_fixture.h"
+
+#include "almanac_window/print_text.h"
+#include "almanac_window/text_file.h"
+#include "calendar/almanac.h"
+
+#include <QDir>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+
+using namespace vadelon;
+using namespace vadelon::testing;
+
+namespace {
+
+const QString kTitle = QStringLiteral("西暦2000年（平成12年）1月1日のこよみ");
+
+// The report for 2000-01-01 as the calculator's upper panel shows it.
+AlmanacReport Report2000()
+{
+    return ComposeAlmanacReport(2000, 1, 1, {"2000", "平成", "12", "1", "1", "（土曜日）"});
+}
+
+void FillWithReport(KoyomiFixture& f, const AlmanacReport& report)
+{
+    f.form->ClearText();
+    for (const std::string& line : report.lines)
+        f.form->AppendLine(QString::fromStdString(line));
+    f.form->SetCaption(QString::fromStdString(report.caption));
+}
+
+std::unique_ptr<QPrinter> PdfPrinter(const QString& path)
+{
+    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    printer->setOutputFormat(QPrinter::PdfFormat);
+    printer->setOutputFileName(path);
+    return printer;
+}
+
+// A field of pdfinfo's report ("Pages", "Title").
+QString PdfInfo(const QString& path, const QString& field)
+{
+    QProcess pdfinfo;
+    pdfinfo.start(QStringLiteral("pdfinfo"), {path});
+    if (!pdfinfo.waitForFinished(30000))
+        return QStringLiteral("<pdfinfo failed>");
+    const QString out = QString::fromUtf8(pdfinfo.readAllStandardOutput());
+    const QRegularExpression re(QStringLiteral("^%1:\\s*(.*)$").arg(field), QRegularExpression::MultilineOption);
+    const QRegularExpressionMatch match = re.match(out);
+    return match.hasMatch() ? match.captured(1).trimmed() : QStringLiteral("<no %1>").arg(field);
+}
+
+QString PdfText(const QString& path)
+{
+    QProcess pdftotext;
+    pdftotext.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
+    if (!pdftotext.waitForFinished(30000))
+        return QString();
+    return QString::fromUtf8(pdftotext.readAllStandardOutput());
+}
+
+}  // namespace
+
+class KoyomiFileCommandsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { MapFonts(); }
+
+    void reportOf2000ThroughTheWindow();
+    void savedReportBytes();
+    void openAsksFirstWhenChanged_data();
+    void openAsksFirstWhenChanged();
+    void openWhenUnchangedAsksNothing();
+    void openSetsCaptionAndClearsFlag();
+    void openOfMissingFile();
+    void openDialogStartsWithLastName();
+    void proposedNames();
+    void saveAsReplacesAndKeepsCaption();
+    void saveAsCancelledKeepsFlag();
+    void saveAsIntoUnwritableFolder();
+    void saveAsRefusesUnencodableText();
+    void roundTripKeepsEveryByte();
+    void opensUtf8File();
+    void opensBinaryFile();
+    void opensTooLargeFileWithMessage();
+
+    void jobName_data();
+    void jobName();
+    void printWithoutPrinter();
+    void printsReport();
+    void printsEmptyTextAsOneBlankPage();
+    void printsLongTextOnSeveralPages();
+};
+
+void KoyomiFileCommandsTest::reportOf2000ThroughTheWindow()
+{
+    KoyomiFixture f;
+    FillWithReport(f, Report2000());
+    const QStringList lines = f.form->Text().split(QLatin1Char('\n'));
+    QCOMPARE(lines.size(), 17);  // the three adoption lines are left out
+    QCOMPARE(lines[0], QStringLiteral("西暦2000年（平成12年）1月1日（土曜日）は"));
+    QCOMPARE(lines[1], QStringLiteral("世界時１２時をもって、ユリウス日【2451545】日となる。"));
+    QCOMPARE(lines[2], QString());
+    QCOMPARE(lines[3], QStringLiteral("年干支は【庚辰】年九星は【九紫火星】"));
+    QCOMPARE(lines[4], QStringLiteral("月干支は【丁丑】"));
+    QCOMPARE(lines[5], QStringLiteral("日干支は【戊午】"));
+    QCOMPARE(lines[6], QString());
+    QCOMPARE(lines[7], QStringLiteral("-----------------------＜注意！＞-----------------------"));
+    QCOMPARE(lines[8], QStringLiteral("※年干支九星は一年の始まりを１月１日として算出しています。"));
+    QCOMPARE(lines[11], QStringLiteral("　立春より前の場合、年干支は【己卯】となります。"));
+    QCOMPARE(lines[12], QStringLiteral("　同様に、年九星は【一白水星】となります。"));
+    QCOMPARE(lines[14], QStringLiteral("　1月の節入りは、小寒（１月６日頃）です。"));
+    QCOMPARE(lines[15], QStringLiteral("　節入り前の場合は前月の月干支【丙子】を使用して下さい。"));
+    QCOMPARE(lines[16], QStringLiteral("※節入りの正確な日時は、別に暦などでお調べ下さい。"));
+    QCOMPARE(f.form->Caption(), kTitle);
+    QVERIFY(f.modified());
+}
+
+void KoyomiFileCommandsTest::savedReportBytes()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("koyomi.txt"));
+    KoyomiFixture f;
+    FillWithReport(f, Report2000());
+    f.platform.saveFileAnswers.push_back(path);
+    f.press(QStringLiteral("SaveAs1"));
+    QCOMPARE(f.platform.saveProposals, QStringList{kTitle + QStringLiteral(".txt")});
+    QVERIFY(!f.modified());
+
+    const QByteArray bytes = FileBytes(path);
+    // 西暦2000年（平成12年）1月1日（土曜日）は, in Shift-JIS, no BOM before it.
+    const QByteArray line1("\x90\xBC\x97\xEF" "2000" "\x94\x4E\x81\x69\x95\xBD\x90\xAC" "12" "\x94\x4E\x81\x6A"
+                           "1" "\x8C\x8E" "1" "\x93\xFA\x81\x69\x93\x79\x97\x6A\x93\xFA\x81\x6A\x82\xCD" "\r\n");
+    QVERIFY(bytes.startsWith(line1));
+    const QByteArray dashes(23, '-');
+    QVERIFY(bytes.contains("\r\n\r\n" + dashes + "\x81\x83\x92\x8D\x88\xD3\x81\x49\x81\x84" + dashes + "\r\n"));
+    QCOMPARE(bytes.count("\r\n"), 17);
+    QCOMPARE(bytes.count('\n'), 17);
+    QCOMPARE(bytes.count('\r'), 17);
+    QVERIFY(bytes.endsWith("\x82\xB3\x82\xA2\x81\x42\r\n"));  // …下さい。
+    const AlmanacReport report = Report2000();
+    QStringList expected;
+    for (const std::string& line : report.lines)
+        expected << QString::fromStdString(line);
+    QCOMPARE(DecodeTextFileBytes(bytes), expected.join(QLatin1Char('\n')));
+}
+
+void KoyomiFileCommandsTest::openAsksFirstWhenChanged_data()
+{
+    QTest::addColumn<SaveAnswer>("answer");
+    QTest::addColumn<bool>("saveConfirmed");
+    QTest::addColumn<bool>("openConfirmed");
+    QTest::addColumn<int>("openDialogs");
+    QTest::addColumn<bool>("replaced");
+    QTest::newRow("cancel") << SaveAnswer::Cancel << false << true << 0 << false;
+    QTest::newRow("no, open cancelled") << SaveAnswer::No << false << false << 1 << false;
+    QTest::newRow("no, open confirmed") << SaveAnswer::No << false << true << 1 << true;
+    QTest::newRow("yes, saved, open confirmed") << SaveAnswer::Yes << true << true << 1 << true;
+    QTest::newRow("yes, save dialog cancelled") << SaveAnswer::Yes << false << true << 0 << false;
+}
+
+void KoyomiFileCommandsTest::openAsksFirstWhenChanged()
+{
+    QFETCH(SaveAnswer, answer);
+    QFETCH(bool, saveConfirmed);
+    QFETCH(bool, openConfirmed);
+    QFETCH(int, openDialogs);
+    QFETCH(bool, replaced);
+    QTemporaryDir dir;
+    const QString source = dir.filePath(QStringLiteral("a.txt"));
+    const QString saved = dir.filePath(QStringLiteral("saved.txt"));
+    QVERIFY(WriteBytes(source, "opened\r\n"));
+    KoyomiFixture f;
+    f.form->AppendLine(QStringLiteral("changed"));
+    f.form->SetCaption(kTitle);
+    f.platform.saveAnswers.push_back(answer);
+    if (saveConfirmed)
+        f.platform.saveFileAnswers.push_back(saved);
+    if (openConfirmed)
+        f.platform.openAnswers.push_back(source);
+
+    f.press(QStringLiteral("ToolButton2"));
+    QCOMPARE(f.platform.boxes.size(), std::size_t(1));
+    QCOMPARE(f.platform.boxes[0].kind, ShownBox::SaveQuestion);
+    QCOMPARE(f.platform.openProposals.size(), openDialogs);
+    QCOMPARE(QFile::exists(saved), saveConfirmed);
+    if (saveConfirmed)
+        QCOMPARE(FileBytes(saved), QByteArray("changed\r\n"));
+    QCOMPARE(f.form->Text(), replaced ? QStringLiteral("opened") : QStringLiteral("changed"));
+    QCOMPARE(f.form->Caption(), replaced ? source : kTitle);
+    QCOMPARE(f.modified(), !replaced);
+}
+
+void KoyomiFileCommandsTest::openWhenUnchangedAsksNothing()
+{
+    KoyomiFixture f;
+    f.form->AppendLine(QStringLiteral("x"));
+    f.platform.saveAnswers.push_back(SaveAnswer::Cancel);
+    f.press(QStringLiteral("Open1"));
+    QVERIFY(f.form->SaveCancelled());
+    QCOMPARE(f.platform.openProposals.size(), 0);
+    f.editor()->document()->setModified(false);
+    f.press(QStringLiteral("Open1"));  // the last answer was キャンセル; no question now
+    QCOMPARE(f.platform.boxes.size(), std::size_t(1));
+    QCOMPARE(f.platform.openProposals.size(), 1);
+}
+
+void KoyomiFileCommandsTest::openSetsCaptionAndClearsFlag()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("a.txt"));
+    QVERIFY(WriteBytes(path, "\x82\xA0\r\nb\r\n"));
+    KoyomiFixture f;
+    f.editor()->setReadOnly(true);
+    f.platform.openAnswers.push_back(path);
+    f.press(QStringLiteral("Open1"));
+    QCOMPARE(f.form->Caption(), path);
+    QCOMPARE(f.form->windowTitle(), path);
+    QCOMPARE(f.form->Text(), QStringLiteral("あ\nb"));
+    QVERIFY(!f.modified());
+    QVERIFY(!f.editor()->isReadOnly());
+    QVERIFY(f.platform.boxes.empty());
+}
+
+void KoyomiFileCommandsTest::openOfMissingFile()
+{
+    QTemporaryDir dir;
+    const QString missing = dir.filePath(QStringLiteral("missing.txt"));
+    KoyomiFixture f;
+    f.form->AppendLine(QStringLiteral("previous"));
+    f.form->SetCaption(kTitle);
+    f.editor()->document()->setModified(false);
+    f.platform.openAnswers.push_back(missing);
+    f.press(QStringLiteral("ToolButton2"));
+    QCOMPARE(f.form->Caption(), missing);
+    QCOMPARE(f.form->Text(), QStringLiteral("previous"));
+    QVERIFY(!f.modified());
+    QCOMPARE(f.platform.boxes.size(), std::size_t(1));
+    QCOMPARE(f.platform.boxes[0].kind, ShownBox::Error);
+    QCOMPARE(f.platform.boxes[0].text, QStringLiteral("ファイル %1 は開けません.").arg(missing));
+}
+
+void KoyomiFileCommandsTest::openDialogStartsWithLastName()
+{
+    QTemporaryDir dir;
+    const QString first = dir.filePath(QStringLiteral("first.txt"));
+    QVERIFY(WriteBytes(first, "1"));
+    KoyomiFixture f;
+    f.platform.openAnswers.push_back(first);
+    f.platform.openAnswers.push_back(std::nullopt);
+    f.press(QStringLiteral("Open1"));
+    f.press(QStringLiteral("Open1"));
+    f.press(QStringLiteral("Open1"));
+    QCOMPARE(f.platform.openProposals, (QStringList{QString(), first, first}));
+}
+
+void KoyomiFileCommandsTest::proposedNames()
+{
+    QTemporaryDir dir;
+    const QString a = dir.filePath(QStringLiteral("a.txt"));
+    QVERIFY(WriteBytes(a, "a"));
+    KoyomiFixture f;
+    f.Report({QStringLiteral("x")}, kTitle);
+    f.press(QStringLiteral("SaveAs1"));
+    f.platform.openAnswers.push_back(a);
+    f.platform.saveAnswers.push_back(SaveAnswer::No);
+    f.press(QStringLiteral("Open1"));
+    f.press(QStringLiteral("ToolButton3"));
+    f.form->AppendLine(QStringLiteral("changed"));
+    f.press(QStringLiteral("Exit1"));  // save question, scripted キャンセル
+    f.platform.saveAnswers.push_back(SaveAnswer::Yes);
+    f.press(QStringLiteral("Exit1"));  // はい: the save dialog, cancelled
+    QCOMPARE(f.platform.saveProposals,
+             (QStringList{kTitle + QStringLiteral(".txt"), a + QStringLiteral(".txt"), a + QStringLiteral(".txt")}));
+    QVERIFY(f.platform.saveProposals[1].endsWith(QStringLiteral("/a.txt.txt")));
+    QCOMPARE(f.platform.boxes.back().text,
+             QStringLiteral("ﾌｧｲﾙ") + a + QStringLiteral("の内容が変更されています。\n変更を保存しますか？"));
+}
+
+void KoyomiFileCommandsTest::saveAsReplacesAndKeepsCaption()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("existing"));
+    QVERIFY(WriteBytes(path, "old contents that are longer\r\n"));
+    KoyomiFixture f;
+    f.form->AppendLine(QStringLiteral("new"));
+    f.form->SetCaption(kTitle);
+    f.editor()->document()->setModified(false);  // Save As also saves an unchanged text
+    f.platform.saveFileAnswers.push_back(path);
+    f.press(QStringLiteral("ToolButton3"));
+    QCOMPARE(FileBytes(path), QByteArray("new\r\n"));
+    QCOMPARE(f.form->Caption(), kTitle);
+    QVERIFY(!f.modified());
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("existing")});
+}
+
+void KoyomiFileCommandsTest::saveAsCancelledKeepsFlag()
+{
+    KoyomiFixture f;
+    f.form->AppendLine(QStringLiteral("x"));
+    f.press(QStringLiteral("SaveAs1"));
+    QVERIFY(f.modified());
+    QCOMPARE(f.platform.saveProposals, QStringList{QStringLiteral(".txt")});
+    QVERIFY(f.platform.boxes.empty());
+}
+
+void KoyomiFileCommandsTest::saveAsIntoUnwritableFolder()
+{
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("plain"));
+    QVERIFY(WriteBytes(file, "x"));
+    // Below a regular file nothing can be created, whoever runs the test.
+    const QString target = file + QStringLiteral("/report.txt");
+    KoyomiFixture f;
+    f.form->AppendLine(QStringLiteral("x"));
+    f.form->SetCaption(kTitle);
+    f.platform.saveFileAnswers.push_back(target);
+    f.press(QStringLiteral("SaveAs1"));
+    QCOMPARE(f.platform.MessageTexts(), QStringList{QStringLiteral("ファイル %1 を作成できません.").arg(target)});
+    QVERIFY(f.modified());
+    QCOMPARE(f.form->Caption(), kTitle);
+}
+
+void KoyomiFileCommandsTest::saveAsRefusesUnencodableText()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("keep.txt"));
+    QVERIFY(WriteBytes(path, "before\r\n"));
+    KoyomiFixture f;
+    f.form->AppendLine(QStringLiteral("fine"));
+    f.form->AppendLine(QStringLiteral("smile \U0001F600"));
+    f.platform.saveFileAnswers.push_back(path);
+    f.press(QStringLiteral("SaveAs1"));
+    QCOMPARE(FileBytes(path), QByteArray("before\r\n"));
+    QVERIFY(f.modified());
+    QCOMPARE(f.platform.boxes.size(), std::size_t(1));
+    QCOMPARE(f.platform.boxes[0].kind, ShownBox::Error);
+    QCOMPARE(f.platform.boxes[0].text,
+             QStringLiteral("ファイル %1 を保存できません。2 行目の文字「\U0001F600」(U+1F600) は Shift-JIS で表せません.")
+                 .arg(path));
+}
+
+void KoyomiFileCommandsTest::roundTripKeepsEveryByte()
+{
+    // Every kind of character of a report, half-width kana, an empty line,
+    // and an empty last line.
+    const QByteArray original(
+        "\x90\xBC\x97\xEF" "2000" "\x94\x4E\x81\x69\x95\xBD\x90\xAC" "12" "\x94\x4E\x81\x6A\r\n"
+        "\x81\x79" "2451545" "\x81\x7A\x82\x50\x82\x51\r\n"
+        "\r\n"
+        "-----------------------\x81\x83\x92\x8D\x88\xD3\x81\x49\x81\x84-----------------------\r\n"
+        "\x81\x40\x81\xA6\x81\x60\xCC\xA7\xB2\xD9 \\~\t\r\n"
+        "\r\n");
+    QTemporaryDir dir;
+    const QString in = dir.filePath(QStringLiteral("in.txt"));
+    const QString out = dir.filePath(QStringLiteral("out.txt"));
+    QVERIFY(WriteBytes(in, original));
+    KoyomiFixture f;
+    f.platform.openAnswers.push_back(in);
+    f.platform.saveFileAnswers.push_back(out);
+    f.press(QStringLiteral("Open1"));
+    QCOMPARE(f.editor()->document()->blockCount(), 6);
+    f.press(QStringLiteral("SaveAs1"));
+    QCOMPARE(FileBytes(out), original);
+}
+
+void KoyomiFileCommandsTest::opensUtf8File()
+{
+    QTemporaryDir dir;
+    const QString in = dir.filePath(QStringLiteral("utf8.txt"));
+    const QString out = dir.filePath(QStringLiteral("sjis.txt"));
+    QVERIFY(WriteBytes(in, "\xEF\xBB\xBF\xE6\x9A\xA6\xE3\x81\x82\nline 2\n"));  // 暦あ
+    KoyomiFixture f;
+    f.platform.openAnswers.push_back(in);
+    f.platform.saveFileAnswers.push_back(out);
+    f.press(QStringLiteral("Open1"));
+    QCOMPARE(f.form->Text(), QStringLiteral("暦あ\nline 2"));
+    f.press(QStringLiteral("SaveAs1"));
+    QCOMPARE(FileBytes(out), QByteArray("\x97\xEF\x82\xA0\r\nline 2\r\n"));
+}
+
+void KoyomiFileCommandsTest::opensBinaryFile()
+{
+    QByteArray bytes;
+    for (int i = 0; i < 4096; ++i)
+        bytes += char((i * 37 + i / 256) & 0xFF);
+    bytes += QByteArray(100, '\0');
+    QTemporaryDir dir;
+    const QString in = dir.filePath(QStringLiteral("binary.bin"));
+    QVERIFY(WriteBytes(in, bytes));
+    KoyomiFixture f;
+    f.platform.openAnswers.push_back(in);
+    f.press(QStringLiteral("Open1"));
+    QVERIFY(f.platform.boxes.empty());
+    QVERIFY(f.form->Text().contains(QChar(0xFFFD)));
+    QVERIFY(f.form->Text().endsWith(QString(100, QChar(0))));
+    f.form->show();
+    f.editor()->selectAll();
+    QApplication::processEvents();  // lay out and paint whatever came in
+    // A save refuses the replacement characters instead of writing others.
+    f.platform.saveFileAnswers.push_back(dir.filePath(QStringLiteral("out.txt")));
+    f.press(QStringLiteral("SaveAs1"));
+    QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("out.txt"))));
+    QVERIFY(f.platform.MessageTexts().value(0).contains(QStringLiteral("(U+FFFD)")));
+}
+
+void KoyomiFileCommandsTest::opensTooLargeFileWithMessage()
+{
+    QTemporaryDir dir;
+    const QString big = dir.filePath(QStringLiteral("big.txt"));
+    QFile file(big);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QVERIFY(file.resize(kMaxTextFileBytes + 1));
+    file.close();
+    KoyomiFixture f;
+    f.platform.openAnswers.push_back(big);
+    f.press(QStringLiteral("Open1"));
+    QCOMPARE(f.platform.MessageTexts(), QStringList{QStringLiteral("ファイル %1 は開けません.").arg(big)});
+    QCOMPARE(f.form->Caption(), big);
+}
+
+void KoyomiFileCommandsTest::jobName_data()
+{
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("job");
+    const QString kanji15 = QString(15, QChar(u'暦'));
+    QTest::newRow("empty") << QString() << QString();
+    QTest::newRow("31 ascii kept") << QString(31, QLatin1Char('a')) << QString(31, QLatin1Char('a'));
+    QTest::newRow("40 ascii cut") << QString(40, QLatin1Char('a')) << QString(31, QLatin1Char('a'));
+    QTest::newRow("31 bytes with kanji") << QStringLiteral("a") + kanji15 << QStringLiteral("a") + kanji15;
+    QTest::newRow("kanji straddling byte 31") << QStringLiteral("ab") + kanji15 << QStringLiteral("ab") + kanji15.left(14);
+    QTest::newRow("half-width kana are one byte") << QString(31, QChar(u'ｱ')) + QStringLiteral("x")
+                                                  << QString(31, QChar(u'ｱ'));
+    QTest::newRow("report title") << kTitle << QStringLiteral("西暦2000年（平成12年）1月1日の");
+}
+
+void KoyomiFileCommandsTest::jobName()
+{
+    QFETCH(QString, caption);
+    QFETCH(QString, job);
+    QCOMPARE(PrintJobName(caption), job);
+}
+
+void KoyomiFileCommandsTest::printWithoutPrinter()
+{
+    KoyomiFixture f;
+    f.form->AppendLine(QStringLiteral("x"));
+    f.press(QStringLiteral("Print1"));
+    QCOMPARE(f.platform.MessageTexts(), QStringList{QStringLiteral("デフォルト プリンタが存在しません.")});
+    QCOMPARE(f.platform.boxes[0].kind, ShownBox::Error);
+}
+
+void KoyomiFileCommandsTest::printsReport()
+{
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("report.pdf"));
+    KoyomiFixture f;
+    f.platform.printerFactory = [pdf] { return PdfPrinter(pdf); };
+    FillWithReport(f, Report2000());
+    f.press(QStringLiteral("ToolButton4"));
+    QVERIFY(f.platform.boxes.empty());
+    QCOMPARE(PdfInfo(pdf, QStringLiteral("Pages")), QStringLiteral("1"));
+    QCOMPARE(PdfInfo(pdf, QStringLiteral("Title")), QStringLiteral("西暦2000年（平成12年）1月1日の"));
+    const QString text = PdfText(pdf);
+    QVERIFY2(text.contains(QStringLiteral("ユリウス日【2451545】日となる。")), qPrintable(text));
+    QVERIFY(text.contains(QStringLiteral("年干支は【庚辰】年九星は【九紫火星】")));
+    QVERIFY(f.modified());  // printing changes nothing
+    QCOMPARE(f.form->Caption(), kTitle);
+}
+
+void KoyomiFileCommandsTest::printsEmptyTextAsOneBlankPage()
+{
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("empty.pdf"));
+    KoyomiFixture f;
+    f.platform.printerFactory = [pdf] { return PdfPrinter(pdf); };
+    f.press(QStringLiteral("Print1"));
+    QCOMPARE(PdfInfo(pdf, QStringLiteral("Pages")), QStringLiteral("1"));
+    QVERIFY(PdfText(pdf).trimmed().isEmpty());
+}
+
+void KoyomiFileCommandsTest::printsLongTextOnSeveralPages()
+{
+    QStringList lines;
+    for (int i = 1; i <= 400; ++i)
+        lines << QStringLiteral("行%1 こよみ").arg(i, 3, 10, QLatin1Char('0'));
+    lines << QString(300, QLatin1Char('w'));  // wider than the page: wraps
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("long.pdf"));
+    auto printer = PdfPrinter(pdf);
+    KoyomiFixture f;
+    const int pages = PrintPlainText(*printer, QStringLiteral("job"), lines.join(QLatin1Char('\n')), f.editor()->font());
+    printer.reset();
+    QVERIFY(pages > 1);
+    QCOMPARE(PdfInfo(pdf, QStringLiteral("Pages")), QString::number(pages));
+    const QString text = PdfText(pdf);
+    int from = 0;
+    for (const QString& line : lines.mid(0, 400)) {
+        const int at = text.indexOf(line, from);
+        QVERIFY2(at >= 0, qPrintable(line));
+        from = at + line.size();
+    }
+    QCOMPARE(text.count(QLatin1Char('w')), 300);
+}
+
+QTEST_MAIN(KoyomiFileCommandsTest)
+#include "koyomi_file_commands_test.moc"

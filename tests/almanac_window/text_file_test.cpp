@@ -1,0 +1,196 @@
+// The Shift-JIS text file format: decoding of any bytes, strict encoding,
+// atomic writes and the refusal of files the editor cannot take.
+#include "almanac_window/text_file.h"
+
+#include <QFile>
+#include <QRandomGenerator>
+#include <QStringDecoder>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace vadelon;
+
+class TextFileTest : public QObject {
+    Q_OBJECT
+private slots:
+    void decodes_data();
+    void decodes();
+    void encodes_data();
+    void encodes();
+    void refusesUnencodable_data();
+    void refusesUnencodable();
+    void namesTheCharacterAndLine();
+    void roundTripsReportCharacters();
+    void readsOnlyRegularFilesOfSaneSize();
+    void readsAnyBinaryWithoutLoss();
+    void writesAtomically();
+};
+
+void TextFileTest::decodes_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("empty") << QByteArray() << QString();
+    QTest::newRow("ascii") << QByteArray("abc") << QStringLiteral("abc");
+    QTest::newRow("crlf lines") << QByteArray("a\r\nb") << QStringLiteral("a\nb");
+    QTest::newRow("final crlf opens no line") << QByteArray("a\r\nb\r\n") << QStringLiteral("a\nb");
+    QTest::newRow("empty last line kept") << QByteArray("a\r\n\r\n") << QStringLiteral("a\n");
+    QTest::newRow("lf lines") << QByteArray("a\nb\n") << QStringLiteral("a\nb");
+    QTest::newRow("lone cr") << QByteArray("a\rb") << QStringLiteral("a\nb");
+    QTest::newRow("kanji and kana") << QByteArray("\x90\xBC\x97\xEF\x82\xA0") << QStringLiteral("西暦あ");
+    QTest::newRow("half-width kana") << QByteArray("\xCC\xA7\xB2\xD9") << QStringLiteral("ﾌｧｲﾙ");
+    QTest::newRow("wave dash 8160") << QByteArray("\x81\x60") << QStringLiteral("～");
+    QTest::newRow("nul byte") << QByteArray("a\0b", 3) << QString(QStringLiteral("a") + QChar(0) + QStringLiteral("b"));
+    QTest::newRow("utf-8 with bom") << QByteArray("\xEF\xBB\xBF" "abc\r\n\xE6\x97\xA5") << QStringLiteral("abc\n日");
+    QTest::newRow("utf-8 without bom") << QByteArray("\xC3\x80 la carte \xE2\x80\x94 \xE6\x97\xA5\xE6\x9C\xAC")
+                                       << QStringLiteral("À la carte — 日本");
+    QTest::newRow("stray byte 80") << QByteArray("\x80" "A") << QStringLiteral("\uFFFDA");
+    QTest::newRow("bytes fd ff") << QByteArray("\xFD\xFF" "A") << QStringLiteral("\uFFFD\uFFFDA");
+    QTest::newRow("lone lead at end") << QByteArray("A\x82") << QStringLiteral("A\uFFFD");
+    QTest::newRow("lead before a non-trail") << QByteArray("\x82\x0D\x0A" "B") << QStringLiteral("\uFFFD\nB");
+    QTest::newRow("unmapped pair keeps its trail") << QByteArray("\x85\x40\x82\xA0") << QStringLiteral("\uFFFD@あ");
+}
+
+void TextFileTest::decodes()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, text);
+    QCOMPARE(DecodeTextFileBytes(bytes), text);
+}
+
+void TextFileTest::encodes_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::newRow("empty text, empty file") << QString() << QByteArray();
+    QTest::newRow("one line") << QStringLiteral("a") << QByteArray("a\r\n");
+    QTest::newRow("two lines") << QStringLiteral("a\nb") << QByteArray("a\r\nb\r\n");
+    QTest::newRow("empty last line") << QStringLiteral("a\n") << QByteArray("a\r\n\r\n");
+    QTest::newRow("one empty line of two") << QStringLiteral("\n") << QByteArray("\r\n\r\n");
+    QTest::newRow("hiragana") << QStringLiteral("あ") << QByteArray("\x82\xA0\r\n");
+    QTest::newRow("half-width kana") << QStringLiteral("ﾌｧｲﾙ") << QByteArray("\xCC\xA7\xB2\xD9\r\n");
+    QTest::newRow("ideographic space") << QStringLiteral("\u3000") << QByteArray("\x81\x40\r\n");
+    QTest::newRow("lenticular brackets") << QStringLiteral("【】") << QByteArray("\x81\x79\x81\x7A\r\n");
+    QTest::newRow("full-width digits") << QStringLiteral("１２") << QByteArray("\x82\x50\x82\x51\r\n");
+    QTest::newRow("nul kept") << QString(QChar(0)) << QByteArray("\0\r\n", 3);
+}
+
+void TextFileTest::encodes()
+{
+    QFETCH(QString, text);
+    QFETCH(QByteArray, bytes);
+    const EncodedText encoded = EncodeTextFileBytes(text);
+    QVERIFY(!encoded.unencodable);
+    QCOMPARE(encoded.bytes, bytes);
+}
+
+void TextFileTest::refusesUnencodable_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("line");
+    QTest::addColumn<QString>("character");
+    QTest::newRow("emoji on line 2") << QStringLiteral("ok\n\U0001F600 x") << 2 << QStringLiteral("\U0001F600");
+    QTest::newRow("yen sign after text") << QStringLiteral("a\nb\nx¥") << 3 << QStringLiteral("¥");
+    QTest::newRow("replacement character") << QStringLiteral("\uFFFD") << 1 << QStringLiteral("\uFFFD");
+    QTest::newRow("first of two") << QStringLiteral("é ü") << 1 << QStringLiteral("é");
+}
+
+void TextFileTest::refusesUnencodable()
+{
+    QFETCH(QString, text);
+    QFETCH(int, line);
+    QFETCH(QString, character);
+    const EncodedText encoded = EncodeTextFileBytes(text);
+    QVERIFY(encoded.unencodable);
+    QCOMPARE(encoded.unencodable->line, line);
+    QCOMPARE(encoded.unencodable->character, character);
+    QVERIFY(encoded.bytes.isEmpty());
+}
+
+void TextFileTest::namesTheCharacterAndLine()
+{
+    QCOMPARE(UnencodableMessage(QStringLiteral("/tmp/a%1.txt"), {2, QStringLiteral("\U0001F600")}),
+             QStringLiteral("ファイル /tmp/a%1.txt を保存できません。2 行目の文字「\U0001F600」(U+1F600) は Shift-JIS で表せません"));
+    QCOMPARE(UnencodableMessage(QStringLiteral("b"), {12, QStringLiteral("¥")}),
+             QStringLiteral("ファイル b を保存できません。12 行目の文字「¥」(U+00A5) は Shift-JIS で表せません"));
+}
+
+void TextFileTest::roundTripsReportCharacters()
+{
+    // Every kind of character a report holds, and a few an edited one may.
+    const QString text = QStringLiteral(
+        "西暦2000年（平成12年）1月1日（土曜日）は\n"
+        "世界時１２時をもって、ユリウス日【2451545】日となる。\n"
+        "\n"
+        "-----------------------＜注意！＞-----------------------\n"
+        "\u3000※年干支九星は一年の始まりを１月１日として算出しています。\n"
+        "ﾌｧｲﾙ ｺﾋﾟｰ ～ \\ ~ ? \t 終");
+    const EncodedText encoded = EncodeTextFileBytes(text);
+    QVERIFY(!encoded.unencodable);
+    QVERIFY(!encoded.bytes.startsWith("\xEF\xBB\xBF"));
+    QCOMPARE(encoded.bytes.count("\r\n"), text.count(QLatin1Char('\n')) + 1);
+    QCOMPARE(DecodeTextFileBytes(encoded.bytes), text);
+    QCOMPARE(EncodeTextFileBytes(DecodeTextFileBytes(encoded.bytes)).bytes, encoded.bytes);
+}
+
+void TextFileTest::readsOnlyRegularFilesOfSaneSize()
+{
+    QTemporaryDir dir;
+    QVERIFY(!ReadTextFile(dir.filePath(QStringLiteral("missing.txt"))));
+    QVERIFY(!ReadTextFile(dir.path()));  // a folder
+
+    QFile large(dir.filePath(QStringLiteral("large.txt")));
+    QVERIFY(large.open(QIODevice::WriteOnly));
+    QVERIFY(large.resize(kMaxTextFileBytes + 1));
+    large.close();
+    QVERIFY(!ReadTextFile(large.fileName()));
+
+    QVERIFY(large.open(QIODevice::ReadWrite));
+    QVERIFY(large.resize(1000));
+    large.close();
+    const std::optional<QString> zeros = ReadTextFile(large.fileName());
+    QVERIFY(zeros);
+    QCOMPARE(zeros->size(), 1000);
+}
+
+void TextFileTest::readsAnyBinaryWithoutLoss()
+{
+    // Random bytes, every value present: one character per byte at most,
+    // and nothing but line breaks may vanish.
+    QByteArray bytes(1 << 20, '\0');
+    QRandomGenerator random(20000101);
+    for (char& b : bytes)
+        b = char(random.bounded(256));
+    QTemporaryDir dir;
+    QFile file(dir.filePath(QStringLiteral("binary.bin")));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+    file.close();
+    const std::optional<QString> text = ReadTextFile(file.fileName());
+    QVERIFY(text);
+    QVERIFY(text->size() <= bytes.size());
+    QVERIFY(text->size() >= bytes.size() / 2);
+    QVERIFY(text->contains(QChar(0xFFFD)));
+    QVERIFY(!text->contains(QLatin1Char('\r')));
+}
+
+void TextFileTest::writesAtomically()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("a.txt"));
+    QVERIFY(WriteFileAtomically(path, "first\r\n"));
+    QVERIFY(WriteFileAtomically(path, "second\r\n"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), QByteArray("second\r\n"));
+    file.close();
+    // A path below a regular file cannot be created, even by root.
+    QVERIFY(!WriteFileAtomically(path + QStringLiteral("/b.txt"), "x"));
+    QVERIFY(!WriteFileAtomically(dir.path(), "x"));  // a folder is not replaced
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), QByteArray("second\r\n"));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("a.txt")});
+}
+
+QTEST_GUILESS_MAIN(TextFileTest)
+#include "text_file_test.moc"
