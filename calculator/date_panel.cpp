@@ -43,6 +43,15 @@ QLineEdit* MakeEdit(QWidget* parent, const char* name, QRect rect)
 
 }  // namespace
 
+void KeepLookWhenDisabled(QWidget* panel)
+{
+    QPalette palette = panel->palette();
+    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText, QPalette::Base,
+                                     QPalette::Button, QPalette::Window})
+        palette.setColor(QPalette::Disabled, role, palette.color(QPalette::Active, role));
+    panel->setPalette(palette);
+}
+
 QString TodayButtonHint()
 {
     return QStringLiteral("今日の日付または今年の西暦年や和暦年を入力します。");
@@ -54,6 +63,7 @@ DatePanel BuildDatePanel(QWidget* parent, int left, int top, const DatePanelName
     p.frame = Make<QFrame>(parent, n.frame, QRect(left, top, 257, 113));
     p.frame->setFrameStyle(QFrame::Panel | QFrame::Raised);
     p.frame->setLineWidth(1);
+    KeepLookWhenDisabled(p.frame);
     QWidget* f = p.frame;
 
     p.title = MakeLabel(f, n.title, QPoint(10, 8), QString());

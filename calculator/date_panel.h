@@ -67,6 +67,10 @@ DatePanel BuildDatePanel(QWidget* parent, int left, int top, const DatePanelName
 // era year, month, day, month and day spin buttons, today button.
 QList<QWidget*> FocusChain(const DatePanel& panel);
 
+// A disabled panel only stops input: it keeps the colours of an enabled one,
+// so that the results in its fields stay readable.
+void KeepLookWhenDisabled(QWidget* panel);
+
 // "今日の日付または今年の西暦年や和暦年を入力します。"
 QString TodayButtonHint();
 

@@ -130,6 +130,15 @@ void TVadelonForm::FormCreate()
     StatusBar1->setSizeGripEnabled(false);
     StatusBar1->setFixedHeight(kStatusBarHeight);
     setStatusBar(StatusBar1);
+    // The one simple text, as a label: the bar's own message area keeps wide
+    // margins that cut the longest hints short.
+    statusText_ = new QLabel(StatusBar1);
+    statusText_->setObjectName(QStringLiteral("SimpleText"));
+    statusText_->setContentsMargins(2, 0, 0, 0);
+    statusText_->setTextFormat(Qt::PlainText);
+    StatusBar1->setContentsMargins(0, 0, 0, 0);
+    StatusBar1->addWidget(statusText_, 1);
+    StatusBar1->setStyleSheet(QStringLiteral("QStatusBar::item { border: none; }"));
 
     BuildMenu();
     SetFocusOrder();
@@ -188,6 +197,7 @@ void TVadelonForm::BuildNumberPanel(QWidget* client)
     Panel3->setObjectName(QStringLiteral("Panel3"));
     Panel3->setGeometry(120, 128, 161, 89);
     Panel3->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    KeepLookWhenDisabled(Panel3);
     const QFont large = PixelFont(QStringLiteral("ＭＳ Ｐゴシック"), 16, true);
 
     Label16 = new QLabel(Panel3);
@@ -392,10 +402,12 @@ bool TVadelonForm::event(QEvent* event)
 
 void TVadelonForm::DisplayHint(const QString& hint)
 {
-    if (hint.isEmpty())
-        StatusBar1->clearMessage();
-    else
-        StatusBar1->showMessage(hint);
+    statusText_->setText(hint);
+}
+
+QString TVadelonForm::StatusText() const
+{
+    return statusText_->text();
 }
 
 QToolButton* TVadelonForm::ModeButton(CalcMode mode) const

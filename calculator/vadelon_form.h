@@ -43,6 +43,8 @@ public:
 
     // The one hint handler of the application: the hint goes to the status bar.
     void DisplayHint(const QString& hint);
+    // What the status bar shows.
+    QString StatusText() const;
 
     CalcMode CurrentMode() const;
     bool ShiftForward() const { return shiftForward_; }
@@ -178,6 +180,7 @@ private:
     void ParseFailure(const QString& message);
 
     Platform& platform_;
+    QLabel* statusText_ = nullptr;
     TNengoForm* eraDialog_ = nullptr;
     QWidget* aboutBox_ = nullptr;
     TKoyomiForm* almanac_ = nullptr;

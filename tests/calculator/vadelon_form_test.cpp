@@ -68,6 +68,7 @@ private slots:
     void buttonHintReachesStatusBar_data();
     void buttonHintReachesStatusBar();
     void menuHintReachesStatusBar();
+    void everyHintFitsTheStatusBar();
     void helpAndAbout();
     void focusOrder();
 };
@@ -96,7 +97,7 @@ void VadelonFormTest::firstDisplay()
     QCOMPARE(f->ComboBox2->currentIndex(), -1);
     QCOMPARE(f->Label8->text(), QString("（　曜日）"));
     QCOMPARE(f->Label15->text(), QString("（　曜日）"));
-    QVERIFY(f->StatusBar1->currentMessage().isEmpty());
+    QVERIFY(f->StatusText().isEmpty());
     QCOMPARE(TextColour(f->Label2), kBlue);
     QCOMPARE(TextColour(f->Label9), kBlue);
     QCOMPARE(TextColour(f->Label16), kRed);
@@ -444,11 +445,11 @@ void VadelonFormTest::buttonHintReachesStatusBar()
     QVERIFY(widget);
     QEnterEvent enter(QPointF(2, 2), QPointF(2, 2), QPointF(2, 2));
     QApplication::sendEvent(widget, &enter);
-    QCOMPARE(f->StatusBar1->currentMessage(), hint);
+    QCOMPARE(f->StatusText(), hint);
     QCOMPARE(widget->toolTip(), hint);
     QEvent leave(QEvent::Leave);
     QApplication::sendEvent(widget, &leave);
-    QVERIFY(f->StatusBar1->currentMessage().isEmpty());
+    QVERIFY(f->StatusText().isEmpty());
 }
 
 void VadelonFormTest::menuHintReachesStatusBar()
@@ -459,17 +460,38 @@ void VadelonFormTest::menuHintReachesStatusBar()
     f->MainMenu1->setActiveAction(f->N2->menuAction());
     QTRY_VERIFY(f->N2->isVisible());
     f->N2->setActiveAction(f->Exit1);
-    QCOMPARE(f->StatusBar1->currentMessage(), QString("ヴァデロンを終了します。"));
+    QCOMPARE(f->StatusText(), QString("ヴァデロンを終了します。"));
     f->N2->setActiveAction(f->R1);
-    QCOMPARE(f->StatusBar1->currentMessage(), QString("計算を実行します。"));
+    QCOMPARE(f->StatusText(), QString("計算を実行します。"));
     f->N2->setActiveAction(f->D1);
-    QCOMPARE(f->StatusBar1->currentMessage(), f->SpeedButton2->statusTip());
+    QCOMPARE(f->StatusText(), f->SpeedButton2->statusTip());
     f->N2->hide();
     // The hints of other windows go through the same handler.
     f->DisplayHint(QStringLiteral("よそのヒント"));
-    QCOMPARE(f->StatusBar1->currentMessage(), QString("よそのヒント"));
+    QCOMPARE(f->StatusText(), QString("よそのヒント"));
     f->DisplayHint(QString());
-    QVERIFY(f->StatusBar1->currentMessage().isEmpty());
+    QVERIFY(f->StatusText().isEmpty());
+}
+
+void VadelonFormTest::everyHintFitsTheStatusBar()
+{
+    FormFixture f;
+    f->show();
+    QVERIFY(QTest::qWaitForWindowExposed(f.form.get()));
+    const auto* text = f->StatusBar1->findChild<QLabel*>("SimpleText");
+    QVERIFY(text);
+    QStringList hints;
+    for (QWidget* w : f->findChildren<QWidget*>())
+        if (!w->statusTip().isEmpty())
+            hints << w->statusTip();
+    for (QAction* a : f->findChildren<QAction*>())
+        if (!a->statusTip().isEmpty())
+            hints << a->statusTip();
+    QVERIFY(hints.size() >= 20);
+    for (const QString& hint : hints) {
+        f->DisplayHint(hint);
+        QVERIFY2(text->fontMetrics().horizontalAdvance(hint) <= text->contentsRect().width(), qPrintable(hint));
+    }
 }
 
 void VadelonFormTest::helpAndAbout()

@@ -1,0 +1,80 @@
+// Renders the calculator window in each of its five modes, with an example
+// filled in and calculated, to PNG files in the given folder:
+//   vadelon_calculator_shots docs/screenshots
+#include "calculator/vadelon_form.h"
+#include "platform/qt_platform.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTextStream>
+#include <QToolButton>
+
+namespace {
+
+struct Example {
+    const char* file;
+    QAction* vadelon::TVadelonForm::*mode;
+    const char* upper[3];
+    const char* number;
+    const char* lower[3];
+    bool run;
+};
+
+}  // namespace
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    if (argc != 2) {
+        QTextStream(stderr) << "usage: vadelon_calculator_shots FOLDER\n";
+        return 2;
+    }
+    vadelon::InstallFontSubstitutions();
+    vadelon::QtPlatform platform;
+    vadelon::TVadelonForm form(platform);
+    form.show();
+
+    using F = vadelon::TVadelonForm;
+    const Example examples[] = {
+        {"calculator_day_count.png", &F::N3, {"1989", "1", "8"}, "", {"2026", "12", "7"}, true},
+        {"calculator_date_shift.png", &F::D1, {"2026", "12", "7"}, "100", {"", "", ""}, true},
+        {"calculator_age.png", &F::A1, {"1960", "", ""}, "", {"2026", "", ""}, true},
+        {"calculator_birth_year.png", &F::B1, {"2026", "", ""}, "40", {"", "", ""}, true},
+        {"calculator_almanac.png", &F::W1, {"2026", "12", "7"}, "", {"", "", ""}, false},
+    };
+    const QDir folder(QString::fromLocal8Bit(argv[1]));
+    bool ok = true;
+    for (const Example& e : examples) {
+        form.ClearAll();
+        (form.*e.mode)->trigger();
+        QLineEdit* upper[3] = {form.Edit1, form.Edit3, form.Edit4};
+        QLineEdit* lower[3] = {form.Edit5, form.Edit7, form.Edit8};
+        for (int i = 0; i < 3; ++i)
+            upper[i]->setText(QString::fromUtf8(e.upper[i]));
+        form.RefreshEraFields(vadelon::PanelSide::Upper);
+        form.Edit9->setText(QString::fromUtf8(e.number));
+        if (form.Panel4->isEnabled()) {
+            for (int i = 0; i < 3; ++i)
+                lower[i]->setText(QString::fromUtf8(e.lower[i]));
+            form.RefreshEraFields(vadelon::PanelSide::Lower);
+        }
+        if (e.run)
+            form.RunCalculation();
+        // The hint of the mode's own button, as when the pointer rests on it.
+        const QToolButton* buttons[] = {form.SpeedButton1, form.SpeedButton2, form.SpeedButton3,
+                                        form.SpeedButton4, form.SpeedButton5};
+        for (const QToolButton* b : buttons)
+            if (b->isChecked())
+                form.DisplayHint(b->statusTip());
+        QApplication::processEvents();
+        const QString path = folder.filePath(QString::fromLatin1(e.file));
+        if (!form.grab().save(path, "PNG")) {
+            QTextStream(stderr) << "cannot write " << path << "\n";
+            ok = false;
+        }
+    }
+    return ok ? 0 : 1;
+}
