@@ -2,26 +2,20 @@
 
 #include "calendar/civil_days.h"
 
-#include <array>
-
 namespace vadelon {
 
 namespace {
 
-bool IsLeapYear(std::int64_t year) {
-    return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-}
+// Days of the months 1 to month-1 of a year, by the month clamped to 1 to 13:
+// months outside 1 to 12 have no days, so anything past 12 counts the whole
+// year and anything below 2 counts nothing.
+constexpr std::int32_t kDaysBefore[14] = {0,   0,   31,  59,  90,  120, 151,
+                                          181, 212, 243, 273, 304, 334, 365};
 
-// Days of the months 1 to month-1 of the year; months outside 1 to 12 have
-// no days, so anything past 12 counts the whole year and anything below 2
-// counts nothing.
 std::int64_t DaysBeforeMonth(std::int32_t year, std::int32_t month) {
-    static constexpr std::array<std::int32_t, 13> cumulative = {0,   31,  59,  90,  120, 151, 181,
-                                                                212, 243, 273, 304, 334, 365};
-    if (month <= 1) return 0;
-    if (month > 12) return DaysInYear(year);
-    const std::int64_t leapDay = (month > 2 && IsLeapYear(year)) ? 1 : 0;
-    return cumulative[static_cast<std::size_t>(month - 1)] + leapDay;
+    const std::int32_t index = month < 1 ? 1 : (month > 13 ? 13 : month);
+    const std::int64_t leapDay = (index > 2 && IsLeapYear(year)) ? 1 : 0;
+    return kDaysBefore[index] + leapDay;
 }
 
 const std::string kWeekdayLabels[7] = {"（木曜日）", "（金曜日）", "（土曜日）", "（日曜日）",
@@ -45,7 +39,7 @@ std::int32_t DaysInMonth(std::int32_t year, std::int32_t month) {
 std::int32_t DaysInYear(std::int32_t year) { return IsLeapYear(year) ? 366 : 365; }
 
 std::int64_t DayNumber(std::int32_t year, std::int32_t month, std::int32_t day) {
-    return DaysFromCivil(year, 1, 1) + DaysBeforeMonth(year, month) + (std::int64_t{day} - 1);
+    return DaysBeforeYear(year) + DaysBeforeMonth(year, month) + (std::int64_t{day} - 1);
 }
 
 bool DateFieldsBefore(std::int32_t y1, std::int32_t m1, std::int32_t d1,

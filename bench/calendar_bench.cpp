@@ -1,0 +1,159 @@
+// The constant-time core beside the literal walks (where they finish) and
+// beside a std::chrono sys_days / year_month_day round trip (where its years
+// reach: ±32767).
+#include "calendar/almanac.h"
+#include "calendar/day_arithmetic.h"
+#include "calendar/era.h"
+
+#include "reference_walk.h"
+
+#include <benchmark/benchmark.h>
+
+#include <chrono>
+
+namespace {
+
+using namespace vadelon;
+namespace chr = std::chrono;
+
+// Spans in years from the start year; the last only fits 64-bit day numbers.
+struct Span {
+    std::int32_t y1, m1, d1, y2, m2, d2;
+};
+constexpr Span kSpans[] = {
+    {2000, 1, 1, 2000, 1, 2},                  // one day
+    {2000, 1, 1, 12000, 1, 1},                 // 10^4 years
+    {-500000, 1, 1, 500000, 1, 1},             // 10^6 years
+    {-2000000000, 1, 1, 2000000000, 1, 1},     // 4·10^9 years
+};
+
+chr::year_month_day Ymd(std::int32_t y, std::int32_t m, std::int32_t d) {
+    return chr::year{y} / chr::month{static_cast<unsigned>(m)} / chr::day{static_cast<unsigned>(d)};
+}
+
+void BM_DaysBetween_Core(benchmark::State& state) {
+    Span s = kSpans[state.range(0)];
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(s);
+        benchmark::DoNotOptimize(DaysBetween(s.y1, s.m1, s.d1, s.y2, s.m2, s.d2));
+    }
+}
+BENCHMARK(BM_DaysBetween_Core)->DenseRange(0, 3)->ArgName("span");
+
+void BM_DaysBetween_Walk(benchmark::State& state) {
+    Span s = kSpans[state.range(0)];
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(s);
+        benchmark::DoNotOptimize(reference::DaysBetween(s.y1, s.m1, s.d1, s.y2, s.m2, s.d2));
+    }
+}
+// 4·10^9 years would take several seconds a call.
+BENCHMARK(BM_DaysBetween_Walk)->DenseRange(0, 2)->ArgName("span");
+
+void BM_DaysBetween_Chrono(benchmark::State& state) {
+    Span s = kSpans[state.range(0)];
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(s);
+        const auto days = chr::sys_days(Ymd(s.y2, s.m2, s.d2)) - chr::sys_days(Ymd(s.y1, s.m1, s.d1));
+        benchmark::DoNotOptimize(days);
+    }
+}
+// std::chrono::year stops at ±32767: the first two spans only.
+BENCHMARK(BM_DaysBetween_Chrono)->DenseRange(0, 1)->ArgName("span");
+
+constexpr std::int32_t kCounts[] = {1, -1, 10000000, -10000000, INT32_MAX, -INT32_MAX};
+
+void BM_ShiftDate_Core(benchmark::State& state) {
+    std::int32_t count = kCounts[state.range(0)];
+    for (auto _ : state) {
+        std::int32_t y = 2000, m = 1, d = 1;
+        benchmark::DoNotOptimize(count);
+        benchmark::DoNotOptimize(ShiftDate(y, m, d, count));
+        benchmark::DoNotOptimize(y + m + d);
+    }
+}
+BENCHMARK(BM_ShiftDate_Core)->DenseRange(0, 5)->ArgName("count");
+
+void BM_ShiftDate_Walk(benchmark::State& state) {
+    std::int32_t count = kCounts[state.range(0)];
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(count);
+        benchmark::DoNotOptimize(reference::ShiftDate(2000, 1, 1, count));
+    }
+}
+BENCHMARK(BM_ShiftDate_Walk)->DenseRange(0, 5)->ArgName("count");
+
+void BM_ShiftDate_Chrono(benchmark::State& state) {
+    std::int32_t count = kCounts[state.range(0)];
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(count);
+        const chr::year_month_day r{chr::sys_days(Ymd(2000, 1, 1)) + chr::days{count}};
+        benchmark::DoNotOptimize(r);
+    }
+}
+// ±(2^31−1) days leaves std::chrono's years.
+BENCHMARK(BM_ShiftDate_Chrono)->DenseRange(0, 3)->ArgName("count");
+
+constexpr std::int32_t kEraYears[] = {1700, 1989, 2026, -5};
+
+void BM_EraTextForYear_Core(benchmark::State& state) {
+    std::int32_t y = kEraYears[state.range(0)];
+    const AskEraChoiceFn ask = [](const EraQuestion&) { return EraChoice::Later; };
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(y);
+        benchmark::DoNotOptimize(EraTextForYear(y, 0, 0, ask));
+    }
+}
+BENCHMARK(BM_EraTextForYear_Core)->DenseRange(0, 3)->ArgName("year");
+
+void BM_EraTextForYear_Walk(benchmark::State& state) {
+    std::int32_t y = kEraYears[state.range(0)];
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(y);
+        benchmark::DoNotOptimize(reference::EraTextForYear(y, 0, 0));
+    }
+}
+BENCHMARK(BM_EraTextForYear_Walk)->DenseRange(0, 3)->ArgName("year");
+
+void BM_AlmanacReport_Core(benchmark::State& state) {
+    const AlmanacPanelTexts texts{"2000", "平成", "12", "1", "1", "（土曜日）"};
+    std::int32_t y = 2000;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(y);
+        benchmark::DoNotOptimize(ComposeAlmanacReport(y, 1, 1, texts));
+    }
+}
+BENCHMARK(BM_AlmanacReport_Core);
+
+void BM_AlmanacValues_Core(benchmark::State& state) {
+    std::int32_t y = 2000;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(y);
+        benchmark::DoNotOptimize(ComputeAlmanac(y, 1, 1));
+    }
+}
+BENCHMARK(BM_AlmanacValues_Core);
+
+void BM_AlmanacValues_Walk(benchmark::State& state) {
+    std::int32_t y = 2000;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(y);
+        benchmark::DoNotOptimize(reference::ComputeAlmanac(y, 1, 1));
+    }
+}
+BENCHMARK(BM_AlmanacValues_Walk);
+
+void BM_JulianDay_Chrono(benchmark::State& state) {
+    std::int32_t y = 2000;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(y);
+        const auto jd = (chr::sys_days(Ymd(y, 1, 1)) - chr::sys_days(Ymd(1582, 10, 15))).count() +
+                        2299161;
+        benchmark::DoNotOptimize(jd);
+    }
+}
+BENCHMARK(BM_JulianDay_Chrono);
+
+}  // namespace
+
+BENCHMARK_MAIN();
