@@ -2,6 +2,8 @@
 // writer in every mode, and the era fields in both directions.
 #include "tests/calculator/form_fixture.h"
 
+#include "calculator/nengo_form.h"
+
 #include <QAction>
 #include <QSignalSpy>
 #include <functional>
@@ -65,6 +67,8 @@ private slots:
     void pickedEraStartsCascade();
     void pasteLeavesEraFields();
     void programSelectionRaisesNoPick();
+    void eraQuestionThroughTheDialog_data();
+    void eraQuestionThroughTheDialog();
 };
 
 void DatePanelTest::spinSteps_data()
@@ -515,6 +519,50 @@ void DatePanelTest::programSelectionRaisesNoPick()
     QCOMPARE(f->ComboBox1->currentText(), QString("－－"));
     QCOMPARE(f->Edit2->text(), QString("--"));
     QVERIFY(f->Edit1->text().isEmpty());
+}
+
+void DatePanelTest::eraQuestionThroughTheDialog_data()
+{
+    QTest::addColumn<QStringList>("date");
+    QTest::addColumn<QString>("press");  // the toggle pressed before OK, or "" for none
+    QTest::addColumn<QString>("era");
+    QTest::addColumn<QString>("eraYear");
+    QTest::addColumn<QString>("offered");  // the two names the dialog offered
+    QTest::newRow("2019 untouched") << QStringList{"2019", "", ""} << "" << "" << "" << "平成 令和";
+    QTest::newRow("2019 later") << QStringList{"2019", "", ""} << "SpeedButton2" << "令和" << "1" << "平成 令和";
+    QTest::newRow("2019 earlier") << QStringList{"2019", "", ""} << "SpeedButton1" << "平成" << "31" << "平成 令和";
+    QTest::newRow("1989-01 earlier") << QStringList{"1989", "1", ""} << "SpeedButton1" << "昭和" << "64"
+                                     << "昭和 平成";
+    QTest::newRow("1394 later") << QStringList{"1394", "", ""} << "SpeedButton2" << "應永" << "1" << "－－ 應永";
+}
+
+void DatePanelTest::eraQuestionThroughTheDialog()
+{
+    QFETCH(QStringList, date);
+    QFETCH(QString, press);
+    QFETCH(QString, era);
+    QFETCH(QString, eraYear);
+    QFETCH(QString, offered);
+    FormFixture f;
+    vadelon::TNengoForm dialog(f.platform);
+    f->AttachEraDialog(&dialog);
+    QString shown;
+    f.platform.modalHandlers.push_back([&](QWidget* w) {
+        auto* d = static_cast<vadelon::TNengoForm*>(w);
+        shown = d->SpeedButton1->text() + " " + d->SpeedButton2->text();
+        if (!press.isEmpty())
+            QTest::mouseClick(d->findChild<QToolButton*>(press), Qt::LeftButton);
+        QTest::mouseClick(d->Button1, Qt::LeftButton);
+    });
+    FormFixture::Preset({{f->Edit3, qPrintable(date[1])}, {f->Edit4, qPrintable(date[2])}, {f->Edit1, qPrintable(date[0])}});
+    QTest::keyClick(f->Edit1, Qt::Key_End);  // one key release, one question
+    QCOMPARE(f.platform.modalRuns, 1);
+    QCOMPARE(shown, offered);
+    if (era.isEmpty())
+        QCOMPARE(f->ComboBox1->currentIndex(), -1);
+    else
+        QCOMPARE(f->ComboBox1->currentText(), era);
+    QCOMPARE(f->Edit2->text(), eraYear);
 }
 
 QTEST_MAIN(DatePanelTest)

@@ -466,6 +466,7 @@ void VadelonFormTest::menuHintReachesStatusBar()
     f->N2->setActiveAction(f->D1);
     QCOMPARE(f->StatusText(), f->SpeedButton2->statusTip());
     f->N2->hide();
+    QVERIFY2(f->StatusText().isEmpty(), "a closed menu leaves no hint");
     // The hints of other windows go through the same handler.
     f->DisplayHint(QStringLiteral("よそのヒント"));
     QCOMPARE(f->StatusText(), QString("よそのヒント"));
