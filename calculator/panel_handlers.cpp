@@ -89,11 +89,8 @@ void TVadelonForm::RefreshWeekday(PanelSide side)
     const auto year = ReadField(p.year);
     const std::int32_t month = ReadField(p.month).value_or(0);
     const std::int32_t day = ReadField(p.day).value_or(0);
-    if (!year || month == 0 || day == 0) {
-        p.weekday->setText(QString::fromStdString(BlankWeekdayLabel()));
-        return;
-    }
-    p.weekday->setText(QString::fromStdString(WeekdayLabel(*year, month, day)));
+    const bool blank = !year || month == 0 || day == 0;
+    p.weekday->setText(QString::fromStdString(blank ? BlankWeekdayLabel() : WeekdayLabel(*year, month, day)));
     p.weekday->adjustSize();
 }
 

@@ -73,13 +73,12 @@ void TUpDown::mousePressEvent(QMouseEvent* event)
 
 void TUpDown::mouseReleaseEvent(QMouseEvent* event)
 {
-    if (event->button() != Qt::LeftButton) {
-        QWidget::mouseReleaseEvent(event);
-        return;
+    // Any button's release counts; only the left one ends a press.
+    if (event->button() == Qt::LeftButton) {
+        repeat_.stop();
+        held_ = 0;
+        update();
     }
-    repeat_.stop();
-    held_ = 0;
-    update();
     emit MouseUp();
 }
 
