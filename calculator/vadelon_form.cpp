@@ -377,14 +377,27 @@ void TVadelonForm::FillEraLists()
 
 bool TVadelonForm::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::KeyRelease) {
-        for (PanelSide side : {PanelSide::Upper, PanelSide::Lower}) {
-            const DatePanel& p = Panel(side);
-            if (watched == p.year || watched == p.month || watched == p.day)
-                RefreshEraFields(side);
-            else if (watched == p.eraYear)
-                RefreshWesternYear(side);
+    const bool press = event->type() == QEvent::KeyPress;
+    const bool release = event->type() == QEvent::KeyRelease;
+    if ((press || release) && !static_cast<QKeyEvent*>(event)->isAutoRepeat()) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (press) {
+            keysDown_.insert({watched, key});
+        } else if (keysDown_.erase({watched, key}) > 0) {
+            // Only the release of a key pressed in this field counts: the
+            // Enter that closes the era dialog must not ask again when its
+            // release lands in the field that asked.
+            for (PanelSide side : {PanelSide::Upper, PanelSide::Lower}) {
+                const DatePanel& p = Panel(side);
+                if (watched == p.year || watched == p.month || watched == p.day)
+                    RefreshEraFields(side);
+                else if (watched == p.eraYear)
+                    RefreshWesternYear(side);
+            }
         }
+    } else if (event->type() == QEvent::FocusOut) {
+        // A key still held when the focus leaves is released elsewhere.
+        std::erase_if(keysDown_, [watched](const auto& down) { return down.first == watched; });
     }
     return QMainWindow::eventFilter(watched, event);
 }

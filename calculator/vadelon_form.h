@@ -6,6 +6,8 @@
 #include "calendar/era.h"
 
 #include <QMainWindow>
+#include <set>
+#include <utility>
 
 class QAction;
 class QActionGroup;
@@ -186,6 +188,7 @@ private:
     TKoyomiForm* almanac_ = nullptr;
     QButtonGroup* modeGroup_ = nullptr;
     QActionGroup* modeMenuGroup_ = nullptr;
+    std::set<std::pair<QObject*, int>> keysDown_;  // keys pressed in a watched field, not yet released
     DatePanel upper_;
     DatePanel lower_;
     bool shiftForward_ = true;

@@ -5,6 +5,8 @@
 #include "calculator/nengo_form.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QKeyEvent>
 #include <QSignalSpy>
 #include <functional>
 
@@ -67,6 +69,7 @@ private slots:
     void pickedEraStartsCascade();
     void pasteLeavesEraFields();
     void programSelectionRaisesNoPick();
+    void releaseWithoutPressAsksNothing();
     void eraQuestionThroughTheDialog_data();
     void eraQuestionThroughTheDialog();
 };
@@ -563,6 +566,30 @@ void DatePanelTest::eraQuestionThroughTheDialog()
     else
         QCOMPARE(f->ComboBox1->currentText(), era);
     QCOMPARE(f->Edit2->text(), eraYear);
+}
+
+void DatePanelTest::releaseWithoutPressAsksNothing()
+{
+    FormFixture f;
+    vadelon::TNengoForm dialog(f.platform);
+    f->AttachEraDialog(&dialog);
+    // Enter closes the dialog on its press; the release then lands in the
+    // field that asked, and must not ask again.
+    f.platform.defaultModalHandler = [](QWidget* w) { QTest::keyPress(w, Qt::Key_Return); };
+    FormFixture::Preset({{f->Edit1, "201"}});
+    QTest::keyPress(f->Edit1, Qt::Key_9);
+    QCOMPARE(f.platform.modalRuns, 0);
+    QTest::keyRelease(f->Edit1, Qt::Key_9);
+    QCOMPARE(f.platform.modalRuns, 1);
+    QTest::keyRelease(f->Edit1, Qt::Key_Return);
+    QCOMPARE(f.platform.modalRuns, 1);
+    // An auto-repeated key refreshes once, when it is let go.
+    QTest::keyPress(f->Edit1, Qt::Key_Right);
+    QTest::sendKeyEvent(QTest::Release, f->Edit1, Qt::Key_Right, QString(), Qt::NoModifier);
+    QCOMPARE(f.platform.modalRuns, 2);
+    QKeyEvent repeated(QEvent::KeyRelease, Qt::Key_Right, Qt::NoModifier, QString(), true);
+    QApplication::sendEvent(f->Edit1, &repeated);
+    QCOMPARE(f.platform.modalRuns, 2);
 }
 
 QTEST_MAIN(DatePanelTest)
