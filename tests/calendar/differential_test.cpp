@@ -16,7 +16,7 @@ namespace vadelon {
 namespace {
 
 #if defined(__SANITIZE_ADDRESS__) || !defined(__OPTIMIZE__)
-constexpr int kRounds = 100'000;  // sanitizer and debug builds are many times slower
+constexpr int kRounds = 250'000;  // sanitizer and debug builds are many times slower
 #else
 constexpr int kRounds = 1'000'000;
 #endif
