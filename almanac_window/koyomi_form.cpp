@@ -72,13 +72,20 @@ void TKoyomiForm::ClearText()
 
 void TKoyomiForm::AppendLine(const QString& line)
 {
-    // Through a cursor of its own, so that the view and the caret stay put.
+    // Through a cursor of its own, so that the view and the caret stay put
+    // (a caret at the very end would be carried along).
+    QTextCursor caret = RichEdit1->textCursor();
+    const int caretPosition = caret.position();
     QTextCursor cursor(RichEdit1->document());
     cursor.movePosition(QTextCursor::End);
     if (appendedLines_ > 0 || !RichEdit1->document()->isEmpty())
         cursor.insertBlock();
     cursor.insertText(line);
     ++appendedLines_;
+    if (!caret.hasSelection() && RichEdit1->textCursor().position() != caretPosition) {
+        caret.setPosition(caretPosition);
+        RichEdit1->setTextCursor(caret);
+    }
     RichEdit1->document()->setModified(true);
 }
 

@@ -231,6 +231,7 @@ void KoyomiFormTest::reportHandOver()
         QCOMPARE(f.form->windowTitle(), kTitle);
         QVERIFY(f.modified());
         QVERIFY(!f.editor()->textCursor().hasSelection());
+        QCOMPARE(f.editor()->textCursor().position(), 0);  // the caret stays at the start
         QVERIFY(!f.editor()->isReadOnly());
         f.platform.saveAnswers.push_back(SaveAnswer::No);
         window->close();

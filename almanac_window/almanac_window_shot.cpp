@@ -1,0 +1,40 @@
+// Renders the almanac window holding the 2000-01-01 report to a PNG file, so
+// that its look can be checked without running the calculator:
+//   vadelon_almanac_window_shot almanac_window.png
+#include "almanac_window/koyomi_form.h"
+#include "calendar/almanac.h"
+#include "platform/qt_platform.h"
+
+#include <QApplication>
+#include <QFont>
+#include <QTextStream>
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    if (argc != 2) {
+        QTextStream(stderr) << "usage: vadelon_almanac_window_shot ALMANAC_WINDOW.png\n";
+        return 2;
+    }
+    QFont::insertSubstitution(QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("IPAPGothic"));
+    QFont::insertSubstitution(QStringLiteral("ＭＳ ゴシック"), QStringLiteral("IPAGothic"));
+
+    vadelon::QtPlatform platform;
+    vadelon::TKoyomiForm form(platform, [](const QString&) {});
+    const vadelon::AlmanacReport report =
+        vadelon::ComposeAlmanacReport(2000, 1, 1, {"2000", "平成", "12", "1", "1", "（土曜日）"});
+    form.ClearText();
+    for (const std::string& line : report.lines)
+        form.AppendLine(QString::fromStdString(line));
+    form.SetCaption(QString::fromStdString(report.caption));
+
+    form.show();
+    QApplication::processEvents();
+    const bool saved = form.grab().save(QString::fromLocal8Bit(argv[1]), "PNG");
+    form.hide();
+    if (!saved) {
+        QTextStream(stderr) << "cannot write " << argv[1] << "\n";
+        return 1;
+    }
+    return 0;
+}
