@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Renders the calculator window in each of its five modes, the era dialog
-# and the about box, with the real fonts on an X display, into
+# Renders the calculator window in each of its five modes, the era dialog,
+# the about box and the almanac window with the 2000-01-01 report, with the real fonts on an X display, into
 # docs/screenshots/. Without $DISPLAY it starts its own Xvfb and stops it
 # afterwards. VADELON_BUILD_DIR picks an existing build tree instead of the
 # release preset.
@@ -14,7 +14,7 @@ if [ -z "$build" ]; then
   cmake --preset release >/dev/null
   build=build/release
 fi
-cmake --build "$build" --target vadelon vadelon_calculator_shots vadelon_dialog_shots \
+cmake --build "$build" --target vadelon vadelon_calculator_shots vadelon_dialog_shots vadelon_almanac_window_shot \
   -j "$(nproc 2>/dev/null || echo 2)"
 
 xvfb_pid=
@@ -46,6 +46,7 @@ out=docs/screenshots
 mkdir -p "$out"
 "$build/calculator/vadelon_calculator_shots" "$out"
 "$build/calculator/vadelon_dialog_shots" "$out/era_dialog.png" "$out/about_box.png"
+"$build/almanac_window/vadelon_almanac_window_shot" "$out/almanac_window.png"
 
 # The real program as it starts: the first display, from the X server's side.
 "$build/app/vadelon" &
