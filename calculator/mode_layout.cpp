@@ -34,10 +34,8 @@ void SetLabel(QLabel* label, const QString& text)
 
 void ShowMonthAndDay(const DatePanel& p, bool shown)
 {
-    for (QWidget* w : {static_cast<QWidget*>(p.month), static_cast<QWidget*>(p.monthSpin),
-                       static_cast<QWidget*>(p.monthUnit), static_cast<QWidget*>(p.day),
-                       static_cast<QWidget*>(p.daySpin), static_cast<QWidget*>(p.dayUnit),
-                       static_cast<QWidget*>(p.weekday)})
+    for (QWidget* w : std::initializer_list<QWidget*>{p.month, p.monthSpin, p.monthUnit, p.day, p.daySpin, p.dayUnit,
+                                                      p.weekday})
         w->setVisible(shown);
 }
 

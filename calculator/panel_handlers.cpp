@@ -139,8 +139,10 @@ void TVadelonForm::RefreshEraFields(PanelSide side)
         EraTextForYear(*year, month, day, [this](const EraQuestion& q) { return AskEra(q); });
     // No item matches the blank name or the empty text: no selection then.
     p.era->setCurrentIndex(p.era->findText(QString::fromStdString(text.name)));
+    // The field shows its text up to the first NUL.
     QString eraYear = QString::fromStdString(text.year);
-    eraYear.truncate(eraYear.indexOf(QChar(u'\0')) < 0 ? eraYear.size() : eraYear.indexOf(QChar(u'\0')));
+    if (const qsizetype nul = eraYear.indexOf(QChar(u'\0')); nul >= 0)
+        eraYear.truncate(nul);
     p.eraYear->setText(eraYear);
 }
 

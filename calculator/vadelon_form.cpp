@@ -114,16 +114,7 @@ void TVadelonForm::FormCreate()
                             {"Panel4", "Label9", "Label10", "Edit5", "UpDown4", "Label11", "ComboBox2", "Edit6",
                              "Label12", "Edit7", "UpDown5", "Label13", "Edit8", "UpDown6", "Label14", "Label15",
                              "Button2"});
-    Panel2 = upper_.frame, Label2 = upper_.title, Label3 = upper_.yearCaption, Edit1 = upper_.year;
-    UpDown1 = upper_.yearSpin, Label4 = upper_.yearUnit, ComboBox1 = upper_.era, Edit2 = upper_.eraYear;
-    Label5 = upper_.eraYearUnit, Edit3 = upper_.month, UpDown2 = upper_.monthSpin, Label6 = upper_.monthUnit;
-    Edit4 = upper_.day, UpDown3 = upper_.daySpin, Label7 = upper_.dayUnit, Label8 = upper_.weekday;
-    Button1 = upper_.today;
-    Panel4 = lower_.frame, Label9 = lower_.title, Label10 = lower_.yearCaption, Edit5 = lower_.year;
-    UpDown4 = lower_.yearSpin, Label11 = lower_.yearUnit, ComboBox2 = lower_.era, Edit6 = lower_.eraYear;
-    Label12 = lower_.eraYearUnit, Edit7 = lower_.month, UpDown5 = lower_.monthSpin, Label13 = lower_.monthUnit;
-    Edit8 = lower_.day, UpDown6 = lower_.daySpin, Label14 = lower_.dayUnit, Label15 = lower_.weekday;
-    Button2 = lower_.today;
+    NamePanelControls();
 
     StatusBar1 = new QStatusBar(this);
     StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
@@ -156,6 +147,44 @@ void TVadelonForm::FormCreate()
     ApplyModeLayout(CalcMode::DayCount);
     shiftForward_ = true;
     FillEraLists();
+}
+
+void TVadelonForm::NamePanelControls()
+{
+    Panel2 = upper_.frame;
+    Label2 = upper_.title;
+    Label3 = upper_.yearCaption;
+    Edit1 = upper_.year;
+    UpDown1 = upper_.yearSpin;
+    Label4 = upper_.yearUnit;
+    ComboBox1 = upper_.era;
+    Edit2 = upper_.eraYear;
+    Label5 = upper_.eraYearUnit;
+    Edit3 = upper_.month;
+    UpDown2 = upper_.monthSpin;
+    Label6 = upper_.monthUnit;
+    Edit4 = upper_.day;
+    UpDown3 = upper_.daySpin;
+    Label7 = upper_.dayUnit;
+    Label8 = upper_.weekday;
+    Button1 = upper_.today;
+    Panel4 = lower_.frame;
+    Label9 = lower_.title;
+    Label10 = lower_.yearCaption;
+    Edit5 = lower_.year;
+    UpDown4 = lower_.yearSpin;
+    Label11 = lower_.yearUnit;
+    ComboBox2 = lower_.era;
+    Edit6 = lower_.eraYear;
+    Label12 = lower_.eraYearUnit;
+    Edit7 = lower_.month;
+    UpDown5 = lower_.monthSpin;
+    Label13 = lower_.monthUnit;
+    Edit8 = lower_.day;
+    UpDown6 = lower_.daySpin;
+    Label14 = lower_.dayUnit;
+    Label15 = lower_.weekday;
+    Button2 = lower_.today;
 }
 
 void TVadelonForm::BuildModePanel(QWidget* client)

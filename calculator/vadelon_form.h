@@ -150,6 +150,7 @@ protected:
 private:
     // Construction, in FormCreate's order.
     void FormCreate();
+    void NamePanelControls();
     void BuildModePanel(QWidget* client);
     void BuildNumberPanel(QWidget* client);
     void BuildButtons(QWidget* client);
