@@ -2,6 +2,8 @@
 
 #include "calendar/integer_reading.h"
 
+#include <algorithm>
+
 namespace vadelon {
 
 namespace {
@@ -31,26 +33,29 @@ EraLookup LookUpEra(std::int32_t year, std::int32_t month, std::int32_t day) {
         if (n <= 99) return EraLookup{Formatted(table[last].name, n), std::nullopt};
         return EraLookup{EraText{kBlankName, "  "}, std::nullopt};
     }
-    for (std::size_t i = 0; i < table.size(); ++i) {
+    // The rows rise by start year: the last row that starts in or before the
+    // year decides, as the first match of a visit in row order would.
+    const auto after = std::upper_bound(
+        table.begin(), table.end(), year,
+        [](std::int32_t y, const EraEntry& row) { return y < row.startYearValue; });
+    if (after != table.begin()) {
+        const std::size_t i = static_cast<std::size_t>(after - table.begin()) - 1;
         const EraEntry& row = table[i];
-        if (i != last && row.startYearValue < year && year < table[i + 1].startYearValue) {
+        if (year != row.startYearValue || i == 0) {
             return EraLookup{Formatted(row.name, std::int64_t{year} - row.startYearValue + 1),
                              std::nullopt};
         }
-        if (year == row.startYearValue && i >= 1) {
-            const EraEntry& before = table[i - 1];
-            const EraText earlier =
-                Formatted(before.name, std::int64_t{year} - before.startYearValue + 1);
-            const EraText later = Formatted(row.name, 1);
-            if (month != 0 && month < row.startMonthValue) return EraLookup{earlier, std::nullopt};
-            if (month != 0 && month > row.startMonthValue) return EraLookup{later, std::nullopt};
-            if (month == row.startMonthValue && day != 0) {
-                return EraLookup{day < row.startDayValue ? earlier : later, std::nullopt};
-            }
-            return EraLookup{std::nullopt,
-                             EraQuestion{row.startYear, row.startMonth, row.startDay, before.name,
-                                         row.name, earlier, later}};
+        const EraEntry& before = table[i - 1];
+        const EraText earlier =
+            Formatted(before.name, std::int64_t{year} - before.startYearValue + 1);
+        const EraText later = Formatted(row.name, 1);
+        if (month != 0 && month < row.startMonthValue) return EraLookup{earlier, std::nullopt};
+        if (month != 0 && month > row.startMonthValue) return EraLookup{later, std::nullopt};
+        if (month == row.startMonthValue && day != 0) {
+            return EraLookup{day < row.startDayValue ? earlier : later, std::nullopt};
         }
+        return EraLookup{std::nullopt, EraQuestion{row.startYear, row.startMonth, row.startDay,
+                                                   before.name, row.name, earlier, later}};
     }
     // Only negative years reach here: no designation.
     return EraLookup{EraText{}, std::nullopt};
