@@ -2,6 +2,8 @@
 
 #include "calendar/civil_days.h"
 
+#include <string_view>
+
 namespace vadelon {
 
 namespace {
@@ -18,8 +20,10 @@ std::int64_t DaysBeforeMonth(std::int32_t year, std::int32_t month) {
     return kDaysBefore[index] + leapDay;
 }
 
-const std::string kWeekdayLabels[7] = {"（木曜日）", "（金曜日）", "（土曜日）", "（日曜日）",
-                                       "（月曜日）", "（火曜日）", "（水曜日）"};
+// By the remainder of the count from 1582-10-14, a Thursday.
+constexpr std::string_view kWeekdayLabels[7] = {"（木曜日）", "（金曜日）", "（土曜日）",
+                                                "（日曜日）", "（月曜日）", "（火曜日）",
+                                                "（水曜日）"};
 
 }  // namespace
 
@@ -83,7 +87,7 @@ std::string WeekdayLabel(std::int32_t year, std::int32_t month, std::int32_t day
     const std::int64_t remainder = n % 7;
     // Odd days just after the reference can give a negative count: no label.
     if (remainder < 0) return std::string();
-    return kWeekdayLabels[remainder];
+    return std::string(kWeekdayLabels[remainder]);
 }
 
 const std::string& BlankWeekdayLabel() {

@@ -8,8 +8,8 @@ namespace vadelon {
 
 namespace {
 
-const std::string kSentinelName = "－－";
-const std::string kBlankName = "　　";
+constexpr std::string_view kSentinelName = "－－";
+constexpr std::string_view kBlankName = "　　";
 
 // n is at least 1: a digit, two digits, or two spaces from 100 on.
 std::string EraYearText(std::int64_t n) {
@@ -26,12 +26,12 @@ EraText Formatted(std::string_view name, std::int64_t n) {
 EraLookup LookUpEra(std::int32_t year, std::int32_t month, std::int32_t day) {
     const std::span<const EraEntry> table = EraTable();
     const std::size_t last = table.size() - 1;
-    if (year == 0) return EraLookup{EraText{kSentinelName, "--"}, std::nullopt};
-    if (year == 1) return EraLookup{EraText{kSentinelName, "1"}, std::nullopt};
+    if (year == 0) return EraLookup{EraText{std::string(kSentinelName), "--"}, std::nullopt};
+    if (year == 1) return EraLookup{EraText{std::string(kSentinelName), "1"}, std::nullopt};
     if (year > table[last].startYearValue) {
         const std::int64_t n = std::int64_t{year} - table[last].startYearValue + 1;
         if (n <= 99) return EraLookup{Formatted(table[last].name, n), std::nullopt};
-        return EraLookup{EraText{kBlankName, "  "}, std::nullopt};
+        return EraLookup{EraText{std::string(kBlankName), "  "}, std::nullopt};
     }
     // The rows rise by start year: the last row that starts in or before the
     // year decides, as the first match of a visit in row order would.
