@@ -146,20 +146,17 @@ int Shift(const Arguments& a, std::ostream& out, std::ostream& err) {
     } else {
         status = ShiftDate(year, month, day, a.before ? -v[3] : v[3]);
     }
-    switch (status) {
-        case ShiftStatus::Ok:
-            out << year << " " << month << " " << day << "\n";
-            return kSuccess;
-        case ShiftStatus::MonthOutOfRange:
-            return Refuse(err, "月は1から12の範囲で入力して下さい。");
-        case ShiftStatus::YearOutOfRange:
-            break;
+    if (status != ShiftStatus::Ok) {
+        // A month outside 1 to 12 or a year beyond the 32-bit range: refused
+        // as the desktop program refuses them, with its date message.
+        return Refuse(err, kDateMessage);
     }
-    return Refuse(err, "計算結果の年が扱える範囲を超えます。");
+    out << year << " " << month << " " << day << "\n";
+    return kSuccess;
 }
 
-// age and birth: a difference of two readings, refused when it leaves the
-// range a field can hold.
+// age and birth: a difference of two readings, refused (never wrapped) when it
+// leaves the range a field can hold.
 int Difference(const Arguments& a, std::string_view command, std::ostream& out,
                std::ostream& err) {
     if (a.values.size() != 2) return Usage(err, command);
@@ -167,9 +164,7 @@ int Difference(const Arguments& a, std::string_view command, std::ostream& out,
     if (!ReadAll(a.values, 0, 2, v)) return Refuse(err, kValueMessage);
     const std::int64_t result =
         command == "age" ? std::int64_t{v[1]} - v[0] : std::int64_t{v[0]} - v[1];
-    if (result < INT32_MIN || result > INT32_MAX) {
-        return Refuse(err, "計算結果が扱える範囲を超えます。");
-    }
+    if (result < INT32_MIN || result > INT32_MAX) return Refuse(err, kValueMessage);
     out << result << "\n";
     return kSuccess;
 }
@@ -222,7 +217,7 @@ int Western(const Arguments& a, std::ostream& out, std::ostream& err) {
     const std::optional<std::int32_t> eraYear = ReadInteger(a.values[1]);
     if (!eraYear) return Refuse(err, kValueMessage);
     const std::optional<std::int32_t> year = WesternYearFromEra(*row, *eraYear);
-    if (!year) return Refuse(err, "計算結果が扱える範囲を超えます。");
+    if (!year) return Refuse(err, kValueMessage);
     out << *year << "\n";
     return kSuccess;
 }

@@ -62,8 +62,10 @@ class Results(unittest.TestCase):
         self.check(["shift", "2000", "2", "31", "0"], 0, "2000 3 2\n")
         self.check(["shift", "--before", "1970", "1", "1", "-2147483648"], 0,
                    self.python_shift(1970, 1, 1, 2 ** 31))
-        self.check(["shift", "2000", "13", "1", "1"], 1, "", "月")
-        self.check(["shift", "2147483647", "12", "31", "1"], 1, "", "範囲")
+        self.check(["shift", "2000", "13", "1", "1"], 1, "", "日付を正しく入力して下さい。")
+        self.check(["shift", "2000", "0", "1", "1"], 1, "", "日付を正しく入力して下さい。")
+        self.check(["shift", "2147483647", "12", "31", "1"], 1, "", "日付を正しく入力して下さい。")
+        self.check(["shift", "-2147483648", "1", "1", "-1"], 1, "", "日付を正しく入力して下さい。")
 
     @staticmethod
     def python_shift(y, m, d, count):
@@ -80,7 +82,9 @@ class Results(unittest.TestCase):
         self.check(["birth", "2000", "40"], 0, "1960\n")
         self.check(["age", "abc", "2000"], 1, "", "正しく入力して下さい。")
         self.check(["birth", "2000", "４０"], 1, "", "正しく入力して下さい。")
-        self.check(["age", "-2147483648", "2147483647"], 1, "", "範囲")
+        self.check(["age", "-2147483648", "2147483647"], 1, "", "正しく入力して下さい。")
+        self.check(["birth", "-2147483648", "1"], 1, "", "正しく入力して下さい。")
+        self.check(["western", "令和", "2147483647"], 1, "", "正しく入力して下さい。")
 
     def test_weekday(self):
         self.check(["weekday", "2000", "1", "1"], 0, "（土曜日）\n")
