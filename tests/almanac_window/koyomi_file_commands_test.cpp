@@ -5,11 +5,16 @@
 #include "almanac_window/print_text.h"
 #include "almanac_window/text_file.h"
 #include "calendar/almanac.h"
+#include "platform/qt_platform.h"
 
+#include <QApplication>
 #include <QDir>
+#include <QFileDialog>
+#include <QMessageBox>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QTimer>
 
 using namespace vadelon;
 using namespace vadelon::testing;
@@ -79,6 +84,7 @@ private slots:
     void openDialogStartsWithLastName();
     void proposedNames();
     void saveAsReplacesAndKeepsCaption();
+    void saveDialogAsksBeforeReplacing();
     void saveAsCancelledKeepsFlag();
     void saveAsIntoUnwritableFolder();
     void saveAsRefusesUnencodableText();
@@ -295,6 +301,50 @@ void KoyomiFileCommandsTest::saveAsReplacesAndKeepsCaption()
     QCOMPARE(f.form->Caption(), kTitle);
     QVERIFY(!f.modified());
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("existing")});
+}
+
+void KoyomiFileCommandsTest::saveDialogAsksBeforeReplacing()
+{
+    // The desktop's save dialog: confirming the name of an existing file (here
+    // the proposed one) asks first; answering no keeps the dialog open and the
+    // file as it was.
+    QTemporaryDir dir;
+    const QString existing = dir.filePath(QStringLiteral("existing.txt"));
+    QVERIFY(WriteBytes(existing, "keep\r\n"));
+    QtPlatform platform;
+    enum { Naming, Confirming, Asked, Done } step = Naming;
+    QString question;
+    QStringList filters;
+    QTimer driver;
+    driver.setInterval(20);
+    connect(&driver, &QTimer::timeout, [&] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+            question = box->text();
+            box->reject();  // like Esc: do not replace
+            step = Asked;
+        } else if (auto* dialog = qobject_cast<QFileDialog*>(modal)) {
+            if (step == Naming) {
+                step = Confirming;
+                filters = dialog->nameFilters();
+                // The Save button, once this tick is over: the question runs a
+                // loop of its own, in which this timer must fire again.
+                QMetaObject::invokeMethod(dialog, "accept", Qt::QueuedConnection);
+            } else if (step == Asked) {
+                step = Done;
+                dialog->reject();
+            }
+        }
+    });
+    driver.start();
+    const std::optional<QString> chosen = platform.GetSaveFileName(nullptr, existing, kTextFileFilter);
+    driver.stop();
+    QVERIFY2(step == Done, qPrintable(QStringLiteral("step %1, chosen %2").arg(int(step)).arg(chosen.value_or(QStringLiteral("nothing")))));
+    QVERIFY(!question.isEmpty());
+    QVERIFY2(question.contains(QStringLiteral("existing.txt")), qPrintable(question));
+    QVERIFY(!chosen);
+    QCOMPARE(FileBytes(existing), QByteArray("keep\r\n"));
+    QCOMPARE(filters, (QStringList{QStringLiteral("テキストファイル (*.txt)"), QStringLiteral("すべてのファイル (*.*)")}));
 }
 
 void KoyomiFileCommandsTest::saveAsCancelledKeepsFlag()

@@ -232,6 +232,7 @@ void KoyomiFormTest::reportHandOver()
         QVERIFY(f.modified());
         QVERIFY(!f.editor()->textCursor().hasSelection());
         QCOMPARE(f.editor()->textCursor().position(), 0);  // the caret stays at the start
+        QCOMPARE(f.form->focusWidget(), f.editor());
         QVERIFY(!f.editor()->isReadOnly());
         f.platform.saveAnswers.push_back(SaveAnswer::No);
         window->close();
