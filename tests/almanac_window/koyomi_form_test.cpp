@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QContextMenuEvent>
 #include <QCursor>
 #include <QEnterEvent>
 #include <QFontInfo>
@@ -40,6 +41,7 @@ private slots:
     void toolButtons_data();
     void toolButtons();
     void hintsGoToTheSinkOnly();
+    void rightClickOpensPopupMenu();
     void reportHandOver();
     void firstShowingCentredLaterKeepsPlace();
 
@@ -216,6 +218,18 @@ void KoyomiFormTest::hintsGoToTheSinkOnly()
     f.action("Cut2")->showStatusText();                     // as the popup menu does
     QCOMPARE(f.hints, (QStringList{"テキストを印刷します", "テキストファイルを開きます", "選択範囲を切り取ります"}));
     QVERIFY(f.form->statusBar()->currentMessage().isEmpty());
+}
+
+void KoyomiFormTest::rightClickOpensPopupMenu()
+{
+    KoyomiFixture f;
+    f.form->show();
+    QMenu* popup = f.form->findChild<QMenu*>(QStringLiteral("PopupMenu1"));
+    QVERIFY(!popup->isVisible());
+    QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(20, 20), f.editor()->viewport()->mapToGlobal(QPoint(20, 20)));
+    QApplication::sendEvent(f.editor()->viewport(), &click);
+    QVERIFY(popup->isVisible());
+    popup->hide();
 }
 
 void KoyomiFormTest::reportHandOver()
