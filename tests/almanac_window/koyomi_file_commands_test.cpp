@@ -58,6 +58,16 @@ QString PdfInfo(const QString& path, const QString& field)
     return match.hasMatch() ? match.captured(1).trimmed() : QStringLiteral("<no %1>").arg(field);
 }
 
+// The output of a poppler tool run on a PDF.
+QString PopplerOutput(const QString& tool, const QStringList& arguments)
+{
+    QProcess process;
+    process.start(tool, arguments);
+    if (!process.waitForFinished(30000))
+        return QString();
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
 QString PdfText(const QString& path)
 {
     QProcess pdftotext;
@@ -517,6 +527,15 @@ void KoyomiFileCommandsTest::printsReport()
     const QString text = PdfText(pdf);
     QVERIFY2(text.contains(QStringLiteral("ユリウス日【2451545】日となる。")), qPrintable(text));
     QVERIFY(text.contains(QStringLiteral("年干支は【庚辰】年九星は【九紫火星】")));
+    // Set in the editor's font, from the very corner of the printable area
+    // (all of the page for a PDF): the first word starts at the left edge.
+    QVERIFY(PopplerOutput(QStringLiteral("pdffonts"), {pdf}).contains(QStringLiteral("IPAGothic")));
+    const QString boxes = PopplerOutput(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
+    const QRegularExpressionMatch first =
+        QRegularExpression(QStringLiteral("<word xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\"")).match(boxes);
+    QVERIFY2(first.hasMatch(), qPrintable(boxes.left(500)));
+    QVERIFY2(first.captured(1).toDouble() < 2.0, qPrintable(first.captured(0)));
+    QVERIFY2(first.captured(2).toDouble() < 4.0, qPrintable(first.captured(0)));
     QVERIFY(f.modified());  // printing changes nothing
     QCOMPARE(f.form->Caption(), kTitle);
 }
