@@ -64,6 +64,7 @@ PageLogFormat job=%j page=%P copies=%C name=%{job-name}
 CONF
 
 cupsd_pid=
+pdf=
 marker="$work/marker"
 cleanup() {
   if [ -n "$cupsd_pid" ] && kill -0 "$cupsd_pid" 2>/dev/null; then
@@ -72,10 +73,8 @@ cleanup() {
     kill -9 "$cupsd_pid" 2>/dev/null || true
     wait "$cupsd_pid" 2>/dev/null || true
   fi
-  # Our own PDFs only: those written after the marker, named after our job.
-  if [ -e "$marker" ] && [ -d "$out" ]; then
-    find "$out" -maxdepth 1 -name '*-job_*.pdf' -newer "$marker" -delete 2>/dev/null || true
-  fi
+  # Only the PDF of our own job.
+  if [ -n "$pdf" ]; then rm -f "$pdf"; fi
   rm -rf "$work"
 }
 trap cleanup EXIT
@@ -107,9 +106,8 @@ touch "$marker"
 sleep 1  # file times have a resolution of a second on some file systems
 timeout 120 "$check" print || fail "Print on the default printer failed"
 
-pdf=
 for _ in $(seq 1 180); do
-  pdf=$(find "$out" -maxdepth 1 -name '*-job_*.pdf' -newer "$marker" 2>/dev/null | head -n 1)
+  pdf=$(find "$out" -maxdepth 1 -name '*.pdf' -newer "$marker" 2>/dev/null | head -n 1)
   if [ -n "$pdf" ] && [ -z "$(lpstat -o 2>/dev/null)" ]; then break; fi
   sleep 0.5
 done
