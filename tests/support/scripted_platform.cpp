@@ -29,7 +29,8 @@ std::optional<QString> ScriptedPlatform::GetOpenFileName(QWidget*, const QString
     openProposals << initialName;
     if (openAnswers.empty())
         return std::nullopt;
-    auto answer = openAnswers.front();
+    std::optional<QString> answer;
+    answer.swap(openAnswers.front());
     openAnswers.pop_front();
     return answer;
 }
@@ -39,7 +40,8 @@ std::optional<QString> ScriptedPlatform::GetSaveFileName(QWidget*, const QString
     saveProposals << proposedName;
     if (saveFileAnswers.empty())
         return std::nullopt;
-    auto answer = saveFileAnswers.front();
+    std::optional<QString> answer;
+    answer.swap(saveFileAnswers.front());
     saveFileAnswers.pop_front();
     return answer;
 }
