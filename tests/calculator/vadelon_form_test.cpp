@@ -56,6 +56,7 @@ private slots:
     void controlsCarryTheirNames();
     void modeLayout_data();
     void modeLayout();
+    void almanacLayout();
     void menuAndButtonGiveTheSameState_data();
     void menuAndButtonGiveTheSameState();
     void reselectingEmptiesAgain();
@@ -278,6 +279,26 @@ void VadelonFormTest::modeLayout()
     // Always shown: the upper panel's year, era and today button.
     for (QWidget* w : std::initializer_list<QWidget*>{f->Edit1, f->UpDown1, f->ComboBox1, f->Edit2, f->Button1})
         QVERIFY(!w->isHidden());
+}
+
+void VadelonFormTest::almanacLayout()
+{
+    FormFixture f;
+    f->D1->trigger();
+    f->W1->trigger();
+    QCOMPARE(f->BitBtn1->property("runImage").toString(), QString("Image3"));
+    QCOMPARE(f->Label2->text(), QString("こよみ計算日付"));
+    QCOMPARE(f->Button1->text(), QString("きょう"));
+    for (QWidget* w : std::initializer_list<QWidget*>{f->Edit3, f->UpDown2, f->Edit4, f->UpDown3, f->Label8})
+        QVERIFY(!w->isHidden());
+    // Only the mode panel, the upper panel and the two buttons are left.
+    const QList<QWidget*> visible{f->Panel1, f->Panel2, f->BitBtn1, f->BitBtn2};
+    for (QWidget* w : f->centralWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        QCOMPARE(!w->isHidden(), visible.contains(w));
+    // What the layout does not set stays as the mode before left it.
+    QCOMPARE(f->Label16->text(), QString("加算日数"));
+    QCOMPARE(f->Label9->text(), QString("計算結果日付"));
+    QVERIFY(!f->SpeedButton6->isHidden());
 }
 
 void VadelonFormTest::menuAndButtonGiveTheSameState_data()
