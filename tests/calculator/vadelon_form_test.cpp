@@ -149,6 +149,12 @@ void VadelonFormTest::windowFrame()
     QCOMPARE(f->BitBtn2->iconSize(), QSize(61, 21));
     QVERIFY(!f->windowIcon().isNull());
     QVERIFY(f->BitBtn1->text().isEmpty() && f->BitBtn2->text().isEmpty());
+    // Fonts in pixels: 12 by default, 16 bold for titles and the number, 11 for the toggle.
+    QCOMPARE(f->font().family(), QString("ＭＳ Ｐゴシック"));
+    QCOMPARE(f->Edit1->font().pixelSize(), 12);
+    for (QWidget* w : std::initializer_list<QWidget*>{f->Label1, f->Label2, f->Label9, f->Label16, f->Edit9, f->Label17})
+        QVERIFY2(w->font().pixelSize() == 16 && w->font().bold(), qPrintable(w->objectName()));
+    QCOMPARE(f->SpeedButton6->font().pixelSize(), 11);
 }
 
 void VadelonFormTest::controlsCarryTheirNames()
