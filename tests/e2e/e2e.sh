@@ -121,6 +121,8 @@ focus "$main"
 key Escape
 key alt+c
 key n
+# The caret is still in the day field: back to the Western year.
+key shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab
 type_text 1989
 era=$(wait_window '年号確認') || fail "era dialog '年号確認' did not appear"
 focus "$era"
