@@ -107,6 +107,18 @@ DatePanel BuildDatePanel(QWidget* parent, int left, int top, const DatePanelName
     return p;
 }
 
+void NameForScreenReaders(const DatePanel& p, const QString& panelName)
+{
+    const std::pair<QWidget*, const char*> names[] = {
+        {p.year, "西暦年"},       {p.yearSpin, "西暦年の増減"}, {p.era, "年号"},
+        {p.eraYear, "和暦年"},    {p.month, "月"},              {p.day, "日"},
+        {p.monthSpin, "月の増減"}, {p.daySpin, "日の増減"},      {p.weekday, "曜日"},
+    };
+    for (const auto& [widget, name] : names)
+        widget->setAccessibleName(panelName + QLatin1Char(' ') + QString::fromUtf8(name));
+    p.today->setAccessibleDescription(TodayButtonHint());
+}
+
 QList<QWidget*> FocusChain(const DatePanel& p)
 {
     return {p.year, p.yearSpin, p.era, p.eraYear, p.month, p.day, p.monthSpin, p.daySpin, p.today};

@@ -74,4 +74,8 @@ void KeepLookWhenDisabled(QWidget* panel);
 // "今日の日付または今年の西暦年や和暦年を入力します。"
 QString TodayButtonHint();
 
+// Names a screen reader says for the panel's controls, such as
+// "上の日付 西暦年"; the labels beside them are not tied to them otherwise.
+void NameForScreenReaders(const DatePanel& panel, const QString& panelName);
+
 }  // namespace vadelon

@@ -144,6 +144,9 @@ void TVadelonForm::ApplyModeLayout(CalcMode mode)
         Panel4->hide();
         break;
     }
+    // The number field has no label of its own: a screen reader says the
+    // words around it, as the mode has them.
+    Edit9->setAccessibleName(Label16->text() + QLatin1Char(' ') + Label17->text());
 }
 
 void TVadelonForm::ClearFields(FieldGroup group)

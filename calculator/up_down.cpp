@@ -1,6 +1,7 @@
 #include "calculator/up_down.h"
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyle>
@@ -80,6 +81,26 @@ void TUpDown::mouseReleaseEvent(QMouseEvent* event)
         update();
     }
     emit MouseUp();
+}
+
+// With the focus on it, the arrow keys step it as the arrows do, so that the
+// window can be used without a mouse; the keyboard's own repeat holds them.
+void TUpDown::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Up || event->key() == Qt::Key_Down) {
+        Step(event->key() == Qt::Key_Up ? 1 : -1);
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void TUpDown::keyReleaseEvent(QKeyEvent* event)
+{
+    if ((event->key() == Qt::Key_Up || event->key() == Qt::Key_Down) && !event->isAutoRepeat()) {
+        emit MouseUp();
+        return;
+    }
+    QWidget::keyReleaseEvent(event);
 }
 
 void TUpDown::Repeat()

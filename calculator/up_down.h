@@ -27,13 +27,16 @@ public:
 signals:
     void Click(int direction);
     // The mouse button was released after a press on this control, whether
-    // or not a press moved the position.
+    // or not a press moved the position; also the release of an arrow key
+    // that stepped it from the keyboard.
     void MouseUp();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
 
 private:
     void Repeat();

@@ -115,6 +115,8 @@ void TVadelonForm::FormCreate()
                              "Label12", "Edit7", "UpDown5", "Label13", "Edit8", "UpDown6", "Label14", "Label15",
                              "Button2"});
     NamePanelControls();
+    NameForScreenReaders(upper_, QStringLiteral("上の日付"));
+    NameForScreenReaders(lower_, QStringLiteral("下の日付"));
 
     StatusBar1 = new QStatusBar(this);
     StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
@@ -280,6 +282,7 @@ void TVadelonForm::BuildButtons(QWidget* client)
     BitBtn1->setAutoDefault(false);
     BitBtn1->setCursor(Qt::PointingHandCursor);
     SetHint(BitBtn1, QStringLiteral("計算を実行し、結果を矢印の向いている欄に表示します。"));
+    BitBtn1->setAccessibleName(QStringLiteral("計算実行"));
 
     BitBtn2 = new QPushButton(client);
     BitBtn2->setObjectName(QStringLiteral("BitBtn2"));
@@ -289,6 +292,7 @@ void TVadelonForm::BuildButtons(QWidget* client)
     BitBtn2->setAutoDefault(false);
     BitBtn2->setCursor(Qt::PointingHandCursor);
     SetHint(BitBtn2, QStringLiteral("すべての欄の数値を消去します。"));
+    BitBtn2->setAccessibleName(QStringLiteral("クリア"));
 }
 
 void TVadelonForm::BuildMenu()
