@@ -34,14 +34,14 @@ constexpr int kClientWidth = 392;
 constexpr int kClientHeight = 371;
 constexpr int kStatusBarHeight = 19;
 
-struct ModeButtonSpec {
+struct ModeButtonLook {
     const char* name;
     const char* caption;
     QColor colour;
     const char* hint;
 };
 
-const ModeButtonSpec kModeButtons[] = {
+const ModeButtonLook kModeButtons[] = {
     {"SpeedButton1", "日数計算", kNavy, "入力した２つの日付から、両者間の経過日数を計算します。"},
     {"SpeedButton2", "日付計算", kNavy, "入力した日付の、入力した日数後あるいは日数前の日付を計算します。"},
     {"SpeedButton3", "年齢計算", kMaroon, "生年と現在年を入力し、誕生日後での満年齢を計算します。"},
@@ -207,16 +207,16 @@ void TVadelonForm::BuildModePanel(QWidget* client)
     modeGroup_->setExclusive(true);
     QToolButton** buttons[] = {&SpeedButton1, &SpeedButton2, &SpeedButton3, &SpeedButton4, &SpeedButton5};
     for (int i = 0; i < 5; ++i) {
-        const ModeButtonSpec& spec = kModeButtons[i];
+        const ModeButtonLook& look = kModeButtons[i];
         auto* button = new QToolButton(Panel1);
-        button->setObjectName(QString::fromLatin1(spec.name));
-        button->setText(QString::fromUtf8(spec.caption));
+        button->setObjectName(QString::fromLatin1(look.name));
+        button->setText(QString::fromUtf8(look.caption));
         button->setCheckable(true);
         button->setFocusPolicy(Qt::NoFocus);
         button->setCursor(Qt::PointingHandCursor);
         button->setGeometry(16, 42 + 32 * i, 65, 22);
-        SetTextColour(button, spec.colour);
-        SetHint(button, QString::fromUtf8(spec.hint));
+        SetTextColour(button, look.colour);
+        SetHint(button, QString::fromUtf8(look.hint));
         modeGroup_->addButton(button, i);
         *buttons[i] = button;
     }
