@@ -55,10 +55,16 @@ void TVadelonForm::RunDayCount()
         WriteNumber(Edit9, 0);
         return;
     }
-    if (count.days >= kOverflowDays)
+    if (count.days >= kOverflowDays) {
         Edit9->setText(QStringLiteral("Overflow"));
-    else
-        WriteNumber(Edit9, count.days);
+        return;
+    }
+    // Days far outside their month can make an ordered pair count a huge
+    // negative number; one that does not fit the field's integers is refused
+    // like any other result out of range, never wrapped.
+    if (!FitsInt32(count.days))
+        return ParseFailure(kDateMessage);
+    WriteNumber(Edit9, count.days);
 }
 
 void TVadelonForm::RunDateShift()

@@ -67,6 +67,11 @@ void CalculationRunTest::run_data()
         {"9999609", "27379", "1", "1"}, {}, false);
     row("days: overflow", "DayCount", true, {"1", "1", "1", "77", "28000", "1", "1"},
         {"Overflow", "28000", "1", "1"}, {}, false);
+    row("days: odd days, in order, negative", "DayCount", true, {"2000", "1", "40", "77", "2000", "2", "1"},
+        {"-8", "2000", "2", "1"}, {}, false);
+    row("days: negative beyond 32 bits", "DayCount", true,
+        {"2000", "1", "2147483647", "77", "2000", "2", "-2147483648"}, {"77", "2000", "2", "-2147483648"},
+        kDateMessage, true);
     row("days: upper day empty", "DayCount", true, {"2000", "1", "", "77", "2000", "1", "2"},
         {"77", "2000", "1", "2"}, kDateMessage, true);
     row("days: lower year full width", "DayCount", true, {"2000", "1", "1", "77", "２００１", "1", "2"},
