@@ -7,6 +7,7 @@
 #include "calendar/era.h"
 #include "calendar/integer_reading.h"
 
+#include <climits>
 #include <map>
 #include <optional>
 #include <string_view>
@@ -129,7 +130,13 @@ int Days(const Arguments& a, std::ostream& out, std::ostream& err) {
         out << "0\n";
         return kRefused;
     }
-    out << (n.days > kLargestShownCount ? kOverflow : IntegerText(n.days)) << "\n";
+    if (n.days > kLargestShownCount) {
+        out << kOverflow << "\n";
+        return kSuccess;
+    }
+    // As the window refuses it: a count below the 32-bit range.
+    if (n.days < INT32_MIN) return Refuse(err, kDateMessage);
+    out << IntegerText(n.days) << "\n";
     return kSuccess;
 }
 

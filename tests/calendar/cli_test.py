@@ -49,6 +49,8 @@ class Results(unittest.TestCase):
         self.check(["days", "1", "1", "1", "28000", "1", "1"], 0, "Overflow\n")
         self.check(["days", "2000", "13", "5", "2001", "1", "1"], 0, "-4\n")
         self.check(["days", "-2147483648", "1", "1", "2147483647", "1", "1"], 0, "Overflow\n")
+        self.check(["days", "2000", "1", "2147483647", "2000", "2", "-2147483648"], 1, "",
+                   "日付を正しく入力して下さい。")
 
     def test_days_order_failure(self):
         for args in (["2000", "1", "1", "2000", "1", "1"], ["2000", "1", "2", "2000", "1", "1"]):
