@@ -1,4 +1,5 @@
 // Mode selection, the five mode layouts, clearing and the after/before toggle.
+#include "calculator/run_images.h"
 #include "calculator/up_down.h"
 #include "calculator/vadelon_form.h"
 
@@ -43,6 +44,10 @@ void ShowMonthAndDay(const DatePanel& p, bool shown)
 
 void TVadelonForm::ShowRunImage(QLabel* image)
 {
+    if (image->pixmap().isNull())
+        image->setPixmap(PaintRunImage(image == Image1 ? RunImage::Image1
+                                       : image == Image2 ? RunImage::Image2
+                                                         : RunImage::Image3));
     BitBtn1->setIcon(QIcon(image->pixmap()));
     // Which picture is on the button, by the name of its holder.
     BitBtn1->setProperty("runImage", image->objectName());

@@ -15,12 +15,17 @@ const QColor kPurple(128, 0, 128);
 const QColor kYellow(255, 255, 0);
 const QColor kRed(255, 0, 0);
 
-// Text drawn as a filled outline so that it reads on any button face.
-void OutlinedText(QPainter& p, const QString& text, const QFont& font, QPointF baseline,
-                  const QColor& fill, const QColor& outline, qreal outlineWidth)
+QPainterPath TextPath(const QString& text, const QFont& font, QPointF baseline)
 {
     QPainterPath path;
     path.addText(baseline, font, text);
+    return path;
+}
+
+// Text drawn as a filled outline so that it reads on any button face.
+void OutlinedPath(QPainter& p, const QPainterPath& path, const QColor& fill, const QColor& outline,
+                  qreal outlineWidth)
+{
     p.setPen(QPen(outline, outlineWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.setBrush(Qt::NoBrush);
     p.drawPath(path);
@@ -114,9 +119,12 @@ QPixmap PaintRunImage(RunImage which)
         break;
     }
 
-    const QFont font = PictureFont(19);
-    OutlinedText(p, QStringLiteral("計"), font, QPointF(54, 38), kGreen, kPurple, 3.0);
-    OutlinedText(p, QStringLiteral("算"), font, QPointF(54, 62), kGreen, kPurple, 3.0);
+    // The outlines of 計算 are the same in all three pictures; shaping them
+    // is the costly part, so it is done once.
+    static const QPainterPath kKei = TextPath(QStringLiteral("計"), PictureFont(19), QPointF(54, 38));
+    static const QPainterPath kSan = TextPath(QStringLiteral("算"), PictureFont(19), QPointF(54, 62));
+    OutlinedPath(p, kKei, kGreen, kPurple, 3.0);
+    OutlinedPath(p, kSan, kGreen, kPurple, 3.0);
     return pixmap;
 }
 
@@ -126,8 +134,7 @@ QPixmap PaintClearImage()
     pixmap.fill(Qt::transparent);
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing);
-    const QFont font = PictureFont(16);
-    OutlinedText(p, QStringLiteral("クリア"), font, QPointF(7, 17), kYellow, kRed, 3.0);
+    OutlinedPath(p, TextPath(QStringLiteral("クリア"), PictureFont(16), QPointF(7, 17)), kYellow, kRed, 3.0);
     return pixmap;
 }
 

@@ -263,14 +263,13 @@ void TVadelonForm::BuildNumberPanel(QWidget* client)
 
 void TVadelonForm::BuildButtons(QWidget* client)
 {
-    const QPixmap images[3] = {PaintRunImage(RunImage::Image1), PaintRunImage(RunImage::Image2),
-                               PaintRunImage(RunImage::Image3)};
+    // The holders of the run pictures; each picture is painted when a mode
+    // first puts it on the run button.
     QLabel** holders[3] = {&Image1, &Image2, &Image3};
     for (int i = 0; i < 3; ++i) {
         auto* image = new QLabel(client);
         image->setObjectName(QStringLiteral("Image%1").arg(i + 1));
         image->setGeometry(0, 0, 85, 85);
-        image->setPixmap(images[i]);
         image->hide();
         *holders[i] = image;
     }

@@ -47,11 +47,10 @@ TVerForm::TVerForm(QWidget* parent)
     windowFont.setPixelSize(12);
     setFont(windowFont);
 
+    // The picture itself is painted on the first showing.
     Image1 = new QLabel(this);
     Image1->setObjectName(QStringLiteral("Image1"));
-    const QPixmap picture = QPixmap::fromImage(ProductPicture());
-    Image1->setPixmap(picture);
-    Image1->setGeometry(QRect(QPoint(32, 16), picture.size()));
+    Image1->setGeometry(32, 16, kProductPictureWidth, kProductPictureHeight);
 
     const QColor windowText = palette().color(QPalette::WindowText);
     Label1 = MakeLabel(this, "Label1", QStringLiteral("Version 1.0"), QRect(72, 192, 104, 19), 19,
@@ -72,6 +71,8 @@ TVerForm::TVerForm(QWidget* parent)
 void TVerForm::setVisible(bool visible)
 {
     if (visible && !isVisible()) {
+        if (Image1->pixmap().isNull())
+            Image1->setPixmap(QPixmap::fromImage(ProductPicture()));
         // A move by the window manager leaves no trace that QDialog would
         // honour, so the position is kept here and set explicitly.
         if (lastPosition_)

@@ -15,8 +15,8 @@ class TVerForm final : public QDialog {
 public:
     explicit TVerForm(QWidget* parent = nullptr);
 
-    // Centres the box on its first showing and puts it back where it was
-    // last closed on every later one.
+    // Paints the picture and centres the box on its first showing, and puts
+    // it back where it was last closed on every later one.
     void setVisible(bool visible) override;
 
     QLabel* Image1 = nullptr;

@@ -144,7 +144,7 @@ void VadelonFormTest::windowFrame()
         QCOMPARE(e->width(), 25);
     // The pictures.
     QCOMPARE(f->Image1->pixmap().size(), QSize(85, 85));
-    QCOMPARE(f->Image3->pixmap().size(), QSize(85, 85));
+    QCOMPARE(f->BitBtn1->icon().pixmap(85, 85).toImage(), f->Image1->pixmap().toImage());
     QVERIFY(f->Image1->isHidden() && f->Image2->isHidden() && f->Image3->isHidden());
     QCOMPARE(f->BitBtn2->iconSize(), QSize(61, 21));
     QVERIFY(!f->windowIcon().isNull());
@@ -258,6 +258,10 @@ void VadelonFormTest::modeLayout()
     f->SelectMode(CalcMode::Almanac, true);
     f->SelectMode(ModeNamed(mode), true);
     QCOMPARE(f->BitBtn1->property("runImage").toString(), image);
+    const QLabel* holder = f->findChild<QLabel*>(image);
+    QVERIFY(holder);
+    QCOMPARE(holder->pixmap().size(), QSize(85, 85));
+    QCOMPARE(f->BitBtn1->icon().pixmap(85, 85).toImage(), holder->pixmap().toImage());
     for (QWidget* w : std::initializer_list<QWidget*>{f->Edit3, f->UpDown2, f->Edit4, f->UpDown3, f->Label6,
                                                       f->Label7, f->Label8})
         QCOMPARE(!w->isHidden(), upperMonthDay);
@@ -293,6 +297,9 @@ void VadelonFormTest::almanacLayout()
     f->D1->trigger();
     f->W1->trigger();
     QCOMPARE(f->BitBtn1->property("runImage").toString(), QString("Image3"));
+    QCOMPARE(f->Image3->pixmap().size(), QSize(85, 85));
+    QCOMPARE(f->BitBtn1->icon().pixmap(85, 85).toImage(), f->Image3->pixmap().toImage());
+    QVERIFY(f->Image3->isHidden());
     QCOMPARE(f->Label2->text(), QString("こよみ計算日付"));
     QCOMPARE(f->Button1->text(), QString("きょう"));
     for (QWidget* w : std::initializer_list<QWidget*>{f->Edit3, f->UpDown2, f->Edit4, f->UpDown3, f->Label8})

@@ -119,8 +119,14 @@ private slots:
     void pictureAndButton()
     {
         QCOMPARE(form_->Image1->geometry(), QRect(32, 16, 184, 160));
-        QVERIFY(!form_->Image1->pixmap().isNull());
-        QCOMPARE(form_->Image1->pixmap().size(), QSize(184, 160));
+        // Painted by the time the box is on screen, and the product picture.
+        ShowAndAct([](TVerForm& form) {
+            QCOMPARE(form.Image1->pixmap().size(), QSize(184, 160));
+            QCOMPARE(form.Image1->pixmap().toImage().convertToFormat(QImage::Format_RGB32),
+                     vadelon::ProductPicture().convertToFormat(QImage::Format_RGB32));
+            QVERIFY(form.Image1->isVisible());
+            form.Button1->click();
+        });
         QCOMPARE(form_->Button1->text(), QStringLiteral("OK"));
         QCOMPARE(form_->Button1->geometry(), QRect(96, 288, 49, 25));
         QVERIFY(form_->Button1->isDefault());
