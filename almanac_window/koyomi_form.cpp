@@ -27,6 +27,10 @@ TKoyomiForm::TKoyomiForm(Platform& platform, std::function<void(const QString&)>
     setWindowIcon(MoonIcon());
     QFont windowFont(QStringLiteral("ＭＳ ゴシック"));
     windowFont.setPixelSize(16);
+    // Menus and hints are the window's own texts, all in the IPA font: no
+    // fallback fonts to search. The editor keeps them, since a file may
+    // hold any character.
+    windowFont.setStyleStrategy(QFont::NoFontMerging);
     setFont(windowFont);
     // The tool bar's own "show/hide" menu would be a command nobody asked for.
     setContextMenuPolicy(Qt::NoContextMenu);
@@ -40,6 +44,7 @@ TKoyomiForm::TKoyomiForm(Platform& platform, std::function<void(const QString&)>
     QFont editorFont(QStringLiteral("ＭＳ ゴシック"));
     editorFont.setStyleHint(QFont::Monospace);
     editorFont.setPixelSize(15);
+    editorFont.setStyleStrategy(QFont::PreferDefault);
     RichEdit1->setFont(editorFont);
     RichEdit1->setContextMenuPolicy(Qt::CustomContextMenu);
     setCentralWidget(RichEdit1);

@@ -38,6 +38,11 @@ QLineEdit* MakeEdit(QWidget* parent, const char* name, QRect rect)
     auto* edit = Make<QLineEdit>(parent, name, rect);
     edit->setMaxLength(32767);  // no limit of its own beyond the toolkit's
     edit->setTextMargins(0, 0, 0, 0);
+    // The window's font, but with the fallback fonts the window's own texts
+    // go without: anything may be typed or pasted here.
+    QFont typed;
+    typed.setStyleStrategy(QFont::PreferDefault);
+    edit->setFont(typed);
     return edit;
 }
 

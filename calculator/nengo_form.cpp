@@ -60,6 +60,9 @@ TNengoForm::TNengoForm(Platform& platform, QWidget* parent)
     setFixedSize(304, 238);
     QFont windowFont(kFontFamily);
     windowFont.setPixelSize(12);
+    // Era names, digits and the dialog's own words, all in the IPA font: no
+    // fallback fonts to search.
+    windowFont.setStyleStrategy(QFont::NoFontMerging);
     setFont(windowFont);
     QPalette background = palette();
     background.setColor(QPalette::Window, background.color(QPalette::Button));

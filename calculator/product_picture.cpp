@@ -28,7 +28,8 @@ QFont NameFont(int width)
     QFont font;
     font.setFamilies({QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("IPAPGothic")});
     font.setBold(true);
-    font.setStyleStrategy(QFont::NoAntialias);
+    // The name is in the font itself: no fallback fonts to search.
+    font.setStyleStrategy(QFont::StyleStrategy(QFont::NoAntialias | QFont::NoFontMerging));
     for (int size = 40; size > 8; --size) {
         font.setPixelSize(size);
         if (QFontMetrics(font).horizontalAdvance(kName) <= width)

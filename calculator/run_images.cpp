@@ -1,6 +1,7 @@
 #include "calculator/run_images.h"
 
 #include <QFont>
+#include <QFontMetrics>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPolygonF>
@@ -39,6 +40,13 @@ QFont PictureFont(int pixelSize)
     QFont font(QStringLiteral("ＭＳ ゴシック"));
     font.setPixelSize(pixelSize);
     font.setBold(true);
+    // Only the picture's own letters, all in the font itself.
+    font.setStyleStrategy(QFont::NoFontMerging);
+    // Without fallbacks, the script of the first text laid out decides which
+    // lookup finds the substituted family for all of them; through the
+    // common script, every picture font shares the window fonts' lookup
+    // instead of costing one of its own per script.
+    QFontMetrics(font).ascent();
     return font;
 }
 

@@ -28,7 +28,7 @@ QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, const 
     label->setPalette(palette);
     // The substitute fonts run a little wider and taller than the ones this
     // layout was drawn for; grow the box about its centre rather than clip.
-    const QFontMetrics metrics(font);
+    const QFontMetrics metrics = label->fontMetrics();  // with what the label inherits
     QRect fitted(QPoint(), rect.size().expandedTo(QSize(metrics.horizontalAdvance(text), metrics.height())));
     fitted.moveCenter(rect.center());
     label->setGeometry(fitted);
@@ -45,6 +45,9 @@ TVerForm::TVerForm(QWidget* parent)
     setFixedSize(248, 335);
     QFont windowFont(kFontFamily);
     windowFont.setPixelSize(12);
+    // Only the box's own texts, all in the IPA font: no fallback fonts to
+    // search.
+    windowFont.setStyleStrategy(QFont::NoFontMerging);
     setFont(windowFont);
 
     // The picture itself is painted on the first showing.
