@@ -25,17 +25,13 @@ TKoyomiForm::TKoyomiForm(Platform& platform, std::function<void(const QString&)>
 {
     setObjectName(QStringLiteral("KoyomiForm"));
     setWindowIcon(MoonIcon());
-    QFont windowFont(QStringLiteral("ＭＳ ゴシック"));
-    windowFont.setPixelSize(16);
-    // Menus and hints are the window's own texts, all in the IPA font: no
-    // fallback fonts to search. The editor keeps them, since a file may
-    // hold any character.
-    windowFont.setStyleStrategy(QFont::NoFontMerging);
-    setFont(windowFont);
     // The tool bar's own "show/hide" menu would be a command nobody asked for.
     setContextMenuPolicy(Qt::NoContextMenu);
     resize(470, 431);
 
+    // The editor lays out its empty text as soon as it exists and again at
+    // each change of font: it gets its own font before the window's, so that
+    // the window's font is not loaded for it in vain.
     RichEdit1 = new QPlainTextEdit(this);
     RichEdit1->setObjectName(QStringLiteral("RichEdit1"));
     RichEdit1->setLineWrapMode(QPlainTextEdit::NoWrap);
@@ -44,10 +40,18 @@ TKoyomiForm::TKoyomiForm(Platform& platform, std::function<void(const QString&)>
     QFont editorFont(QStringLiteral("ＭＳ ゴシック"));
     editorFont.setStyleHint(QFont::Monospace);
     editorFont.setPixelSize(15);
+    // A file may hold any character: the editor keeps the fallback fonts.
     editorFont.setStyleStrategy(QFont::PreferDefault);
     RichEdit1->setFont(editorFont);
     RichEdit1->setContextMenuPolicy(Qt::CustomContextMenu);
     setCentralWidget(RichEdit1);
+
+    QFont windowFont(QStringLiteral("ＭＳ ゴシック"));
+    windowFont.setPixelSize(16);
+    // Menus and hints are the window's own texts, all in the IPA font: no
+    // fallback fonts to search.
+    windowFont.setStyleStrategy(QFont::NoFontMerging);
+    setFont(windowFont);
 
     StatusBar1 = new QStatusBar(this);
     StatusBar1->setObjectName(QStringLiteral("StatusBar1"));

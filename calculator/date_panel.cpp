@@ -4,10 +4,12 @@
 #include "calendar/day_arithmetic.h"
 
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <algorithm>
 
 namespace vadelon {
 
@@ -38,15 +40,27 @@ QLineEdit* MakeEdit(QWidget* parent, const char* name, QRect rect)
     auto* edit = Make<QLineEdit>(parent, name, rect);
     edit->setMaxLength(32767);  // no limit of its own beyond the toolkit's
     edit->setTextMargins(0, 0, 0, 0);
-    // The window's font, but with the fallback fonts the window's own texts
-    // go without: anything may be typed or pasted here.
-    QFont typed;
-    typed.setStyleStrategy(QFont::PreferDefault);
-    edit->setFont(typed);
+    TakeFallbacksWhenNeeded(edit);
     return edit;
 }
 
 }  // namespace
+
+void TakeFallbacksWhenNeeded(QLineEdit* edit)
+{
+    QObject::connect(edit, &QLineEdit::textChanged, edit, [edit](const QString& text) {
+        if (!(edit->font().styleStrategy() & QFont::NoFontMerging))
+            return;
+        const QFontMetrics metrics = edit->fontMetrics();
+        const QList<uint> characters = text.toUcs4();
+        if (std::all_of(characters.begin(), characters.end(),
+                        [&metrics](uint c) { return metrics.inFontUcs4(c); }))
+            return;
+        QFont font = edit->font();
+        font.setStyleStrategy(QFont::PreferDefault);
+        edit->setFont(font);
+    });
+}
 
 void KeepLookWhenDisabled(QWidget* panel)
 {

@@ -34,8 +34,8 @@ QLabel* MakeLabel(QWidget* parent, const char* name, int left, int top, int pixe
     QPalette palette = label->palette();
     palette.setColor(QPalette::WindowText, colour);
     label->setPalette(palette);
+    // Sized with the question's texts, before the dialog is first shown.
     label->move(left, top);
-    label->adjustSize();
     return label;
 }
 
@@ -102,7 +102,7 @@ void TNengoForm::SetQuestionTexts(const EraQuestion& question)
                     + QStringLiteral("日をもって"));
     Label2->setText(FromView(question.earlierName));
     Label4->setText(FromView(question.laterName));
-    for (QLabel* label : {Label1, Label2, Label4})
+    for (QLabel* label : {Label1, Label2, Label3, Label4, Label5})
         label->adjustSize();
     SpeedButton1->setText(FromView(question.earlierName));
     SpeedButton2->setText(FromView(question.laterName));

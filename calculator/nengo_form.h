@@ -25,7 +25,8 @@ public:
     EraChoice AskEraChoice(const EraQuestion& question);
 
     // Writes a question's sentence, the two names and the two button
-    // captions; leaves the down state of the toggles alone.
+    // captions, and sizes the labels to their texts (the dialog is always
+    // shown through this); leaves the down state of the toggles alone.
     void SetQuestionTexts(const EraQuestion& question);
 
     QLabel* Label1 = nullptr;

@@ -49,16 +49,15 @@ const ModeButtonLook kModeButtons[] = {
     {"SpeedButton5", "こよみ", kGreen, "入力した日付の、ユリウス日や年月日それぞれの干支、年九星を計算します。"},
 };
 
-// The window's own texts are all in the IPA fonts, so by default they skip
-// the search for fallback fonts, which is most of the cost of a first
-// display; the edit boxes keep it, for whatever is typed or pasted.
-QFont PixelFont(const QString& family, int pixelSize, bool bold = false,
-                QFont::StyleStrategy strategy = QFont::NoFontMerging)
+// The window's own texts are all in the IPA fonts, so they skip the search
+// for fallback fonts, which is most of the cost of a first display; the edit
+// boxes take them on when what is typed needs them.
+QFont PixelFont(const QString& family, int pixelSize, bool bold = false)
 {
     QFont font(family);
     font.setPixelSize(pixelSize);
     font.setBold(bold);
-    font.setStyleStrategy(strategy);
+    font.setStyleStrategy(QFont::NoFontMerging);
     return font;
 }
 
@@ -243,7 +242,8 @@ void TVadelonForm::BuildNumberPanel(QWidget* client)
 
     Edit9 = new QLineEdit(Panel3);
     Edit9->setObjectName(QStringLiteral("Edit9"));
-    Edit9->setFont(PixelFont(QStringLiteral("ＭＳ Ｐゴシック"), 16, true, QFont::PreferDefault));
+    Edit9->setFont(large);
+    TakeFallbacksWhenNeeded(Edit9);
     Edit9->setGeometry(10, 32, 90, 26);
 
     Label17 = new QLabel(Panel3);

@@ -26,13 +26,19 @@ QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, const 
     QPalette palette = label->palette();
     palette.setColor(QPalette::WindowText, colour);
     label->setPalette(palette);
-    // The substitute fonts run a little wider and taller than the ones this
-    // layout was drawn for; grow the box about its centre rather than clip.
-    const QFontMetrics metrics = label->fontMetrics();  // with what the label inherits
-    QRect fitted(QPoint(), rect.size().expandedTo(QSize(metrics.horizontalAdvance(text), metrics.height())));
-    fitted.moveCenter(rect.center());
-    label->setGeometry(fitted);
+    label->setGeometry(rect);  // fitted to the text on the first showing
     return label;
+}
+
+// The substitute fonts run a little wider and taller than the ones this
+// layout was drawn for; grow the box about its centre rather than clip.
+void FitToText(QLabel* label)
+{
+    const QFontMetrics metrics = label->fontMetrics();
+    QRect fitted(QPoint(), label->size().expandedTo(
+                               QSize(metrics.horizontalAdvance(label->text()), metrics.height())));
+    fitted.moveCenter(label->geometry().center());
+    label->setGeometry(fitted);
 }
 
 }  // namespace
@@ -74,8 +80,13 @@ TVerForm::TVerForm(QWidget* parent)
 void TVerForm::setVisible(bool visible)
 {
     if (visible && !isVisible()) {
-        if (Image1->pixmap().isNull())
+        if (!prepared_) {
+            // The picture and the text metrics wait for the box to be needed.
             Image1->setPixmap(QPixmap::fromImage(ProductPicture()));
+            for (QLabel* label : {Label1, Label2, Label3})
+                FitToText(label);
+            prepared_ = true;
+        }
         // A move by the window manager leaves no trace that QDialog would
         // honour, so the position is kept here and set explicitly.
         if (lastPosition_)

@@ -15,8 +15,9 @@ class TVerForm final : public QDialog {
 public:
     explicit TVerForm(QWidget* parent = nullptr);
 
-    // Paints the picture and centres the box on its first showing, and puts
-    // it back where it was last closed on every later one.
+    // Paints the picture, fits the labels to their texts and centres the box
+    // on its first showing, and puts it back where it was last closed on
+    // every later one.
     void setVisible(bool visible) override;
 
     QLabel* Image1 = nullptr;
@@ -30,6 +31,7 @@ protected:
 
 private:
     std::optional<QPoint> lastPosition_;
+    bool prepared_ = false;
 };
 
 }  // namespace vadelon

@@ -1,7 +1,8 @@
 // The windows' own texts are set in fonts that skip the search for fallback
 // fonts: every character they can show must be in the font itself, or it
-// would be drawn as an empty box. The fields the user types into, and the
-// almanac editor, keep the fallback fonts.
+// would be drawn as an empty box. The fields the user types into take the
+// fallback fonts on when their text needs them; the almanac editor always
+// has them.
 #include "almanac_window/koyomi_form.h"
 #include "calculator/nengo_form.h"
 #include "calculator/ver_form.h"
@@ -118,14 +119,25 @@ private slots:
         CheckHints(f.form.get(), statusFont);
     }
 
-    void whatIsTypedKeepsTheFallbacks()
+    void whatIsTypedTakesTheFallbacksWhenTheFontLacksIt()
     {
         FormFixture f;
-        for (const QLineEdit* edit : {f->Edit1, f->Edit2, f->Edit3, f->Edit4, f->Edit5, f->Edit6, f->Edit7,
-                                      f->Edit8, f->Edit9})
+        for (QLineEdit* edit : {f->Edit1, f->Edit2, f->Edit3, f->Edit4, f->Edit5, f->Edit6, f->Edit7, f->Edit8,
+                                f->Edit9}) {
+            const QFont before = edit->font();
+            QVERIFY2(!MergesFallbacks(before), qPrintable(edit->objectName()));
+            // Digits, full-width digits and kanji are all in the font.
+            edit->setText(QStringLiteral("2000１２平成"));
+            QVERIFY2(!MergesFallbacks(edit->font()), qPrintable(edit->objectName()));
+            // A Hangul syllable is not: from then on the box merges, in the same font.
+            edit->setText(QStringLiteral("12\uD55C"));
             QVERIFY2(MergesFallbacks(edit->font()), qPrintable(edit->objectName()));
-        // Still the window's font and size.
-        QCOMPARE(f->Edit1->font().family(), f->font().family());
+            edit->clear();
+            QVERIFY2(MergesFallbacks(edit->font()), qPrintable(edit->objectName()));
+            QCOMPARE(edit->font().family(), before.family());
+            QCOMPARE(edit->font().pixelSize(), before.pixelSize());
+            QCOMPARE(edit->font().bold(), before.bold());
+        }
         QCOMPARE(f->Edit1->font().pixelSize(), 12);
         QCOMPARE(f->Edit9->font().pixelSize(), 16);
         QVERIFY(f->Edit9->font().bold());

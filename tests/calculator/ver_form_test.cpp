@@ -106,14 +106,18 @@ private slots:
         QCOMPARE(QFontInfo(label->font()).family(), QStringLiteral("IPAPGothic"));
         const QColor expected = colour.isValid() ? colour : form_->palette().color(QPalette::WindowText);
         QCOMPARE(label->palette().color(QPalette::WindowText), expected);
-        // At its place, never smaller than its box, and large enough for its
-        // text in the font it really gets.
-        QVERIFY((label->geometry().center() - rect.center()).manhattanLength() <= 1);
-        QVERIFY(label->width() >= rect.width() && label->height() >= rect.height());
-        const QFontMetrics metrics(label->font());
-        QVERIFY(label->width() >= metrics.horizontalAdvance(label->text()));
-        QVERIFY(label->height() >= metrics.height());
-        QVERIFY(QRect(QPoint(), form_->size()).contains(label->geometry()));
+        // On screen: at its place, never smaller than its box, and large
+        // enough for its text in the font it really gets.
+        ShowAndAct([&](TVerForm& form) {
+            QVERIFY(label->isVisible());
+            QVERIFY((label->geometry().center() - rect.center()).manhattanLength() <= 1);
+            QVERIFY(label->width() >= rect.width() && label->height() >= rect.height());
+            const QFontMetrics metrics(label->font());
+            QVERIFY(label->width() >= metrics.horizontalAdvance(label->text()));
+            QVERIFY(label->height() >= metrics.height());
+            QVERIFY(QRect(QPoint(), form.size()).contains(label->geometry()));
+            form.Button1->click();
+        });
     }
 
     void pictureAndButton()
