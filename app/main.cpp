@@ -4,6 +4,7 @@
 #include "calculator/nengo_form.h"
 #include "calculator/vadelon_form.h"
 #include "calculator/ver_form.h"
+#include "platform/deferred_icon_style.h"
 #include "platform/qt_platform.h"
 
 #include <QApplication>
@@ -18,6 +19,7 @@ int main(int argc, char* argv[])
     // append to every window's caption.
     QApplication::setApplicationName(vadelon::kAppTitle);
     vadelon::InstallFontSubstitutions();
+    vadelon::InstallDeferredIconStyle();
 
     vadelon::QtPlatform platform;
     auto form = std::make_unique<vadelon::TVadelonForm>(platform);
