@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QIconEngine>
 #include <QPainter>
+#include <QPointer>
 #include <optional>
 
 namespace vadelon {
@@ -44,12 +45,13 @@ private:
 
     const QIcon& Real()
     {
+        // The style that made the stand-in, or whichever replaced it.
         if (!real_)
-            real_ = style_->standardIcon(which_);
+            real_ = (style_ ? style_.data() : QApplication::style())->standardIcon(which_);
         return *real_;
     }
 
-    const QStyle* style_;
+    QPointer<const QStyle> style_;
     QStyle::StandardPixmap which_;
     std::optional<QIcon> real_;
 };

@@ -93,6 +93,15 @@ private slots:
         QCOMPARE(drawn, drawnExpected);
     }
 
+    void aStandInOutlivingItsStyleAsksTheApplicationsStyle()
+    {
+        auto style = std::make_unique<DeferredIconStyle>();
+        const QIcon icon = style->standardIcon(QStyle::SP_ToolBarHorizontalExtensionButton);
+        style.reset();
+        const QIcon expected = QApplication::style()->standardIcon(QStyle::SP_ToolBarHorizontalExtensionButton);
+        QCOMPARE(icon.pixmap(16, 16).toImage(), expected.pixmap(16, 16).toImage());
+    }
+
     void windowsLookAsInTheDefaultStyle()
     {
         QApplication::setStyle(QStyleFactory::create(defaultStyle_));
