@@ -20,6 +20,7 @@ trap cleanup EXIT
 
 fail() {
   echo "e2e: FAILED at step: $*" >&2
+  [ -s "$work/app.log" ] && sed 's/^/e2e: program: /' "$work/app.log" >&2
   DISPLAY=$display import -window root "$work/failure.png" 2>/dev/null &&
     cp "$work/failure.png" "${TMPDIR:-/tmp}/vadelon-e2e-failure.png" &&
     echo "e2e: screen at failure: ${TMPDIR:-/tmp}/vadelon-e2e-failure.png" >&2
