@@ -5,6 +5,7 @@
 #include <QSaveFile>
 #include <QStringDecoder>
 #include <QStringEncoder>
+#include <array>
 #include <vector>
 
 namespace vadelon {
@@ -13,6 +14,67 @@ namespace {
 
 constexpr auto kShiftJis = "Shift_JIS";
 constexpr char16_t kReplacement = u'\uFFFD';
+
+// ICU's Shift_JIS table (IBM 943) rotates the control codes 1A, 1C and 7F
+// among themselves; the Windows code page that the files are written in maps
+// the whole single-byte ASCII half to itself. icuChar[b] is what the decoder
+// reads byte b as (and what the encoder writes as b); the two passes below
+// put the straight mapping back on both sides of the converter.
+struct AsciiHalf {
+    std::array<char16_t, 0x80> icuChar{};
+    std::array<char16_t, 0x80> byteOf{};
+    bool straight = true;
+};
+
+const AsciiHalf& IcuAsciiHalf()
+{
+    static const AsciiHalf half = [] {
+        AsciiHalf h;
+        for (char16_t b = 0; b < 0x80; ++b)
+            h.icuChar[b] = h.byteOf[b] = b;
+        for (char16_t b = 0; b < 0x80; ++b) {
+            const char byte = char(b);
+            QStringDecoder decoder(kShiftJis, QStringConverter::Flag::Stateless);
+            const QString read = decoder(QByteArrayView(&byte, 1));
+            if (decoder.hasError() || read.size() != 1 || read.front().unicode() >= 0x80)
+                continue;
+            h.icuChar[b] = read.front().unicode();
+        }
+        for (char16_t b = 0; b < 0x80; ++b) {
+            h.byteOf[h.icuChar[b]] = b;
+            h.straight = h.straight && h.icuChar[b] == b;
+        }
+        return h;
+    }();
+    return half;
+}
+
+// After decoding Shift-JIS: a double-byte character never lies below 0x80,
+// so every such character came from its own single byte.
+void StraightenDecodedAscii(QString& text)
+{
+    const AsciiHalf& half = IcuAsciiHalf();
+    if (half.straight)
+        return;
+    for (QChar& c : text) {
+        if (c.unicode() < 0x80)
+            c = QChar(half.byteOf[c.unicode()]);
+    }
+}
+
+// Before encoding: the character that the encoder writes as the wanted byte.
+QString BentForEncoder(QStringView line)
+{
+    QString out = line.toString();
+    const AsciiHalf& half = IcuAsciiHalf();
+    if (half.straight)
+        return out;
+    for (QChar& c : out) {
+        if (c.unicode() < 0x80)
+            c = QChar(half.icuChar[c.unicode()]);
+    }
+    return out;
+}
 
 bool IsLeadByte(uchar b)
 {
@@ -79,12 +141,16 @@ QString DecodeBytes(const QByteArray& bytes)
         return asUtf8;
 
     QStringDecoder shiftJis(kShiftJis, QStringConverter::Flag::Stateless);
-    const QString asShiftJis = shiftJis(bytes);
-    if (!shiftJis.hasError())
+    QString asShiftJis = shiftJis(bytes);
+    if (!shiftJis.hasError()) {
+        StraightenDecodedAscii(asShiftJis);
         return asShiftJis;
+    }
     if (utf8Valid)
         return asUtf8;
-    return DecodeShiftJisLeniently(bytes);
+    QString lenient = DecodeShiftJisLeniently(bytes);
+    StraightenDecodedAscii(lenient);
+    return lenient;
 }
 
 UnencodableChar FindUnencodable(QStringView line, int lineNumber)
@@ -140,7 +206,7 @@ EncodedText EncodeTextFileBytes(const QString& text)
     int lineNumber = 0;
     for (const QStringView line : QStringView(text).split(u'\n')) {
         ++lineNumber;
-        bytes += encoder(line);
+        bytes += encoder(BentForEncoder(line));
         if (encoder.hasError()) {
             result.unencodable = FindUnencodable(line, lineNumber);
             return result;

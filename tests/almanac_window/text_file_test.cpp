@@ -21,6 +21,7 @@ private slots:
     void refusesUnencodable();
     void namesTheCharacterAndLine();
     void roundTripsReportCharacters();
+    void asciiHalfIsItself();
     void readsOnlyRegularFilesOfSaneSize();
     void readsAnyBinaryWithoutLoss();
     void writesAtomically();
@@ -44,6 +45,9 @@ void TextFileTest::decodes_data()
     QTest::newRow("utf-8 with bom") << QByteArray("\xEF\xBB\xBF" "abc\r\n\xE6\x97\xA5") << QStringLiteral("abc\n日");
     QTest::newRow("utf-8 without bom") << QByteArray("\xC3\x80 la carte \xE2\x80\x94 \xE6\x97\xA5\xE6\x9C\xAC")
                                        << QStringLiteral("À la carte — 日本");
+    QTest::newRow("control codes 1a 1c 7f") << QByteArray("\x1A\x1C\x7F") << QStringLiteral("\u001A\u001C\u007F");
+    QTest::newRow("control codes beside a bad byte")
+        << QByteArray("\x1A\x80\x7F\x1C") << QStringLiteral("\u001A\uFFFD\u007F\u001C");
     QTest::newRow("stray byte 80") << QByteArray("\x80" "A") << QStringLiteral("\uFFFDA");
     QTest::newRow("bytes fd ff") << QByteArray("\xFD\xFF" "A") << QStringLiteral("\uFFFD\uFFFDA");
     QTest::newRow("lone lead at end") << QByteArray("A\x82") << QStringLiteral("A\uFFFD");
@@ -73,6 +77,7 @@ void TextFileTest::encodes_data()
     QTest::newRow("lenticular brackets") << QStringLiteral("【】") << QByteArray("\x81\x79\x81\x7A\r\n");
     QTest::newRow("full-width digits") << QStringLiteral("１２") << QByteArray("\x82\x50\x82\x51\r\n");
     QTest::newRow("nul kept") << QString(QChar(0)) << QByteArray("\0\r\n", 3);
+    QTest::newRow("control codes 1a 1c 7f") << QStringLiteral("\u001A\u001C\u007F") << QByteArray("\x1A\x1C\x7F\r\n");
 }
 
 void TextFileTest::encodes()
@@ -131,6 +136,24 @@ void TextFileTest::roundTripsReportCharacters()
     QCOMPARE(encoded.bytes.count("\r\n"), text.count(QLatin1Char('\n')) + 1);
     QCOMPARE(DecodeTextFileBytes(encoded.bytes), text);
     QCOMPARE(EncodeTextFileBytes(DecodeTextFileBytes(encoded.bytes)).bytes, encoded.bytes);
+}
+
+void TextFileTest::asciiHalfIsItself()
+{
+    // Every single byte below 0x80 but the line breaks is the character of
+    // the same code, read and written.
+    QByteArray bytes;
+    QString text;
+    for (int b = 0; b < 0x80; ++b) {
+        if (b == '\r' || b == '\n')
+            continue;
+        bytes += char(b);
+        text += QChar(char16_t(b));
+    }
+    QCOMPARE(DecodeTextFileBytes(bytes), text);
+    const EncodedText encoded = EncodeTextFileBytes(text);
+    QVERIFY(!encoded.unencodable);
+    QCOMPARE(encoded.bytes, bytes + "\r\n");
 }
 
 void TextFileTest::readsOnlyRegularFilesOfSaneSize()
