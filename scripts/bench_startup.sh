@@ -13,11 +13,13 @@ scripts/setup.sh
 cmake --preset release >/dev/null
 cmake --build --preset release -j "$(nproc)" --target vadelon vadelon_empty_window vadelon_japanese_label_window vadelon_map_wait >/dev/null
 
-display=":$((90 + RANDOM % 900))"
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+# Xvfb picks a free display number itself and writes it once it is ready.
+number_file=$(mktemp)
+Xvfb -displayfd 1 -screen 0 1024x768x24 -nolisten tcp >"$number_file" 2>/dev/null &
 xvfb=$!
-trap 'kill $xvfb 2>/dev/null' EXIT
-for _ in $(seq 1 50); do DISPLAY=$display xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+trap 'kill $xvfb 2>/dev/null; rm -f "$number_file"' EXIT
+for _ in $(seq 1 100); do [ -s "$number_file" ] && break; sleep 0.1; done
+display=":$(head -n 1 "$number_file")"
 
 wait_bin=build/release/bench/startup/vadelon_map_wait
 measure() {  # program -> lines "ms kib"

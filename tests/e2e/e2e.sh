@@ -7,7 +7,7 @@ set -uo pipefail
 app=$1
 calc=$2
 work=$(mktemp -d)
-display=":$((90 + RANDOM % 900))"
+display=
 xvfb_pid=
 app_pid=
 
@@ -53,10 +53,12 @@ key() { DISPLAY=$display xdotool key --delay 40 "$@"; sleep 0.15; }
 type_text() { DISPLAY=$display xdotool type --delay 40 "$1"; sleep 0.15; }
 focus() { DISPLAY=$display xdotool windowfocus --sync "$1" 2>/dev/null; sleep 0.1; }
 
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+# Xvfb picks a free display number itself and writes it once it is ready.
+Xvfb -displayfd 1 -screen 0 1024x768x24 -nolisten tcp >"$work/display" 2>/dev/null &
 xvfb_pid=$!
-for _ in $(seq 1 50); do DISPLAY=$display xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
-DISPLAY=$display xdpyinfo >/dev/null 2>&1 || fail "start Xvfb on $display"
+for _ in $(seq 1 100); do [ -s "$work/display" ] && break; sleep 0.1; done
+display=":$(head -n 1 "$work/display")"
+DISPLAY=$display xdpyinfo >/dev/null 2>&1 || fail "start Xvfb"
 
 step "start the program"
 HOME=$work QT_QPA_PLATFORM=xcb DISPLAY=$display "$app" >"$work/app.log" 2>&1 &
