@@ -30,9 +30,12 @@ void QtPlatform::ShowError(QWidget* parent, const QString& message)
 SaveAnswer QtPlatform::AskSaveChanges(QWidget* parent, const QString& text)
 {
     QMessageBox box(QMessageBox::Warning, QStringLiteral("警告"), text, QMessageBox::NoButton, parent);
-    QPushButton* yes = box.addButton(QStringLiteral("はい(&Y)"), QMessageBox::YesRole);
-    QPushButton* no = box.addButton(QStringLiteral("いいえ(&N)"), QMessageBox::NoRole);
-    QPushButton* cancel = box.addButton(QStringLiteral("キャンセル"), QMessageBox::RejectRole);
+    // One role for all three: the box orders buttons of different roles by
+    // the desktop's custom (GNOME puts キャンセル first and はい last), while
+    // buttons of one role keep the order they were added in.
+    QPushButton* yes = box.addButton(QStringLiteral("はい(&Y)"), QMessageBox::ActionRole);
+    QPushButton* no = box.addButton(QStringLiteral("いいえ(&N)"), QMessageBox::ActionRole);
+    QPushButton* cancel = box.addButton(QStringLiteral("キャンセル"), QMessageBox::ActionRole);
     box.setDefaultButton(yes);
     box.setEscapeButton(cancel);
     box.exec();
