@@ -2,6 +2,7 @@
 
 #include "almanac_window/text_file.h"
 #include "almanac_window/toolbar_pictures.h"
+#include "fonts/fonts.h"
 #include "platform/platform.h"
 
 #include <QAction>
@@ -37,21 +38,16 @@ TKoyomiForm::TKoyomiForm(Platform& platform, std::function<void(const QString&)>
     RichEdit1->setLineWrapMode(QPlainTextEdit::NoWrap);
     RichEdit1->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     RichEdit1->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    QFont editorFont(QStringLiteral("ＭＳ ゴシック"));
+    QFont editorFont = PixelFont(kFixedFamily, 15);
     editorFont.setStyleHint(QFont::Monospace);
-    editorFont.setPixelSize(15);
     // A file may hold any character: the editor keeps the fallback fonts.
     editorFont.setStyleStrategy(QFont::PreferDefault);
     RichEdit1->setFont(editorFont);
     RichEdit1->setContextMenuPolicy(Qt::CustomContextMenu);
     setCentralWidget(RichEdit1);
 
-    QFont windowFont(QStringLiteral("ＭＳ ゴシック"));
-    windowFont.setPixelSize(16);
-    // Menus and hints are the window's own texts, all in the IPA font: no
-    // fallback fonts to search.
-    windowFont.setStyleStrategy(QFont::NoFontMerging);
-    setFont(windowFont);
+    // Menus and hints are the window's own texts.
+    setFont(OwnTextFont(kFixedFamily, 16));
 
     StatusBar1 = new QStatusBar(this);
     StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
@@ -105,6 +101,15 @@ void TKoyomiForm::SetCaption(const QString& caption)
     setWindowTitle(QString(caption).replace(QStringLiteral("[*]"), QStringLiteral("[*][*]")));
 }
 
+void TKoyomiForm::ShowReport(const QStringList& lines, const QString& title)
+{
+    ClearText();
+    for (const QString& line : lines)
+        AppendLine(line);
+    SetCaption(title);
+    ShowModal();
+}
+
 void TKoyomiForm::ShowModal()
 {
     if (!shownBefore_) {
@@ -156,24 +161,27 @@ bool TKoyomiForm::FormCloseQuery()
 
 void TKoyomiForm::UpdateEditCommands()
 {
-    const auto clipboardHasText = [] {
-        const QMimeData* mime = QGuiApplication::clipboard()->mimeData();
-        return mime != nullptr && mime->hasText();
+    // The clipboard is asked afresh for each control it enables; the
+    // selection is read once, after the clipboard's controls are set.
+    std::optional<bool> selection;
+    const auto enabled = [this, &selection](EditEnabling rule) {
+        if (rule == EditEnabling::ClipboardHasText) {
+            const QMimeData* mime = QGuiApplication::clipboard()->mimeData();
+            return mime != nullptr && mime->hasText();
+        }
+        if (!selection)
+            selection = RichEdit1->textCursor().hasSelection();
+        return *selection;
     };
-    Paste1->setEnabled(clipboardHasText());
-    Paste2->setEnabled(clipboardHasText());
-    ToolButton8->setEnabled(clipboardHasText());
-
-    const bool selection = RichEdit1->textCursor().hasSelection();
-    Cut1->setEnabled(selection);
-    Cut2->setEnabled(selection);
-    ToolButton6->setEnabled(selection);
-    Copy1->setEnabled(selection);
-    C1->setEnabled(selection);
-    ToolButton7->setEnabled(selection);
-    Delete1->setEnabled(selection);
-    Delete2->setEnabled(selection);
-    ToolButton9->setEnabled(selection);
+    for (const EditEnabling rule : {EditEnabling::ClipboardHasText, EditEnabling::Selection}) {
+        for (const EditCommandControls& command : editCommands_) {
+            if (command.rule != rule)
+                continue;
+            command.menuItem->setEnabled(enabled(rule));
+            command.popupItem->setEnabled(enabled(rule));
+            command.toolButton->setEnabled(enabled(rule));
+        }
+    }
 }
 
 void TKoyomiForm::AskSaveChanges()

@@ -2,6 +2,8 @@
 // The almanac text window: a small plain-text editor that shows the almanac
 // report and opens, saves and prints Shift-JIS text files.
 #include <QMainWindow>
+#include <QStringList>
+#include <array>
 #include <functional>
 #include <optional>
 
@@ -15,7 +17,11 @@ class QToolButton;
 
 namespace vadelon {
 
+enum class ToolPicture;
 class Platform;
+
+// What enables an editing command's controls in the almanac window.
+enum class EditEnabling { ClipboardHasText, Selection };
 
 class TKoyomiForm : public QMainWindow {
     Q_OBJECT
@@ -31,6 +37,8 @@ public:
     void AppendLine(const QString& line);
     void SetCaption(const QString& caption);
     void ShowModal();  // returns once the window has been closed
+    // The four in their order: the report's lines under its title.
+    void ShowReport(const QStringList& lines, const QString& title);
 
     // The rest (editor, menus, tool bar, commands) is the window's own.
 
@@ -65,7 +73,7 @@ protected:
 private:
     void BuildMenus();
     void BuildToolBar();
-    QToolButton* AddToolButton(const char* name, int picture, const QString& hint,
+    QToolButton* AddToolButton(const char* name, ToolPicture picture, const QString& hint,
                                void (TKoyomiForm::*command)());
     QAction* AddMenuItem(QMenu* menu, const char* name, const QString& caption, const QString& hint,
                          void (TKoyomiForm::*command)());
@@ -82,26 +90,21 @@ private:
     int appendedLines_ = 0;  // since the last ClearText
     std::optional<QString> lastOpenName_;
 
+    // An editing command's three controls, enabled together by its rule.
+    struct EditCommandControls {
+        EditEnabling rule = EditEnabling::Selection;
+        QAction* menuItem = nullptr;
+        QAction* popupItem = nullptr;
+        QToolButton* toolButton = nullptr;
+    };
+
     QToolBar* ToolBar1 = nullptr;
-    QToolButton* ToolButton2 = nullptr;
-    QToolButton* ToolButton3 = nullptr;
-    QToolButton* ToolButton4 = nullptr;
-    QToolButton* ToolButton6 = nullptr;
-    QToolButton* ToolButton7 = nullptr;
-    QToolButton* ToolButton8 = nullptr;
-    QToolButton* ToolButton9 = nullptr;
     QLabel* Label3 = nullptr;
     QPlainTextEdit* RichEdit1 = nullptr;
     QStatusBar* StatusBar1 = nullptr;
     QMenu* PopupMenu1 = nullptr;
-    QAction* Cut1 = nullptr;
-    QAction* Copy1 = nullptr;
-    QAction* Paste1 = nullptr;
-    QAction* Delete1 = nullptr;
-    QAction* Cut2 = nullptr;
-    QAction* C1 = nullptr;
-    QAction* Paste2 = nullptr;
-    QAction* Delete2 = nullptr;
+    // Cut, Copy, Paste and Delete, in the order of the menus.
+    std::array<EditCommandControls, 4> editCommands_;
 };
 
 }  // namespace vadelon

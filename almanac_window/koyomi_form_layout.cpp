@@ -9,6 +9,7 @@
 #include <QMenuBar>
 #include <QToolBar>
 #include <QToolButton>
+#include <iterator>
 
 namespace vadelon {
 
@@ -16,11 +17,33 @@ namespace {
 
 const QString kOpenHint = QStringLiteral("テキストファイルを開きます");
 const QString kPrintHint = QStringLiteral("テキストを印刷します");
-const QString kCutHint = QStringLiteral("選択範囲を切り取ります");
-const QString kCopyHint = QStringLiteral("クリップポードにコピーします");
-const QString kPasteHint = QStringLiteral("クリップボードからテキストを貼り付けます");
-const QString kDeleteHint = QStringLiteral("選択範囲を削除します");
 const QString kSelectAllHint = QStringLiteral("テキストの全てを選択します");
+
+// The editing commands, each once: the main-menu item, the popup item (whose
+// caption may differ) and the tool button that offer it, the one handler and
+// hint they share, and the rule that enables all three (UpdateEditCommands).
+struct EditCommand {
+    const char* menuItem;
+    const char* menuCaption;
+    const char* popupItem;
+    const char* popupCaption;
+    const char* toolButton;
+    ToolPicture picture;
+    const char* hint;
+    void (TKoyomiForm::*handler)();
+    EditEnabling rule;
+};
+
+const EditCommand kEditCommands[] = {
+    {"Cut1", "切り取り(&T)", "Cut2", "切り取り(&T)", "ToolButton6", ToolPicture::Scissors, "選択範囲を切り取ります",
+     &TKoyomiForm::Cut1Click, EditEnabling::Selection},
+    {"Copy1", "ｺﾋﾟｰ(&C)", "C1", "コピー(&C)", "ToolButton7", ToolPicture::TwoPages, "クリップポードにコピーします",
+     &TKoyomiForm::Copy1Click, EditEnabling::Selection},
+    {"Paste1", "貼り付け(&P)", "Paste2", "貼り付け(&P)", "ToolButton8", ToolPicture::GlueTube,
+     "クリップボードからテキストを貼り付けます", &TKoyomiForm::Paste1Click, EditEnabling::ClipboardHasText},
+    {"Delete1", "削除(&D)", "Delete2", "削除(&D)", "ToolButton9", ToolPicture::Eraser, "選択範囲を削除します",
+     &TKoyomiForm::Delete1Click, EditEnabling::Selection},
+};
 
 QMenu* AddMenu(QMenuBar* bar, const char* name, const QString& caption)
 {
@@ -73,10 +96,13 @@ void TKoyomiForm::BuildMenus()
                 &TKoyomiForm::Exit1Click);
 
     QMenu* Edit1 = AddMenu(MainMenu1, "Edit1", QStringLiteral("編集(&E)"));
-    Cut1 = AddMenuItem(Edit1, "Cut1", QStringLiteral("切り取り(&T)"), kCutHint, &TKoyomiForm::Cut1Click);
-    Copy1 = AddMenuItem(Edit1, "Copy1", QStringLiteral("ｺﾋﾟｰ(&C)"), kCopyHint, &TKoyomiForm::Copy1Click);
-    Paste1 = AddMenuItem(Edit1, "Paste1", QStringLiteral("貼り付け(&P)"), kPasteHint, &TKoyomiForm::Paste1Click);
-    Delete1 = AddMenuItem(Edit1, "Delete1", QStringLiteral("削除(&D)"), kDeleteHint, &TKoyomiForm::Delete1Click);
+    static_assert(std::size(kEditCommands) == std::tuple_size_v<decltype(editCommands_)>);
+    for (std::size_t i = 0; i < editCommands_.size(); ++i) {
+        const EditCommand& command = kEditCommands[i];
+        editCommands_[i].rule = command.rule;
+        editCommands_[i].menuItem = AddMenuItem(Edit1, command.menuItem, QString::fromUtf8(command.menuCaption),
+                                                QString::fromUtf8(command.hint), command.handler);
+    }
     AddSeparator(Edit1, "N4");
     AddMenuItem(Edit1, "SelectAll1", QStringLiteral("すべて選択(&A)"), kSelectAllHint,
                 &TKoyomiForm::SelectAll1Click);
@@ -87,20 +113,21 @@ void TKoyomiForm::BuildMenus()
 
     PopupMenu1 = new QMenu(this);
     PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
-    Cut2 = AddMenuItem(PopupMenu1, "Cut2", QStringLiteral("切り取り(&T)"), kCutHint, &TKoyomiForm::Cut1Click);
-    C1 = AddMenuItem(PopupMenu1, "C1", QStringLiteral("コピー(&C)"), kCopyHint, &TKoyomiForm::Copy1Click);
-    Paste2 = AddMenuItem(PopupMenu1, "Paste2", QStringLiteral("貼り付け(&P)"), kPasteHint, &TKoyomiForm::Paste1Click);
-    Delete2 = AddMenuItem(PopupMenu1, "Delete2", QStringLiteral("削除(&D)"), kDeleteHint, &TKoyomiForm::Delete1Click);
+    for (std::size_t i = 0; i < editCommands_.size(); ++i) {
+        const EditCommand& command = kEditCommands[i];
+        editCommands_[i].popupItem = AddMenuItem(PopupMenu1, command.popupItem, QString::fromUtf8(command.popupCaption),
+                                                 QString::fromUtf8(command.hint), command.handler);
+    }
     AddSeparator(PopupMenu1, "N1");
     AddMenuItem(PopupMenu1, "rw1", QStringLiteral("すべて選択(&A)"), kSelectAllHint, &TKoyomiForm::SelectAll1Click);
 }
 
-QToolButton* TKoyomiForm::AddToolButton(const char* name, int picture, const QString& hint,
+QToolButton* TKoyomiForm::AddToolButton(const char* name, ToolPicture picture, const QString& hint,
                                         void (TKoyomiForm::*command)())
 {
     auto* button = new QToolButton(ToolBar1);
     button->setObjectName(QLatin1String(name));
-    button->setIcon(QIcon(PaintToolPicture(static_cast<ToolPicture>(picture))));
+    button->setIcon(QIcon(PaintToolPicture(picture)));
     button->setIconSize(QSize(16, 16));
     button->setFixedSize(23, 22);
     button->setAutoRaise(true);
@@ -125,15 +152,16 @@ void TKoyomiForm::BuildToolBar()
     addToolBar(Qt::TopToolBarArea, ToolBar1);
 
     ToolBar1->addWidget(MakeGap("ToolButton1", ToolBar1));
-    ToolButton2 = AddToolButton("ToolButton2", 0, kOpenHint, &TKoyomiForm::OpenTextFile);
-    ToolButton3 = AddToolButton("ToolButton3", 1, QStringLiteral("テキストファイルとして名前をつけて保存します"),
-                                &TKoyomiForm::SaveAs1Click);
-    ToolButton4 = AddToolButton("ToolButton4", 2, kPrintHint, &TKoyomiForm::Print1Click);
+    AddToolButton("ToolButton2", ToolPicture::OpenFolder, kOpenHint, &TKoyomiForm::OpenTextFile);
+    AddToolButton("ToolButton3", ToolPicture::FloppyDisk, QStringLiteral("テキストファイルとして名前をつけて保存します"),
+                  &TKoyomiForm::SaveAs1Click);
+    AddToolButton("ToolButton4", ToolPicture::Printer, kPrintHint, &TKoyomiForm::Print1Click);
     ToolBar1->addWidget(MakeGap("ToolButton5", ToolBar1));
-    ToolButton6 = AddToolButton("ToolButton6", 3, kCutHint, &TKoyomiForm::Cut1Click);
-    ToolButton7 = AddToolButton("ToolButton7", 4, kCopyHint, &TKoyomiForm::Copy1Click);
-    ToolButton8 = AddToolButton("ToolButton8", 5, kPasteHint, &TKoyomiForm::Paste1Click);
-    ToolButton9 = AddToolButton("ToolButton9", 6, kDeleteHint, &TKoyomiForm::Delete1Click);
+    for (std::size_t i = 0; i < editCommands_.size(); ++i) {
+        const EditCommand& command = kEditCommands[i];
+        editCommands_[i].toolButton =
+            AddToolButton(command.toolButton, command.picture, QString::fromUtf8(command.hint), command.handler);
+    }
     Label3 = new QLabel(ToolBar1);
     Label3->setObjectName(QStringLiteral("Label3"));
     Label3->setFixedWidth(8);
