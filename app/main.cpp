@@ -1,15 +1,17 @@
 // ヴァデロン: start-up. The four windows are created once, in this order, and
 // live until the calculator window closes and the program ends.
 #include "almanac_window/koyomi_form.h"
-#include "calculator/nengo_form.h"
 #include "calculator/vadelon_form.h"
-#include "calculator/ver_form.h"
+#include "dialogs/nengo_form.h"
+#include "dialogs/ver_form.h"
+#include "fonts/fonts.h"
 #include "platform/deferred_icon_style.h"
 #include "platform/qt_platform.h"
 
 #include <QApplication>
 #include <QScreen>
 #include <QStyle>
+#include <functional>
 #include <memory>
 
 int main(int argc, char* argv[])
@@ -30,7 +32,7 @@ int main(int argc, char* argv[])
         platform, [main](const QString& hint) { main->DisplayHint(hint); });
     form->AttachEraDialog(eraDialog.get());
     form->AttachAboutBox(aboutBox.get());
-    form->AttachAlmanacWindow(almanac.get());
+    form->AttachAlmanacWindow(std::bind_front(&vadelon::TKoyomiForm::ShowReport, almanac.get()));
     QApplication::setWindowIcon(form->windowIcon());
 
     // Centred on the screen at first display.

@@ -1,5 +1,4 @@
 // The calculation run behind the run button and 計算実行.
-#include "almanac_window/koyomi_form.h"
 #include "calculator/field_text.h"
 #include "calculator/vadelon_form.h"
 #include "calendar/almanac.h"
@@ -148,11 +147,10 @@ void TVadelonForm::RunAlmanac()
     texts.day = Edit4->text().toStdString();
     texts.weekday = Label8->text().toStdString();
     const AlmanacReport report = ComposeAlmanacReport(v[0], v[1], v[2], texts);
-    almanac_->ClearText();
+    QStringList lines;
     for (const std::string& line : report.lines)
-        almanac_->AppendLine(QString::fromStdString(line));
-    almanac_->SetCaption(QString::fromStdString(report.caption));
-    almanac_->ShowModal();
+        lines << QString::fromStdString(line);
+    almanac_(lines, QString::fromStdString(report.caption));
 }
 
 }  // namespace vadelon

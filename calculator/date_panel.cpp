@@ -2,14 +2,13 @@
 
 #include "calculator/up_down.h"
 #include "calendar/day_arithmetic.h"
+#include "fonts/fonts.h"
 
 #include <QComboBox>
-#include <QFontMetrics>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <algorithm>
 
 namespace vadelon {
 
@@ -45,22 +44,6 @@ QLineEdit* MakeEdit(QWidget* parent, const char* name, QRect rect)
 }
 
 }  // namespace
-
-void TakeFallbacksWhenNeeded(QLineEdit* edit)
-{
-    QObject::connect(edit, &QLineEdit::textChanged, edit, [edit](const QString& text) {
-        if (!(edit->font().styleStrategy() & QFont::NoFontMerging))
-            return;
-        const QFontMetrics metrics = edit->fontMetrics();
-        const QList<uint> characters = text.toUcs4();
-        if (std::all_of(characters.begin(), characters.end(),
-                        [&metrics](uint c) { return metrics.inFontUcs4(c); }))
-            return;
-        QFont font = edit->font();
-        font.setStyleStrategy(QFont::PreferDefault);
-        edit->setFont(font);
-    });
-}
 
 void KeepLookWhenDisabled(QWidget* panel)
 {

@@ -71,12 +71,6 @@ QList<QWidget*> FocusChain(const DatePanel& panel);
 // so that the results in its fields stay readable.
 void KeepLookWhenDisabled(QWidget* panel);
 
-// An edit box starts in the window's font, without fallback fonts, like the
-// window's own texts; once its text holds a character that font lacks, it
-// takes the fallback fonts on for good, so that whatever is typed or pasted
-// is drawn. Loading them only then keeps them out of the first display.
-void TakeFallbacksWhenNeeded(QLineEdit* edit);
-
 // "今日の日付または今年の西暦年や和暦年を入力します。"
 QString TodayButtonHint();
 

@@ -1,5 +1,7 @@
 #include "calculator/run_images.h"
 
+#include "fonts/fonts.h"
+
 #include <QFont>
 #include <QFontMetrics>
 #include <QPainter>
@@ -37,11 +39,8 @@ void OutlinedPath(QPainter& p, const QPainterPath& path, const QColor& fill, con
 
 QFont PictureFont(int pixelSize)
 {
-    QFont font(QStringLiteral("ＭＳ ゴシック"));
-    font.setPixelSize(pixelSize);
-    font.setBold(true);
     // Only the picture's own letters, all in the font itself.
-    font.setStyleStrategy(QFont::NoFontMerging);
+    const QFont font = OwnTextFont(kFixedFamily, pixelSize, true);
     // Without fallbacks, the script of the first text laid out decides which
     // lookup finds the substituted family for all of them; through the
     // common script, every picture font shares the window fonts' lookup

@@ -2,6 +2,7 @@
 
 #include "calculator/run_images.h"
 #include "calculator/up_down.h"
+#include "fonts/fonts.h"
 #include "platform/platform.h"
 
 #include <QAction>
@@ -49,18 +50,6 @@ const ModeButtonLook kModeButtons[] = {
     {"SpeedButton5", "こよみ", kGreen, "入力した日付の、ユリウス日や年月日それぞれの干支、年九星を計算します。"},
 };
 
-// The window's own texts are all in the IPA fonts, so they skip the search
-// for fallback fonts, which is most of the cost of a first display; the edit
-// boxes take them on when what is typed needs them.
-QFont PixelFont(const QString& family, int pixelSize, bool bold = false)
-{
-    QFont font(family);
-    font.setPixelSize(pixelSize);
-    font.setBold(bold);
-    font.setStyleStrategy(QFont::NoFontMerging);
-    return font;
-}
-
 void SetTextColour(QWidget* widget, const QColor& colour)
 {
     QPalette palette = widget->palette();
@@ -78,12 +67,6 @@ void SetHint(QWidget* widget, const QString& hint)
 
 }  // namespace
 
-void InstallFontSubstitutions()
-{
-    QFont::insertSubstitution(QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("IPAPGothic"));
-    QFont::insertSubstitution(QStringLiteral("ＭＳ ゴシック"), QStringLiteral("IPAGothic"));
-}
-
 TVadelonForm::TVadelonForm(Platform& platform, QWidget* parent)
     : QMainWindow(parent), platform_(platform)
 {
@@ -97,7 +80,7 @@ void TVadelonForm::FormCreate()
     setObjectName(QStringLiteral("VadelonForm"));
     setWindowTitle(kAppTitle);
     setWindowIcon(PaintWindowIcon());
-    setFont(PixelFont(QStringLiteral("ＭＳ Ｐゴシック"), 12));
+    setFont(OwnTextFont(kProportionalFamily, 12));
     // Single fixed border: system menu and minimize box, no maximize box.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
@@ -202,7 +185,7 @@ void TVadelonForm::BuildModePanel(QWidget* client)
 
     Label1 = new QLabel(QStringLiteral("計算種別"), Panel1);
     Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setFont(PixelFont(QStringLiteral("ＭＳ Ｐゴシック"), 16, true));
+    Label1->setFont(OwnTextFont(kProportionalFamily, 16, true));
     SetTextColour(Label1, Qt::black);
     Label1->adjustSize();
     Label1->move((97 - Label1->width()) / 2, 10);
@@ -233,7 +216,7 @@ void TVadelonForm::BuildNumberPanel(QWidget* client)
     Panel3->setGeometry(120, 128, 161, 89);
     Panel3->setFrameStyle(QFrame::Panel | QFrame::Raised);
     KeepLookWhenDisabled(Panel3);
-    const QFont large = PixelFont(QStringLiteral("ＭＳ Ｐゴシック"), 16, true);
+    const QFont large = OwnTextFont(kProportionalFamily, 16, true);
 
     Label16 = new QLabel(Panel3);
     Label16->setObjectName(QStringLiteral("Label16"));
@@ -259,7 +242,7 @@ void TVadelonForm::BuildNumberPanel(QWidget* client)
     SpeedButton6 = new QToolButton(Panel3);
     SpeedButton6->setObjectName(QStringLiteral("SpeedButton6"));
     SpeedButton6->setText(QStringLiteral("切替"));
-    SpeedButton6->setFont(PixelFont(QStringLiteral("ＭＳ Ｐゴシック"), 11));
+    SpeedButton6->setFont(OwnTextFont(kProportionalFamily, 11));
     SpeedButton6->setGeometry(114, 67, 33, 14);
     SpeedButton6->setFocusPolicy(Qt::NoFocus);
     SpeedButton6->setCursor(Qt::PointingHandCursor);

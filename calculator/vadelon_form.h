@@ -6,6 +6,8 @@
 #include "calendar/era.h"
 
 #include <QMainWindow>
+#include <QStringList>
+#include <functional>
 #include <set>
 #include <utility>
 
@@ -24,12 +26,12 @@ class QToolButton;
 namespace vadelon {
 
 class Platform;
-class TKoyomiForm;
 class TNengoForm;
 class TUpDown;
 
-// Maps the two MS fonts of the layout to the IPA fonts installed here.
-void InstallFontSubstitutions();
+// The almanac window as the run reaches it: shows the report's lines under
+// its title, modally, and returns once the window is closed.
+using AlmanacWindow = std::function<void(const QStringList& lines, const QString& title)>;
 
 class TVadelonForm final : public QMainWindow {
     Q_OBJECT
@@ -41,7 +43,7 @@ public:
     // leads to them does nothing (the era question then answers None).
     void AttachEraDialog(TNengoForm* dialog) { eraDialog_ = dialog; }
     void AttachAboutBox(QWidget* aboutBox) { aboutBox_ = aboutBox; }
-    void AttachAlmanacWindow(TKoyomiForm* almanac) { almanac_ = almanac; }
+    void AttachAlmanacWindow(AlmanacWindow almanac) { almanac_ = std::move(almanac); }
 
     // The one hint handler of the application: the hint goes to the status bar.
     void DisplayHint(const QString& hint);
@@ -186,7 +188,7 @@ private:
     QLabel* statusText_ = nullptr;
     TNengoForm* eraDialog_ = nullptr;
     QWidget* aboutBox_ = nullptr;
-    TKoyomiForm* almanac_ = nullptr;
+    AlmanacWindow almanac_;
     QButtonGroup* modeGroup_ = nullptr;
     QActionGroup* modeMenuGroup_ = nullptr;
     std::set<std::pair<QObject*, int>> keysDown_;  // keys pressed in a watched field, not yet released

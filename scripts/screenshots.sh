@@ -44,9 +44,9 @@ export QT_QPA_PLATFORM=xcb
 
 out=docs/screenshots
 mkdir -p "$out"
-"$build/calculator/vadelon_calculator_shots" "$out"
-"$build/calculator/vadelon_dialog_shots" "$out/era_dialog.png" "$out/about_box.png"
-"$build/almanac_window/vadelon_almanac_window_shot" "$out/almanac_window.png"
+"$build/tools/screenshots/vadelon_calculator_shots" "$out"
+"$build/tools/screenshots/vadelon_dialog_shots" "$out/era_dialog.png" "$out/about_box.png"
+"$build/tools/screenshots/vadelon_almanac_window_shot" "$out/almanac_window.png"
 
 # The real program as it starts: the first display, from the X server's side.
 "$build/app/vadelon" &

@@ -82,7 +82,7 @@ QString PdfText(const QString& path)
 class KoyomiFileCommandsTest : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() { MapFonts(); }
+    void initTestCase() { vadelon::InstallFontSubstitutions(); }
 
     void reportOf2000ThroughTheWindow();
     void savedReportBytes();

@@ -1,7 +1,8 @@
 #pragma once
 // Shared set-up of the almanac window tests: the window on a scripted
-// platform, the fonts mapped as the program maps them, and lookups by name.
+// platform and lookups by name.
 #include "almanac_window/koyomi_form.h"
+#include "fonts/fonts.h"
 #include "tests/support/scripted_platform.h"
 
 #include <QAction>
@@ -13,12 +14,6 @@
 #include <memory>
 
 namespace vadelon::testing {
-
-inline void MapFonts()
-{
-    QFont::insertSubstitution(QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("IPAPGothic"));
-    QFont::insertSubstitution(QStringLiteral("ＭＳ ゴシック"), QStringLiteral("IPAGothic"));
-}
 
 struct KoyomiFixture {
     ScriptedPlatform platform;

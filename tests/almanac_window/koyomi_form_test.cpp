@@ -32,7 +32,7 @@ const QStringList kPasteControls = {"Paste1", "Paste2", "ToolButton8"};
 class KoyomiFormTest : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() { MapFonts(); }
+    void initTestCase() { vadelon::InstallFontSubstitutions(); }
     void init() { QGuiApplication::clipboard()->clear(); }
 
     void windowAtCreation();

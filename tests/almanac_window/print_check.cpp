@@ -6,6 +6,7 @@
 // Exit status 0 when the window behaved as expected.
 #include "almanac_window/koyomi_form.h"
 #include "calendar/almanac.h"
+#include "fonts/fonts.h"
 #include "platform/qt_platform.h"
 
 #include <QAction>
@@ -158,8 +159,7 @@ int main(int argc, char* argv[])
         err << "usage: almanac_print_check print|no-printer|verify PDF\n";
         return 2;
     }
-    QFont::insertSubstitution(QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("IPAPGothic"));
-    QFont::insertSubstitution(QStringLiteral("ＭＳ ゴシック"), QStringLiteral("IPAGothic"));
+    vadelon::InstallFontSubstitutions();
 
     PrinterOnlyPlatform platform;
     vadelon::TKoyomiForm form(platform, [](const QString&) {});

@@ -192,7 +192,7 @@ void CalculationRunTest::almanacHandOver()
     FormFixture f;
     QStringList hints;
     vadelon::TKoyomiForm almanac(f.platform, [&hints](const QString& h) { hints << h; });
-    f->AttachAlmanacWindow(&almanac);
+    f->AttachAlmanacWindow(std::bind_front(&vadelon::TKoyomiForm::ShowReport, &almanac));
     f->W1->trigger();
     struct Case {
         const char *year, *month, *day;

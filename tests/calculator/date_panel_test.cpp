@@ -2,7 +2,7 @@
 // writer in every mode, and the era fields in both directions.
 #include "tests/calculator/form_fixture.h"
 
-#include "calculator/nengo_form.h"
+#include "dialogs/nengo_form.h"
 
 #include <QAction>
 #include <QApplication>

@@ -4,6 +4,7 @@
 // no key release), spin presses and clicks.
 #include "calculator/up_down.h"
 #include "calculator/vadelon_form.h"
+#include "fonts/fonts.h"
 #include "tests/support/scripted_platform.h"
 
 #include <QComboBox>

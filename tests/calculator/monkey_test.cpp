@@ -6,7 +6,7 @@
 #include "tests/calculator/form_fixture.h"
 
 #include "almanac_window/koyomi_form.h"
-#include "calculator/nengo_form.h"
+#include "dialogs/nengo_form.h"
 #include "calendar/era.h"
 #include "calendar/integer_reading.h"
 
@@ -35,7 +35,7 @@ public:
     explicit Monkey(std::uint64_t seed) : random_(seed)
     {
         f_->AttachEraDialog(&eraDialog_);
-        f_->AttachAlmanacWindow(&almanac_);
+        f_->AttachAlmanacWindow(std::bind_front(&vadelon::TKoyomiForm::ShowReport, &almanac_));
         // Each modal window is answered at once: the era dialog with a random
         // press (or none) and OK, the almanac window by hiding it.
         f_.platform.defaultModalHandler = [this](QWidget* window) {

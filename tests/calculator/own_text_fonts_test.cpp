@@ -4,8 +4,9 @@
 // fallback fonts on when their text needs them; the almanac editor always
 // has them.
 #include "almanac_window/koyomi_form.h"
-#include "calculator/nengo_form.h"
-#include "calculator/ver_form.h"
+#include "dialogs/nengo_form.h"
+#include "dialogs/ver_form.h"
+#include "fonts/fonts.h"
 #include "tests/calculator/form_fixture.h"
 
 #include <QAbstractButton>

@@ -3,10 +3,10 @@
 //   vadelon_almanac_window_shot almanac_window.png
 #include "almanac_window/koyomi_form.h"
 #include "calendar/almanac.h"
+#include "fonts/fonts.h"
 #include "platform/qt_platform.h"
 
 #include <QApplication>
-#include <QFont>
 #include <QTextStream>
 
 int main(int argc, char* argv[])
@@ -16,8 +16,7 @@ int main(int argc, char* argv[])
         QTextStream(stderr) << "usage: vadelon_almanac_window_shot ALMANAC_WINDOW.png\n";
         return 2;
     }
-    QFont::insertSubstitution(QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("IPAPGothic"));
-    QFont::insertSubstitution(QStringLiteral("ＭＳ ゴシック"), QStringLiteral("IPAGothic"));
+    vadelon::InstallFontSubstitutions();
 
     vadelon::QtPlatform platform;
     vadelon::TKoyomiForm form(platform, [](const QString&) {});

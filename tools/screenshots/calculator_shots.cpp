@@ -2,6 +2,7 @@
 // filled in and calculated, to PNG files in the given folder:
 //   vadelon_calculator_shots docs/screenshots
 #include "calculator/vadelon_form.h"
+#include "fonts/fonts.h"
 #include "platform/qt_platform.h"
 
 #include <QAction>

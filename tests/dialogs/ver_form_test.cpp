@@ -1,7 +1,8 @@
 // The about box: its content, its keys, where it appears, and the product
 // picture it shows.
-#include "calculator/product_picture.h"
-#include "calculator/ver_form.h"
+#include "dialogs/product_picture.h"
+#include "dialogs/ver_form.h"
+#include "fonts/fonts.h"
 #include "tests/support/scripted_platform.h"
 
 #include <QFontInfo>
@@ -45,7 +46,7 @@ class VerFormTest : public QObject {
 private slots:
     void initTestCase()
     {
-        QFont::insertSubstitution(QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("IPAPGothic"));
+        vadelon::InstallFontSubstitutions();
     }
     void init()
     {

@@ -1,4 +1,6 @@
-#include "calculator/product_picture.h"
+#include "dialogs/product_picture.h"
+
+#include "fonts/fonts.h"
 
 #include <QFontMetrics>
 #include <QPainter>
@@ -26,7 +28,7 @@ void FillCircle(QPainter& painter, QPoint centre, int radius, const QColor& colo
 QFont NameFont(int width)
 {
     QFont font;
-    font.setFamilies({QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("IPAPGothic")});
+    font.setFamilies({kProportionalFamily, kProportionalSubstitute});
     font.setBold(true);
     // The name is in the font itself: no fallback fonts to search.
     font.setStyleStrategy(QFont::StyleStrategy(QFont::NoAntialias | QFont::NoFontMerging));

@@ -1,12 +1,12 @@
 // Renders the era question for 1989 and the about box to PNG files, so that
 // their look can be checked without clicking through the program:
 //   vadelon_dialog_shots era_dialog.png about_box.png
-#include "calculator/nengo_form.h"
-#include "calculator/ver_form.h"
+#include "dialogs/nengo_form.h"
+#include "dialogs/ver_form.h"
+#include "fonts/fonts.h"
 #include "platform/qt_platform.h"
 
 #include <QApplication>
-#include <QFont>
 #include <QTextStream>
 
 int main(int argc, char* argv[])
@@ -16,8 +16,7 @@ int main(int argc, char* argv[])
         QTextStream(stderr) << "usage: vadelon_dialog_shots ERA_DIALOG.png ABOUT_BOX.png\n";
         return 2;
     }
-    QFont::insertSubstitution(QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("IPAPGothic"));
-    QFont::insertSubstitution(QStringLiteral("ＭＳ ゴシック"), QStringLiteral("IPAGothic"));
+    vadelon::InstallFontSubstitutions();
 
     vadelon::QtPlatform platform;
     vadelon::TNengoForm nengo(platform);

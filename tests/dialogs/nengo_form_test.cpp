@@ -1,7 +1,8 @@
 // The era confirmation dialog: its texts for real questions of the era table,
 // its layout, and how the toggle pair answers however the dialog is closed.
-#include "calculator/nengo_form.h"
+#include "dialogs/nengo_form.h"
 #include "calendar/era.h"
+#include "fonts/fonts.h"
 #include "tests/support/scripted_platform.h"
 
 #include <QButtonGroup>
@@ -71,7 +72,7 @@ class NengoFormTest : public QObject {
 private slots:
     void initTestCase()
     {
-        QFont::insertSubstitution(QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("IPAPGothic"));
+        vadelon::InstallFontSubstitutions();
     }
     void init()
     {

@@ -1,5 +1,6 @@
-#include "calculator/nengo_form.h"
+#include "dialogs/nengo_form.h"
 
+#include "fonts/fonts.h"
 #include "platform/platform.h"
 
 #include <QButtonGroup>
@@ -14,7 +15,6 @@
 namespace vadelon {
 namespace {
 
-const QString kFontFamily = QStringLiteral("ＭＳ Ｐゴシック");
 const QColor kBlue(0, 0, 255);
 const QColor kRed(255, 0, 0);
 
@@ -28,9 +28,7 @@ QLabel* MakeLabel(QWidget* parent, const char* name, int left, int top, int pixe
 {
     auto* label = new QLabel(text, parent);
     label->setObjectName(QLatin1String(name));
-    QFont font(kFontFamily);
-    font.setPixelSize(pixelSize);
-    label->setFont(font);
+    label->setFont(PixelFont(kProportionalFamily, pixelSize));
     QPalette palette = label->palette();
     palette.setColor(QPalette::WindowText, colour);
     label->setPalette(palette);
@@ -58,12 +56,8 @@ TNengoForm::TNengoForm(Platform& platform, QWidget* parent)
     setObjectName(QStringLiteral("NengoForm"));
     setWindowTitle(QStringLiteral("年号確認"));
     setFixedSize(304, 238);
-    QFont windowFont(kFontFamily);
-    windowFont.setPixelSize(12);
-    // Era names, digits and the dialog's own words, all in the IPA font: no
-    // fallback fonts to search.
-    windowFont.setStyleStrategy(QFont::NoFontMerging);
-    setFont(windowFont);
+    // Era names, digits and the dialog's own words: its own texts.
+    setFont(OwnTextFont(kProportionalFamily, 12));
     QPalette background = palette();
     background.setColor(QPalette::Window, background.color(QPalette::Button));
     setPalette(background);

@@ -1,6 +1,7 @@
-#include "calculator/ver_form.h"
+#include "dialogs/ver_form.h"
 
-#include "calculator/product_picture.h"
+#include "dialogs/product_picture.h"
+#include "fonts/fonts.h"
 
 #include <QFontMetrics>
 #include <QKeyEvent>
@@ -12,17 +13,12 @@
 namespace vadelon {
 namespace {
 
-const QString kFontFamily = QStringLiteral("ＭＳ Ｐゴシック");
-
 QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, const QRect& rect,
                   int pixelSize, bool bold, const QColor& colour)
 {
     auto* label = new QLabel(text, parent);
     label->setObjectName(QLatin1String(name));
-    QFont font(kFontFamily);
-    font.setPixelSize(pixelSize);
-    font.setBold(bold);
-    label->setFont(font);
+    label->setFont(PixelFont(kProportionalFamily, pixelSize, bold));
     QPalette palette = label->palette();
     palette.setColor(QPalette::WindowText, colour);
     label->setPalette(palette);
@@ -49,12 +45,8 @@ TVerForm::TVerForm(QWidget* parent)
     setObjectName(QStringLiteral("VerForm"));
     setWindowTitle(QStringLiteral("バージョン情報"));
     setFixedSize(248, 335);
-    QFont windowFont(kFontFamily);
-    windowFont.setPixelSize(12);
-    // Only the box's own texts, all in the IPA font: no fallback fonts to
-    // search.
-    windowFont.setStyleStrategy(QFont::NoFontMerging);
-    setFont(windowFont);
+    // Only the box's own texts.
+    setFont(OwnTextFont(kProportionalFamily, 12));
 
     // The picture itself is painted on the first showing.
     Image1 = new QLabel(this);
