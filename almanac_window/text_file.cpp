@@ -219,11 +219,16 @@ EncodedText EncodeTextFileBytes(const QString& text)
 
 bool WriteFileAtomically(const QString& path, const QByteArray& bytes)
 {
+    // Unbuffered, so that a full disk or a file size limit shows in the count
+    // that write() returns: buffered, the data would only go out in commit(),
+    // which in Qt 6.4 renames the temporary file over the target even when
+    // that last write failed.
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return false;
-    if (file.write(bytes) != bytes.size()) {
+    if (file.write(bytes) != bytes.size() || file.error() != QFileDevice::NoError) {
         file.cancelWriting();
+        file.commit();  // removes the temporary file, replaces nothing
         return false;
     }
     return file.commit();
