@@ -6,6 +6,7 @@
 #include <QStringDecoder>
 #include <QStringEncoder>
 #include <array>
+#include <utility>
 #include <vector>
 
 namespace vadelon {
@@ -132,8 +133,30 @@ QString DecodeShiftJisLeniently(const QByteArray& bytes)
     return text;
 }
 
+// Qt's UTF-16 decoder passes a surrogate without its partner through.
+void ReplaceLoneSurrogates(QString& text)
+{
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
+            ++i;
+        else if (text[i].isSurrogate())
+            text[i] = QChar(kReplacement);
+    }
+}
+
 QString DecodeBytes(const QByteArray& bytes)
 {
+    // FF and FE are no Shift-JIS bytes, so these marks never start a file of
+    // the program's own format.
+    for (const auto& [bom, encoding] : {std::pair{QByteArrayView("\xFF\xFE"), QStringConverter::Utf16LE},
+                                        std::pair{QByteArrayView("\xFE\xFF"), QStringConverter::Utf16BE}}) {
+        if (bytes.startsWith(bom)) {
+            QStringDecoder utf16(encoding, QStringConverter::Flag::Stateless);
+            QString text = utf16(QByteArrayView(bytes).sliced(bom.size()));
+            ReplaceLoneSurrogates(text);
+            return text;
+        }
+    }
     QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
     const QString asUtf8 = utf8(bytes);
     const bool utf8Valid = !utf8.hasError();

@@ -11,10 +11,11 @@ namespace vadelon {
 // Files above this size are refused at Open: the editor would not cope.
 inline constexpr qint64 kMaxTextFileBytes = 16 * 1024 * 1024;
 
-// Bytes to editor text, lines separated by '\n'. Valid UTF-8 (with or without
-// a BOM) that is not valid Shift-JIS, or any valid UTF-8 behind a BOM, is read
-// as UTF-8; anything else as Shift-JIS with U+FFFD for every byte that is not
-// part of a decodable character. CR LF, LF and a lone CR all end a line; a
+// Bytes to editor text, lines separated by '\n'. Bytes behind a UTF-16 BOM
+// (LE or BE) are read as UTF-16, with U+FFFD for what does not decode. Valid
+// UTF-8 (with or without a BOM) that is not valid Shift-JIS, or any valid UTF-8
+// behind a BOM, is read as UTF-8; anything else as Shift-JIS with U+FFFD for
+// every byte that is not part of a decodable character. CR LF, LF and a lone CR all end a line; a
 // line break at the very end opens no further line.
 QString DecodeTextFileBytes(const QByteArray& bytes);
 

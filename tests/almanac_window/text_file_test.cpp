@@ -43,6 +43,13 @@ void TextFileTest::decodes_data()
     QTest::newRow("wave dash 8160") << QByteArray("\x81\x60") << QStringLiteral("～");
     QTest::newRow("nul byte") << QByteArray("a\0b", 3) << QString(QStringLiteral("a") + QChar(0) + QStringLiteral("b"));
     QTest::newRow("utf-8 with bom") << QByteArray("\xEF\xBB\xBF" "abc\r\n\xE6\x97\xA5") << QStringLiteral("abc\n日");
+    QTest::newRow("utf-16le with bom") << QByteArray("\xFF\xFE" "a\0\r\0\n\0\xE5\x65\x3D\xD8\x00\xDE", 14)
+                                       << QStringLiteral("a\n日\U0001F600");
+    QTest::newRow("utf-16be with bom") << QByteArray("\xFE\xFF" "\0a\0\r\0\n\x65\xE5\xD8\x3D\xDE\x00", 14)
+                                       << QStringLiteral("a\n日\U0001F600");
+    QTest::newRow("utf-16le lone surrogate, odd end") << QByteArray("\xFF\xFE" "\x00\xDC" "b\0c", 7)
+                                                      << QStringLiteral("\uFFFDb\uFFFD");
+    QTest::newRow("utf-16le bom only") << QByteArray("\xFF\xFE") << QString();
     QTest::newRow("utf-8 without bom") << QByteArray("\xC3\x80 la carte \xE2\x80\x94 \xE6\x97\xA5\xE6\x9C\xAC")
                                        << QStringLiteral("À la carte — 日本");
     QTest::newRow("control codes 1a 1c 7f") << QByteArray("\x1A\x1C\x7F") << QStringLiteral("\u001A\u001C\u007F");
