@@ -176,6 +176,20 @@ QString DecodeBytes(const QByteArray& bytes)
     return lenient;
 }
 
+bool FitsTheEditor(const QString& text)
+{
+    qsizetype lines = 1;
+    qsizetype lineStart = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] != QLatin1Char('\n'))
+            continue;
+        if (i - lineStart > kMaxTextLineChars || ++lines > kMaxTextLines)
+            return false;
+        lineStart = i + 1;
+    }
+    return text.size() - lineStart <= kMaxTextLineChars;
+}
+
 UnencodableChar FindUnencodable(QStringView line, int lineNumber)
 {
     for (qsizetype i = 0; i < line.size();) {
@@ -215,7 +229,10 @@ std::optional<QString> ReadTextFile(const QString& path)
     const QByteArray bytes = file.read(kMaxTextFileBytes + 1);
     if (file.error() != QFileDevice::NoError || bytes.size() > kMaxTextFileBytes)
         return std::nullopt;
-    return DecodeTextFileBytes(bytes);
+    QString text = DecodeTextFileBytes(bytes);
+    if (!FitsTheEditor(text))
+        return std::nullopt;
+    return text;
 }
 
 EncodedText EncodeTextFileBytes(const QString& text)

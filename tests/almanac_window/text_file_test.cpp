@@ -22,7 +22,9 @@ private slots:
     void namesTheCharacterAndLine();
     void roundTripsReportCharacters();
     void asciiHalfIsItself();
-    void readsOnlyRegularFilesOfSaneSize();
+    void readsOnlyRegularFiles();
+    void readsWithinTheEditorsLimits_data();
+    void readsWithinTheEditorsLimits();
     void readsAnyBinaryWithoutLoss();
     void writesAtomically();
 };
@@ -163,24 +165,48 @@ void TextFileTest::asciiHalfIsItself()
     QCOMPARE(encoded.bytes, bytes + "\r\n");
 }
 
-void TextFileTest::readsOnlyRegularFilesOfSaneSize()
+void TextFileTest::readsOnlyRegularFiles()
 {
     QTemporaryDir dir;
     QVERIFY(!ReadTextFile(dir.filePath(QStringLiteral("missing.txt"))));
     QVERIFY(!ReadTextFile(dir.path()));  // a folder
 
-    QFile large(dir.filePath(QStringLiteral("large.txt")));
-    QVERIFY(large.open(QIODevice::WriteOnly));
-    QVERIFY(large.resize(kMaxTextFileBytes + 1));
-    large.close();
-    QVERIFY(!ReadTextFile(large.fileName()));
+    QFile zeros(dir.filePath(QStringLiteral("zeros.txt")));
+    QVERIFY(zeros.open(QIODevice::WriteOnly));
+    QVERIFY(zeros.resize(1000));
+    zeros.close();
+    const std::optional<QString> text = ReadTextFile(zeros.fileName());
+    QVERIFY(text);
+    QCOMPARE(text->size(), 1000);
+}
 
-    QVERIFY(large.open(QIODevice::ReadWrite));
-    QVERIFY(large.resize(1000));
-    large.close();
-    const std::optional<QString> zeros = ReadTextFile(large.fileName());
-    QVERIFY(zeros);
-    QCOMPARE(zeros->size(), 1000);
+void TextFileTest::readsWithinTheEditorsLimits_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<bool>("read");
+    const QByteArray longest(kMaxTextLineChars, 'a');
+    const QByteArray kanjiLine = QByteArray("\x97\xEF").repeated(kMaxTextLineChars);  // 暦, two bytes each
+    const QByteArray line1k = QByteArray(1022, 'a') + "\r\n";
+    QTest::newRow("longest line") << longest + "\r\nb" << true;
+    QTest::newRow("line one too long") << "b\r\n" + longest + "a" << false;
+    QTest::newRow("longest line of kanji") << kanjiLine << true;
+    QTest::newRow("kanji line one too long") << kanjiLine + "a" << false;
+    QTest::newRow("most lines") << QByteArray("\r\n").repeated(kMaxTextLines - 1) + "a\r\n" << true;
+    QTest::newRow("one line too many") << QByteArray("\n").repeated(kMaxTextLines) + "a" << false;
+    QTest::newRow("largest file") << line1k.repeated(kMaxTextFileBytes / line1k.size()) << true;
+    QTest::newRow("one byte too large") << line1k.repeated(kMaxTextFileBytes / line1k.size()) + "a" << false;
+}
+
+void TextFileTest::readsWithinTheEditorsLimits()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(bool, read);
+    QTemporaryDir dir;
+    QFile file(dir.filePath(QStringLiteral("limits.txt")));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QCOMPARE(file.write(bytes), bytes.size());
+    file.close();
+    QCOMPARE(ReadTextFile(file.fileName()).has_value(), read);
 }
 
 void TextFileTest::readsAnyBinaryWithoutLoss()
