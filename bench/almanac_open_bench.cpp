@@ -134,7 +134,8 @@ int main(int argc, char** argv)
         child.start(QCoreApplication::applicationFilePath(),
                     {QString::number(c.total), QString::number(c.line), QString(QLatin1Char(c.kind))});
         if (!child.waitForFinished(120000) || child.exitCode() != 0)
-            std::printf("%10lld %10lld  case failed\n", static_cast<long long>(c.total), static_cast<long long>(c.line));
+            std::printf("%10lld %10lld  case failed\n", static_cast<long long>(c.total),
+                        static_cast<long long>(c.line));
         std::fflush(stdout);
     }
     return 0;
