@@ -1,11 +1,16 @@
 #pragma once
 #include "platform/platform.h"
+#include "platform/sound.h"
+
+#include <utility>
 
 namespace vadelon {
 
-// The real desktop: QMessageBox, QApplication::beep, QFileDialog, QPrinterInfo.
+// The real desktop: QMessageBox, the desktop's sounds, QFileDialog, QPrinterInfo.
 class QtPlatform final : public Platform {
 public:
+    explicit QtPlatform(std::unique_ptr<SoundPlayer> sound = MakeDesktopSound()) : sound_(std::move(sound)) {}
+
     void ShowMessage(QWidget* parent, const QString& text) override;
     void ShowError(QWidget* parent, const QString& message) override;
     SaveAnswer AskSaveChanges(QWidget* parent, const QString& text) override;
@@ -18,6 +23,9 @@ public:
                                            const QString& filter) override;
     std::unique_ptr<QPrinter> DefaultPrinter() override;
     void RunModal(QWidget* window) override;
+
+private:
+    std::unique_ptr<SoundPlayer> sound_;
 };
 
 }  // namespace vadelon
