@@ -63,7 +63,7 @@ void TUpDown::paintEvent(QPaintEvent*)
     if (hasFocus()) {
         QStyleOptionFocusRect focus;
         focus.initFrom(this);
-        focus.rect = rect().adjusted(2, 2, -2, -2);
+        focus.rect = rect();
         focus.state |= QStyle::State_KeyboardFocusChange;
         focus.backgroundColor = palette().color(QPalette::Button);
         style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
