@@ -189,7 +189,7 @@ private:
     TKoyomiForm* almanac_ = nullptr;
     QButtonGroup* modeGroup_ = nullptr;
     QActionGroup* modeMenuGroup_ = nullptr;
-    std::set<std::pair<QObject*, int>> keysDown_;  // keys pressed in a watched field, not yet released
+    std::set<std::pair<QObject*, qint64>> keysDown_;  // keys pressed in a watched field, not yet released
     DatePanel upper_;
     DatePanel lower_;
     bool shiftForward_ = true;
