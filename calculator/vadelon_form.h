@@ -191,7 +191,7 @@ private:
     AlmanacWindow almanac_;
     QButtonGroup* modeGroup_ = nullptr;
     QActionGroup* modeMenuGroup_ = nullptr;
-    std::set<std::pair<QObject*, int>> keysDown_;  // keys pressed in a watched field, not yet released
+    std::set<std::pair<QObject*, qint64>> keysDown_;  // keys pressed in a watched field, not yet released
     DatePanel upper_;
     DatePanel lower_;
     bool shiftForward_ = true;

@@ -1,7 +1,9 @@
 #include "platform/qt_platform.h"
 
+#include "help_window/help_location.h"
+#include "help_window/help_window.h"
+
 #include <QApplication>
-#include <QDesktopServices>
 #include <QDialog>
 #include <QEventLoop>
 #include <QFileDialog>
@@ -11,9 +13,16 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QPushButton>
-#include <QUrl>
+#include <QDir>
 
 namespace vadelon {
+
+QtPlatform::QtPlatform(std::unique_ptr<SoundPlayer> sound) : sound_(std::move(sound)) {}
+
+QtPlatform::~QtPlatform()
+{
+    delete helpWindow_;  // null when the window it belonged to took it along
+}
 
 void QtPlatform::ShowMessage(QWidget* parent, const QString& text)
 {
@@ -46,10 +55,13 @@ SaveAnswer QtPlatform::AskSaveChanges(QWidget* parent, const QString& text)
     return SaveAnswer::Cancel;
 }
 
-void QtPlatform::Beep(BeepType)
+void QtPlatform::Beep(BeepType type)
 {
-    // The desktop has one bell; both sound types ring it.
-    QApplication::beep();
+    // The exclamation is the sound theme's warning where the desktop can play
+    // it; everything else, and a desktop without sounds, rings the bell.
+    if (type == BeepType::Exclamation && sound_->PlayThemeSound("dialog-warning"))
+        return;
+    sound_->RingBell();
 }
 
 QDate QtPlatform::Today()
@@ -59,11 +71,15 @@ QDate QtPlatform::Today()
 
 void QtPlatform::ShowHelpFinder(QWidget* parent, const QString& helpFile)
 {
-    // The old help viewer does not exist here; open the file if one was
-    // installed at that path, otherwise say plainly that there is none.
-    if (QFileInfo::exists(helpFile) && QDesktopServices::openUrl(QUrl::fromLocalFile(helpFile)))
-        return;
-    ShowMessage(parent, QStringLiteral("ヘルプファイル %1 が見つかりません。").arg(helpFile));
+    QStringList looked;
+    for (const QString& folder : HelpFolderCandidates(helpFile)) {
+        if (QFileInfo::exists(QDir(folder).filePath(kHelpContentsFile))) {
+            PresentHelpWindow(helpWindow_, folder);
+            return;
+        }
+        looked << QDir::toNativeSeparators(QDir(folder).filePath(kHelpContentsFile));
+    }
+    ShowMessage(parent, QStringLiteral("ヘルプファイル %1 が見つかりません。").arg(looked.join(QStringLiteral("、"))));
 }
 
 std::optional<QString> QtPlatform::GetOpenFileName(QWidget* parent, const QString& initialName,
@@ -104,7 +120,9 @@ std::unique_ptr<QPrinter> QtPlatform::DefaultPrinter()
 }
 
 namespace {
-// Ends a nested event loop when the watched window is hidden or destroyed.
+// Ends a nested event loop when the watched window is closed or destroyed.
+// Minimising hides it too, but leaves it shown as far as the program is
+// concerned; only a close (or hide) marks it hidden.
 class HideWatcher final : public QObject {
 public:
     HideWatcher(QWidget* window, QEventLoop* loop) : loop_(loop) { window->installEventFilter(this); }
@@ -112,7 +130,7 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (event->type() == QEvent::Hide && static_cast<QWidget*>(watched)->isWindow())
+        if (event->type() == QEvent::Hide && static_cast<QWidget*>(watched)->isHidden())
             loop_->quit();
         return QObject::eventFilter(watched, event);
     }
