@@ -1,5 +1,7 @@
 #include "help_window/help_window.h"
 
+#include "fonts/fonts.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -35,7 +37,7 @@ constexpr int kTargetRole = Qt::UserRole;
 QFont HelpFont(int pointSize)
 {
     QFont font;
-    font.setFamilies({QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("IPAPGothic")});
+    font.setFamilies({kProportionalFamily, kProportionalSubstitute});
     font.setPointSize(pointSize);
     return font;
 }
@@ -224,7 +226,8 @@ QWidget* HelpWindow::BuildPageView()
     browser_->document()->setDefaultFont(HelpFont(11));
     // <pre> and <code> would otherwise get the system's fixed font, which
     // has no Japanese.
-    browser_->document()->setDefaultStyleSheet(QStringLiteral("pre, code, tt { font-family: IPAGothic; }"));
+    browser_->document()->setDefaultStyleSheet(
+        QStringLiteral("pre, code, tt { font-family: %1; }").arg(kFixedSubstitute));
     back_->setEnabled(false);
     forward_->setEnabled(false);
     connect(back_, &QPushButton::clicked, browser_, &QTextBrowser::backward);

@@ -3,11 +3,11 @@
 //   vadelon_help_window_shots MANUAL_DIR OUT_DIR [SUFFIX]
 // writes OUT_DIR/help_contents SUFFIX.png, help_keywords..., help_search...
 // (run with QT_SCALE_FACTOR=2 and the suffix "@2x" for the doubled size).
+#include "fonts/fonts.h"
 #include "help_window/help_window.h"
 
 #include <QApplication>
 #include <QDir>
-#include <QFont>
 #include <QLineEdit>
 #include <QTabWidget>
 #include <QTextStream>
@@ -19,8 +19,7 @@ int main(int argc, char* argv[])
         QTextStream(stderr) << "usage: vadelon_help_window_shots MANUAL_DIR OUT_DIR [SUFFIX]\n";
         return 2;
     }
-    QFont::insertSubstitution(QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("IPAPGothic"));
-    QFont::insertSubstitution(QStringLiteral("ＭＳ ゴシック"), QStringLiteral("IPAGothic"));
+    vadelon::InstallFontSubstitutions();
     const QDir out(QString::fromLocal8Bit(argv[2]));
     const QString suffix = argc == 4 ? QString::fromLocal8Bit(argv[3]) : QString();
 
