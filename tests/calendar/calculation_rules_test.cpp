@@ -132,7 +132,7 @@ TEST(CalculationRulesTest, PanelLabelsAndEraFields)
     // The question only where the month and day leave the era open, and its answers.
     int asked = 0;
     const auto earlier = [&asked](const EraQuestion&) { return ++asked, EraChoice::Earlier; };
-    EXPECT_EQ(PanelEraTexts({"2019", "5", ""}, earlier), (EraText{"令和", "1"}));
+    EXPECT_EQ(PanelEraTexts({"2019", "6", ""}, earlier), (EraText{"令和", "1"}));
     EXPECT_EQ(PanelEraTexts({"x", "", ""}, earlier), (EraText{"－－", "--"}));
     EXPECT_EQ(asked, 0);
     EXPECT_EQ(PanelEraTexts({"2019", "", ""}, earlier), (EraText{"平成", "31"}));
