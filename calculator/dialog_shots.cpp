@@ -1,8 +1,10 @@
 // Renders the era question for 1989 and the about box to PNG files, so that
-// their look can be checked without clicking through the program:
-//   vadelon_dialog_shots era_dialog.png about_box.png
+// their look can be checked without clicking through the program, and the
+// question for 2019 if a third file is given:
+//   vadelon_dialog_shots era_dialog.png about_box.png [era_dialog_2019.png]
 #include "calculator/nengo_form.h"
 #include "calculator/ver_form.h"
+#include "calendar/era.h"
 #include "platform/qt_platform.h"
 
 #include <QApplication>
@@ -12,8 +14,8 @@
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    if (argc != 3) {
-        QTextStream(stderr) << "usage: vadelon_dialog_shots ERA_DIALOG.png ABOUT_BOX.png\n";
+    if (argc != 3 && argc != 4) {
+        QTextStream(stderr) << "usage: vadelon_dialog_shots ERA_DIALOG.png ABOUT_BOX.png [ERA_DIALOG_2019.png]\n";
         return 2;
     }
     QFont::insertSubstitution(QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("IPAPGothic"));
@@ -37,6 +39,16 @@ int main(int argc, char* argv[])
             ok = false;
         }
         shot.window->hide();
+    }
+    if (argc == 4) {
+        // The question the program asks for 2019 with the month left empty.
+        nengo.SetQuestionTexts(*vadelon::LookUpEra(2019, 0, 0).question);
+        nengo.show();
+        QApplication::processEvents();
+        if (!nengo.grab().save(QString::fromLocal8Bit(argv[3]), "PNG")) {
+            QTextStream(stderr) << "cannot write " << argv[3] << "\n";
+            ok = false;
+        }
     }
     return ok ? 0 : 1;
 }

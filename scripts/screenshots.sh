@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Renders the calculator window in each of its five modes, the era dialog,
 # the about box and the almanac window with the 2000-01-01 report, with the real fonts on an X display, into
-# docs/screenshots/. Without $DISPLAY it starts its own Xvfb and stops it
+# docs/screenshots/, and the manual's pictures (its worked examples, the era
+# questions for 1989 and 2019, the about box, the almanac window) into
+# help/images/. Without $DISPLAY it starts its own Xvfb and stops it
 # afterwards. VADELON_BUILD_DIR picks an existing build tree instead of the
 # release preset.
 set -euo pipefail
@@ -43,10 +45,14 @@ fi
 export QT_QPA_PLATFORM=xcb
 
 out=docs/screenshots
-mkdir -p "$out"
-"$build/calculator/vadelon_calculator_shots" "$out"
+manual=help/images
+mkdir -p "$out" "$manual"
+"$build/calculator/vadelon_calculator_shots" "$out" "$manual"
 "$build/calculator/vadelon_dialog_shots" "$out/era_dialog.png" "$out/about_box.png"
+"$build/calculator/vadelon_dialog_shots" "$manual/era_dialog.png" "$manual/about_box.png" \
+  "$manual/era_dialog_2019.png"
 "$build/almanac_window/vadelon_almanac_window_shot" "$out/almanac_window.png"
+"$build/almanac_window/vadelon_almanac_window_shot" "$manual/almanac_window.png"
 
 # The real program as it starts: the first display, from the X server's side.
 "$build/app/vadelon" &
@@ -58,4 +64,4 @@ kill "$app_pid" 2>/dev/null || true
 wait "$app_pid" 2>/dev/null || true
 app_pid=
 
-ls -1 "$out"
+ls -1 "$out" "$manual"

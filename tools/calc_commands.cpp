@@ -1,5 +1,6 @@
 #include "calc_commands.h"
 
+#include "printable_argument.h"
 #include "shift_jis.h"
 
 #include "calendar/almanac.h"
@@ -84,7 +85,7 @@ Arguments Parse(const std::vector<std::string>& args, std::string_view command) 
             }
         } else {
             a.bad = true;
-            a.badReason = "不明なオプションです: " + arg;
+            a.badReason = "不明なオプションです: " + PrintableArgument(arg);
             return a;
         }
     }
@@ -190,6 +191,11 @@ int Weekday(const Arguments& a, std::ostream& out, std::ostream& err) {
     return kSuccess;
 }
 
+// The era drop-down selects only a name it lists; "　　" and "" leave it empty.
+std::string PanelEraName(const EraText& text) {
+    return EraRowForName(text.name) ? text.name : std::string();
+}
+
 // The era text of a panel, or nothing when the question stays unanswered
 // (the message is then written).
 std::optional<EraText> PanelEra(std::int32_t y, std::int32_t m, std::int32_t d,
@@ -213,14 +219,14 @@ int Era(const Arguments& a, std::ostream& out, std::ostream& err) {
     v.resize(3, 0);  // a missing month or day counts as 0
     const std::optional<EraText> text = PanelEra(v[0], v[1], v[2], a.choice, err);
     if (!text) return kEraUnanswered;
-    out << text->name << "\t" << text->year << "\n";
+    out << PanelEraName(*text) << "\t" << text->year << "\n";
     return kSuccess;
 }
 
 int Western(const Arguments& a, std::ostream& out, std::ostream& err) {
     if (a.values.size() != 2) return Usage(err, "western");
     const std::optional<std::int32_t> row = EraRowForName(a.values[0]);
-    if (!row) return Refuse(err, "年号「" + a.values[0] + "」はありません。");
+    if (!row) return Refuse(err, "年号「" + PrintableArgument(a.values[0]) + "」はありません。");
     const std::optional<std::int32_t> eraYear = ReadInteger(a.values[1]);
     if (!eraYear) return Refuse(err, kValueMessage);
     const std::optional<std::int32_t> year = WesternYearFromEra(*row, *eraYear);
@@ -239,8 +245,7 @@ int Almanac(const Arguments& a, std::ostream& out, std::ostream& err) {
     if (!era) return kEraUnanswered;
     AlmanacPanelTexts texts;
     texts.westernYear = IntegerText(y);
-    // The drop-down shows only names it lists; "　　" and "" leave it empty.
-    texts.eraName = EraRowForName(era->name) ? era->name : std::string();
+    texts.eraName = PanelEraName(*era);
     texts.eraYear = era->year;
     texts.month = IntegerText(m);
     texts.day = IntegerText(d);
@@ -267,7 +272,7 @@ int RunCalc(const std::vector<std::string>& args, std::ostream& out, std::ostrea
     if (args.empty()) return Usage(err, "");
     const std::string& command = args[0];
     if (kUsageLines.find(command) == kUsageLines.end()) {
-        return Usage(err, "", "不明なコマンドです: " + command);
+        return Usage(err, "", "不明なコマンドです: " + PrintableArgument(command));
     }
     const Arguments a = Parse(args, command);
     if (a.bad) return Usage(err, command, a.badReason);

@@ -12,6 +12,7 @@ enum ExitCode : int {
     kRefused = 1,         // an input the program does not take
     kUsage = 2,           // wrong arguments; the usage is shown
     kEraUnanswered = 3,   // a year of change needs --choose
+    kOutputLost = 4,      // standard output could not be written
 };
 
 // args without the program name. Results go to out (UTF-8, or Shift-JIS for

@@ -1,8 +1,13 @@
 #!/usr/bin/env python3
 """Checks vadelon-calc from the outside: outputs, messages, exit codes and the
 bytes of a saved almanac report."""
+import contextlib
+import os
+import resource
+import signal
 import subprocess
 import sys
+import tempfile
 import unittest
 
 CALC = None
@@ -101,7 +106,7 @@ class Results(unittest.TestCase):
         self.check(["era", "1989", "1", "8"], 0, "平成\t1\n")
         self.check(["era", "1989", "1", "7"], 0, "昭和\t64\n")
         self.check(["era", "2026"], 0, "令和\t8\n")
-        self.check(["era", "2118"], 0, "　　\t  \n")
+        self.check(["era", "2118"], 0, "\t  \n")
         self.check(["era", "0"], 0, "－－\t--\n")
         self.check(["era", "-1"], 0, "\t\n")
         self.check(["era", "1868", "10"], 0, "明治\t1\n")
@@ -161,6 +166,77 @@ class Results(unittest.TestCase):
         p = subprocess.run([CALC, "almanac", "--sjis", "--caption", "1582", "10", "15"],
                            capture_output=True)
         self.assertIn(b"\x90\xbc\x97\xef1582\x94N\x81i\x93V\x90\xb3", p.stdout)
+
+
+class Messages(unittest.TestCase):
+    def test_arguments_quoted_printable(self):
+        # (argument as given, as the message shows it)
+        for given, shown in [
+                (b"\x1b]0;X\x07\x1b[2J", r"\x1b]0;X\x07\x1b[2J"),
+                (b"a\x7fb\x01", r"a\x7fb\x01"),
+                ("\u009b2J\u0080".encode(), r"\u009b2J\u0080"),
+                (b"\xff\xfe", r"\xff\xfe"),
+                (b"\xe5\xb9", r"\xe5\xb9"),              # a character cut short
+                (b"\xc0\xaf\xed\xa0\x80", r"\xc0\xaf\xed\xa0\x80"),  # overlong, surrogate
+                ("a\\b", "a\\\\b"),
+                ("平" * 40, "平" * 40),
+                ("x" + "平" * 50, "x" + "平" * 39 + "…"),
+                (b"\xff" * 41, r"\xff" * 40 + "…")]:
+            p = subprocess.run([CALC, "western", given, "1"], capture_output=True, timeout=30)
+            self.assertEqual(p.returncode, 1, given)
+            self.assertEqual(p.stderr.decode("utf-8"), "年号「" + shown + "」はありません。\n", given)
+        for args in (["\x1b[2J"], ["era", "--\x1b[2J", "1"]):
+            _, _, err = run(*args)
+            self.assertIn(r"\x1b[2J", err, args)
+            self.assertNotIn("\x1b", err, args)
+
+
+class LostOutput(unittest.TestCase):
+    """Output that did not arrive ends with status 4 and a message, not 0."""
+    DAYS = ["days", "2000", "1", "1", "2000", "1", "2"]
+    ALMANAC = ["almanac", "--sjis", "2000", "1", "1"]
+    MESSAGE = "標準出力に書き込めませんでした"
+
+    @staticmethod
+    def file_size_limit():
+        signal.signal(signal.SIGXFSZ, signal.SIG_IGN)
+        resource.setrlimit(resource.RLIMIT_FSIZE, (100, 100))
+
+    def test_lost_output(self):
+        with open("/dev/full", "wb") as full, tempfile.TemporaryFile() as limited:
+            # (what, arguments, standard output, set-up in the child, exit status)
+            for what, args, out, setup, code in [
+                    ("/dev/full", self.DAYS, full, None, 4),
+                    ("closed", self.DAYS, None, lambda: os.close(1), 4),
+                    ("closed, nothing printed", ["era", "1989"], None, lambda: os.close(1), 3),
+                    ("file-size limit", self.ALMANAC, limited, self.file_size_limit, 4)]:
+                p = subprocess.run([CALC, *args], stdout=out, stderr=subprocess.PIPE,
+                                   preexec_fn=setup, timeout=30)
+                self.assertEqual(p.returncode, code, what)
+                self.assertEqual(self.MESSAGE in p.stderr.decode("utf-8"), code == 4, what)
+
+    def test_full_tmpfs(self):
+        folder = tempfile.mkdtemp()
+        try:
+            if os.geteuid() != 0 or subprocess.run(
+                    ["mount", "-t", "tmpfs", "-o", "size=64k", "tmpfs", folder],
+                    capture_output=True).returncode != 0:
+                self.skipTest("no tmpfs can be mounted here")
+            try:
+                filler = os.open(os.path.join(folder, "filler"), os.O_WRONLY | os.O_CREAT)
+                with contextlib.suppress(OSError):
+                    while os.write(filler, b"\0" * 4096):
+                        pass
+                os.close(filler)
+                with open(os.path.join(folder, "out.txt"), "wb") as out:
+                    p = subprocess.run([CALC, *self.ALMANAC], stdout=out, stderr=subprocess.PIPE,
+                                       timeout=30)
+                self.assertEqual(p.returncode, 4)
+                self.assertIn(self.MESSAGE, p.stderr.decode("utf-8"))
+            finally:
+                subprocess.run(["umount", folder], check=True)
+        finally:
+            os.rmdir(folder)
 
 
 class Usage(unittest.TestCase):
