@@ -30,11 +30,13 @@ struct RunResult {
     bool operator==(const RunResult&) const = default;
 };
 
-// "日付を正しく入力して下さい。" and "正しく入力して下さい。"
+// The messages of a run whose field does not read: of the runs on dates, of
+// the runs on years and ages.
 const std::string& DateInputMessage();
 const std::string& NumberInputMessage();
 
-// The day count from the upper to the lower date: one text, the number or "Overflow".
+// The day count from the upper to the lower date: one text, the number, or a
+// word in its place from the limit on.
 RunResult RunDayCount(const DateTexts& from, const DateTexts& to);
 // The date count days after (forward) or before it: year, month and day.
 RunResult RunDateShift(const DateTexts& date, std::string_view count, bool forward);
