@@ -22,13 +22,13 @@ void TKoyomiForm::OpenTextFile()
     if (!name)
         return;
     lastOpenName_ = *name;
-    // The caption names the file before it is read, also when reading fails.
-    SetCaption(*name);
     const std::optional<QString> text = ReadTextFile(*name);
     if (!text) {
+        // The caption keeps naming the text that is still shown.
         platform_.ShowError(this, QStringLiteral("ファイル %1 は開けません").arg(*name));
         return;
     }
+    SetCaption(*name);
     RichEdit1->setPlainText(*text);
     RichEdit1->document()->setModified(false);
     RichEdit1->setReadOnly(false);

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QShortcut>
 #include <QToolBar>
 #include <QToolButton>
 
@@ -84,6 +85,9 @@ void TKoyomiForm::BuildMenus()
     QMenu* Help1 = AddMenu(MainMenu1, "Help1", QStringLiteral("ﾍﾙﾌﾟ(&H)"));
     AddMenuItem(Help1, "SearchforHelpOn1", QStringLiteral("ﾄﾋﾟｯｸの検索(&S)..."),
                 QStringLiteral("ヘルプトピックの検索ダイアログを表示します"), &TKoyomiForm::SearchforHelpOn1Click);
+    // F1, the key for help on every desktop; the menu item itself has no shortcut.
+    connect(new QShortcut(QKeySequence::HelpContents, this), &QShortcut::activated, this,
+            &TKoyomiForm::SearchforHelpOn1Click);
 
     PopupMenu1 = new QMenu(this);
     PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));

@@ -6,6 +6,7 @@
 #include <QStringDecoder>
 #include <QStringEncoder>
 #include <array>
+#include <utility>
 #include <vector>
 
 namespace vadelon {
@@ -132,8 +133,30 @@ QString DecodeShiftJisLeniently(const QByteArray& bytes)
     return text;
 }
 
+// Qt's UTF-16 decoder passes a surrogate without its partner through.
+void ReplaceLoneSurrogates(QString& text)
+{
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
+            ++i;
+        else if (text[i].isSurrogate())
+            text[i] = QChar(kReplacement);
+    }
+}
+
 QString DecodeBytes(const QByteArray& bytes)
 {
+    // FF and FE are no Shift-JIS bytes, so these marks never start a file of
+    // the program's own format.
+    for (const auto& [bom, encoding] : {std::pair{QByteArrayView("\xFF\xFE"), QStringConverter::Utf16LE},
+                                        std::pair{QByteArrayView("\xFE\xFF"), QStringConverter::Utf16BE}}) {
+        if (bytes.startsWith(bom)) {
+            QStringDecoder utf16(encoding, QStringConverter::Flag::Stateless);
+            QString text = utf16(QByteArrayView(bytes).sliced(bom.size()));
+            ReplaceLoneSurrogates(text);
+            return text;
+        }
+    }
     QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
     const QString asUtf8 = utf8(bytes);
     const bool utf8Valid = !utf8.hasError();
@@ -151,6 +174,20 @@ QString DecodeBytes(const QByteArray& bytes)
     QString lenient = DecodeShiftJisLeniently(bytes);
     StraightenDecodedAscii(lenient);
     return lenient;
+}
+
+bool FitsTheEditor(const QString& text)
+{
+    qsizetype lines = 1;
+    qsizetype lineStart = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] != QLatin1Char('\n'))
+            continue;
+        if (i - lineStart > kMaxTextLineChars || ++lines > kMaxTextLines)
+            return false;
+        lineStart = i + 1;
+    }
+    return text.size() - lineStart <= kMaxTextLineChars;
 }
 
 UnencodableChar FindUnencodable(QStringView line, int lineNumber)
@@ -192,7 +229,10 @@ std::optional<QString> ReadTextFile(const QString& path)
     const QByteArray bytes = file.read(kMaxTextFileBytes + 1);
     if (file.error() != QFileDevice::NoError || bytes.size() > kMaxTextFileBytes)
         return std::nullopt;
-    return DecodeTextFileBytes(bytes);
+    QString text = DecodeTextFileBytes(bytes);
+    if (!FitsTheEditor(text))
+        return std::nullopt;
+    return text;
 }
 
 EncodedText EncodeTextFileBytes(const QString& text)
@@ -219,11 +259,16 @@ EncodedText EncodeTextFileBytes(const QString& text)
 
 bool WriteFileAtomically(const QString& path, const QByteArray& bytes)
 {
+    // Unbuffered, so that a full disk or a file size limit shows in the count
+    // that write() returns: buffered, the data would only go out in commit(),
+    // which in Qt 6.4 renames the temporary file over the target even when
+    // that last write failed.
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return false;
-    if (file.write(bytes) != bytes.size()) {
+    if (file.write(bytes) != bytes.size() || file.error() != QFileDevice::NoError) {
         file.cancelWriting();
+        file.commit();  // removes the temporary file, replaces nothing
         return false;
     }
     return file.commit();

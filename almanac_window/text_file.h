@@ -8,17 +8,25 @@
 
 namespace vadelon {
 
-// Files above this size are refused at Open: the editor would not cope.
-inline constexpr qint64 kMaxTextFileBytes = 16 * 1024 * 1024;
+// Files the editor cannot show at once are refused at Open. It keeps a block
+// per line and lays out a whole line to draw any of it: measured here (two
+// cores, bench/almanac_open_bench), 16 MiB on one line took 6 s and 600 MB to
+// open and show its end, 16 MiB of empty lines 33 s and 3.5 GB. Within these
+// limits the worst file found opens, scrolls to its end and shows in about
+// half a second.
+inline constexpr qint64 kMaxTextFileBytes = 4 * 1024 * 1024;
+inline constexpr qsizetype kMaxTextLines = 100'000;
+inline constexpr qsizetype kMaxTextLineChars = 8 * 1024;  // UTF-16 units
 
-// Bytes to editor text, lines separated by '\n'. Valid UTF-8 (with or without
-// a BOM) that is not valid Shift-JIS, or any valid UTF-8 behind a BOM, is read
-// as UTF-8; anything else as Shift-JIS with U+FFFD for every byte that is not
-// part of a decodable character. CR LF, LF and a lone CR all end a line; a
+// Bytes to editor text, lines separated by '\n'. Bytes behind a UTF-16 BOM
+// (LE or BE) are read as UTF-16, with U+FFFD for what does not decode. Valid
+// UTF-8 (with or without a BOM) that is not valid Shift-JIS, or any valid UTF-8
+// behind a BOM, is read as UTF-8; anything else as Shift-JIS with U+FFFD for
+// every byte that is not part of a decodable character. CR LF, LF and a lone CR all end a line; a
 // line break at the very end opens no further line.
 QString DecodeTextFileBytes(const QByteArray& bytes);
 
-// Reads a regular file of at most kMaxTextFileBytes; nullopt when it cannot.
+// Reads a regular file within the limits above; nullopt when it cannot.
 std::optional<QString> ReadTextFile(const QString& path);
 
 struct UnencodableChar {

@@ -128,6 +128,8 @@ void TVadelonForm::FormCreate()
     // Esc presses the clear button; there is no default button.
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(escape, &QShortcut::activated, BitBtn2, &QPushButton::click);
+    // F1 asks for help, as on every desktop.
+    connect(new QShortcut(QKeySequence::HelpContents, this), &QShortcut::activated, SearchforHelpOn1, &QAction::trigger);
 
     setFixedSize(kClientWidth, kClientHeight + MainMenu1->sizeHint().height());
 

@@ -14,7 +14,8 @@ class QWidget;
 namespace vadelon {
 
 inline const QString kAppTitle = QStringLiteral("ヴァデロン1.0");
-inline const QString kHelpFile = QStringLiteral("C:\\ヴァデロン1.0ソース\\Vadelon.hlp");
+// The manual: a folder under the data folders (share/vadelon/help).
+inline const QString kHelpFile = QStringLiteral("vadelon/help");
 inline const QString kTextFileFilter = QStringLiteral("テキストファイル|*.txt|すべてのファイル|*.*");
 
 enum class BeepType { Default = 0, Exclamation = 48 };
@@ -35,7 +36,7 @@ public:
     virtual void Beep(BeepType type) = 0;
     virtual QDate Today() = 0;
 
-    // The help-topics finder of the help file (command 11, data 0).
+    // The help-topics finder of the manual helpFile: contents, keywords, search.
     virtual void ShowHelpFinder(QWidget* parent, const QString& helpFile) = 0;
 
     // filter in the "name|pattern|name|pattern" form; nullopt when cancelled.

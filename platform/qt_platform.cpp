@@ -1,7 +1,9 @@
 #include "platform/qt_platform.h"
 
+#include "help_window/help_location.h"
+#include "help_window/help_window.h"
+
 #include <QApplication>
-#include <QDesktopServices>
 #include <QDialog>
 #include <QEventLoop>
 #include <QFileDialog>
@@ -11,9 +13,16 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QPushButton>
-#include <QUrl>
+#include <QDir>
 
 namespace vadelon {
+
+QtPlatform::QtPlatform() = default;
+
+QtPlatform::~QtPlatform()
+{
+    delete helpWindow_;  // null when the window it belonged to took it along
+}
 
 void QtPlatform::ShowMessage(QWidget* parent, const QString& text)
 {
@@ -59,11 +68,15 @@ QDate QtPlatform::Today()
 
 void QtPlatform::ShowHelpFinder(QWidget* parent, const QString& helpFile)
 {
-    // The old help viewer does not exist here; open the file if one was
-    // installed at that path, otherwise say plainly that there is none.
-    if (QFileInfo::exists(helpFile) && QDesktopServices::openUrl(QUrl::fromLocalFile(helpFile)))
-        return;
-    ShowMessage(parent, QStringLiteral("ヘルプファイル %1 が見つかりません。").arg(helpFile));
+    QStringList looked;
+    for (const QString& folder : HelpFolderCandidates(helpFile)) {
+        if (QFileInfo::exists(QDir(folder).filePath(kHelpContentsFile))) {
+            PresentHelpWindow(helpWindow_, folder);
+            return;
+        }
+        looked << QDir::toNativeSeparators(QDir(folder).filePath(kHelpContentsFile));
+    }
+    ShowMessage(parent, QStringLiteral("ヘルプファイル %1 が見つかりません。").arg(looked.join(QStringLiteral("、"))));
 }
 
 std::optional<QString> QtPlatform::GetOpenFileName(QWidget* parent, const QString& initialName,

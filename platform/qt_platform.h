@@ -1,11 +1,18 @@
 #pragma once
 #include "platform/platform.h"
 
+#include <QPointer>
+
 namespace vadelon {
 
-// The real desktop: QMessageBox, QApplication::beep, QFileDialog, QPrinterInfo.
+class HelpWindow;
+
+// The real desktop: QMessageBox, QApplication::beep, QFileDialog, QPrinterInfo,
+// and the program's own help window.
 class QtPlatform final : public Platform {
 public:
+    QtPlatform();
+    ~QtPlatform() override;
     void ShowMessage(QWidget* parent, const QString& text) override;
     void ShowError(QWidget* parent, const QString& message) override;
     SaveAnswer AskSaveChanges(QWidget* parent, const QString& text) override;
@@ -18,6 +25,9 @@ public:
                                            const QString& filter) override;
     std::unique_ptr<QPrinter> DefaultPrinter() override;
     void RunModal(QWidget* window) override;
+
+private:
+    QPointer<HelpWindow> helpWindow_;  // the one help window, made when first asked for
 };
 
 }  // namespace vadelon

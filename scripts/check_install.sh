@@ -28,6 +28,11 @@ if command -v desktop-file-validate >/dev/null; then check "desktop entry valida
 check "icon in the hicolor theme" test -f "$prefix/share/icons/hicolor/scalable/apps/vadelon.svg"
 check "manual page vadelon-calc(1)" test -f "$prefix/share/man/man1/vadelon-calc.1.gz"
 check "manual page renders" sh -c "zcat '$prefix/share/man/man1/vadelon-calc.1.gz' | grep -q 'vadelon-calc'"
+manual="$prefix/share/vadelon/help"
+check "manual: contents and keywords" test -f "$manual/contents.txt" -a -f "$manual/keywords.txt"
+check "manual: pages" sh -c "ls '$manual'/*.html >/dev/null"
+check "manual: era table filled in" sh -c "grep -q '<td>令和</td>' '$manual/eras.html' && ! grep -q 'era-table' '$manual/eras.html'"
+check "manual: links resolve" python3 help_window/check_manual.py "$manual"
 check "nothing but bin/ and share/ installed" sh -c "[ -z \"\$(ls '$prefix' | grep -v -x -e bin -e share)\" ]"
 
 (cd "$build" && cpack -G DEB >/dev/null)
@@ -37,7 +42,8 @@ contents=$(dpkg-deb -c "$deb")
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "install: Depends: $depends"
 for path in ./usr/bin/vadelon ./usr/bin/vadelon-calc ./usr/share/applications/vadelon.desktop \
-            ./usr/share/icons/hicolor/scalable/apps/vadelon.svg ./usr/share/man/man1/vadelon-calc.1.gz; do
+            ./usr/share/icons/hicolor/scalable/apps/vadelon.svg ./usr/share/man/man1/vadelon-calc.1.gz \
+            ./usr/share/vadelon/help/contents.txt ./usr/share/vadelon/help/keywords.txt ./usr/share/vadelon/help/eras.html; do
   check "package holds $path" grep -q " $path\$" <<<"$contents"
 done
 for dep in libqt6widgets6 libqt6printsupport6 libqt6gui6 libqt6core6 qt6-qpa-plugins fonts-ipafont-gothic libc6 libstdc++6; do

@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Renders the calculator window in each of its five modes, the era dialog,
-# the about box and the almanac window with the 2000-01-01 report, with the real fonts on an X display, into
-# docs/screenshots/, and the manual's pictures (its worked examples, the era
-# questions for 1989 and 2019, the about box, the almanac window) into
-# help/images/. Without $DISPLAY it starts its own Xvfb and stops it
+# the about box, the almanac window with the 2000-01-01 report and the help
+# window's three tabs (at 1x and QT_SCALE_FACTOR=2), with the real fonts on an
+# X display, into docs/screenshots/, and the manual's pictures (its worked
+# examples, the era questions for 1989 and 2019, the about box, the almanac
+# window) into help/images/. Without $DISPLAY it starts its own Xvfb and stops it
 # afterwards. VADELON_BUILD_DIR picks an existing build tree instead of the
 # release preset.
 set -euo pipefail
@@ -17,6 +18,7 @@ if [ -z "$build" ]; then
   build=build/release
 fi
 cmake --build "$build" --target vadelon vadelon_calculator_shots vadelon_dialog_shots vadelon_almanac_window_shot \
+  vadelon_help_window_shots \
   -j "$(nproc 2>/dev/null || echo 2)"
 
 xvfb_pid=
@@ -53,6 +55,13 @@ mkdir -p "$out" "$manual"
   "$manual/era_dialog_2019.png"
 "$build/almanac_window/vadelon_almanac_window_shot" "$out/almanac_window.png"
 "$build/almanac_window/vadelon_almanac_window_shot" "$manual/almanac_window.png"
+built_manual="$build/share/vadelon/help"
+if [ -f "$built_manual/contents.txt" ]; then
+  "$build/help_window/vadelon_help_window_shots" "$built_manual" "$out"
+  QT_SCALE_FACTOR=2 "$build/help_window/vadelon_help_window_shots" "$built_manual" "$out" @2x
+else
+  echo "screenshots: no manual in $built_manual; help window not rendered" >&2
+fi
 
 # The real program as it starts: the first display, from the X server's side.
 "$build/app/vadelon" &

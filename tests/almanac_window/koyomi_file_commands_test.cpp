@@ -16,6 +16,12 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
+#include <csignal>
+#include <sys/mount.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 using namespace vadelon;
 using namespace vadelon::testing;
 
@@ -77,6 +83,88 @@ QString PdfText(const QString& path)
     return QString::fromUtf8(pdftotext.readAllStandardOutput());
 }
 
+enum class Fault { FileSizeLimit, FullTmpfs };
+enum class SaveBy { SaveAs, ExitQuestion };
+
+// What a failed save left in the window of the process that tried it.
+struct SaveOutcome {
+    bool modified = false;
+    bool open = false;
+    int questions = 0;  // save questions asked, the last one after the failure
+    QStringList messages;  // of the error boxes
+};
+
+// Runs the report of 2000-01-01 in a child process, saves it to target the
+// given way, then asks to close once more (answered キャンセル). With
+// fileSizeLimit set, the child may write files only up to that many bytes.
+std::optional<SaveOutcome> SaveInChild(const QString& target, SaveBy by, std::optional<rlim_t> fileSizeLimit)
+{
+    int pipeFds[2];
+    if (pipe(pipeFds) != 0)
+        return std::nullopt;
+    const pid_t pid = fork();
+    if (pid == 0) {
+        close(pipeFds[0]);
+        if (fileSizeLimit) {
+            signal(SIGXFSZ, SIG_IGN);  // a write past the limit then fails with EFBIG
+            const rlimit limit{*fileSizeLimit, *fileSizeLimit};
+            if (setrlimit(RLIMIT_FSIZE, &limit) != 0)
+                _exit(2);
+        }
+        KoyomiFixture f;
+        FillWithReport(f, Report2000());
+        if (by == SaveBy::ExitQuestion)
+            f.platform.saveAnswers.push_back(SaveAnswer::Yes);
+        f.platform.saveAnswers.push_back(SaveAnswer::Cancel);
+        f.platform.saveFileAnswers.push_back(target);
+        SaveOutcome outcome;
+        f.platform.modalHandlers.push_back([&](QWidget* window) {
+            f.press(by == SaveBy::SaveAs ? QStringLiteral("SaveAs1") : QStringLiteral("Exit1"));
+            f.press(QStringLiteral("Exit1"));
+            outcome.open = window->isVisible();
+        });
+        f.form->ShowModal();
+        outcome.modified = f.modified();
+        for (const ShownBox& box : f.platform.boxes) {
+            outcome.questions += box.kind == ShownBox::SaveQuestion ? 1 : 0;
+            if (box.kind == ShownBox::Error)
+                outcome.messages << box.text;
+        }
+        QByteArray report;
+        QDataStream(&report, QIODevice::WriteOnly) << outcome.modified << outcome.open << outcome.questions
+                                                   << outcome.messages;
+        const bool sent = write(pipeFds[1], report.constData(), size_t(report.size())) == report.size();
+        _exit(sent ? 0 : 3);
+    }
+    close(pipeFds[1]);
+    QByteArray report;
+    char buffer[4096];
+    for (ssize_t n; (n = read(pipeFds[0], buffer, sizeof buffer)) > 0;)
+        report.append(buffer, n);
+    close(pipeFds[0]);
+    int status = 0;
+    if (pid < 0 || waitpid(pid, &status, 0) != pid || !WIFEXITED(status) || WEXITSTATUS(status) != 0)
+        return std::nullopt;
+    SaveOutcome outcome;
+    QDataStream(report) >> outcome.modified >> outcome.open >> outcome.questions >> outcome.messages;
+    return outcome;
+}
+
+// A 64 KiB tmpfs over the folder, unmounted again when it goes.
+struct SmallTmpfs {
+    QString path;
+    bool mounted = false;
+    explicit SmallTmpfs(const QString& folder) : path(folder)
+    {
+        mounted = mount("tmpfs", QFile::encodeName(path).constData(), "tmpfs", 0, "size=64k") == 0;
+    }
+    ~SmallTmpfs()
+    {
+        if (mounted)
+            umount2(QFile::encodeName(path).constData(), MNT_DETACH);
+    }
+};
+
 }  // namespace
 
 class KoyomiFileCommandsTest : public QObject {
@@ -98,6 +186,8 @@ private slots:
     void saveAsCancelledKeepsFlag();
     void saveAsIntoUnwritableFolder();
     void saveAsRefusesUnencodableText();
+    void failedWriteKeepsOldFile_data();
+    void failedWriteKeepsOldFile();
     void roundTripKeepsEveryByte();
     void opensUtf8File();
     void opensBinaryFile();
@@ -251,7 +341,8 @@ void KoyomiFileCommandsTest::openOfMissingFile()
     f.editor()->document()->setModified(false);
     f.platform.openAnswers.push_back(missing);
     f.press(QStringLiteral("ToolButton2"));
-    QCOMPARE(f.form->Caption(), missing);
+    QCOMPARE(f.form->Caption(), kTitle);
+    QCOMPARE(f.form->windowTitle(), kTitle);
     QCOMPARE(f.form->Text(), QStringLiteral("previous"));
     QVERIFY(!f.modified());
     QCOMPARE(f.platform.boxes.size(), std::size_t(1));
@@ -403,6 +494,56 @@ void KoyomiFileCommandsTest::saveAsRefusesUnencodableText()
                  .arg(path));
 }
 
+void KoyomiFileCommandsTest::failedWriteKeepsOldFile_data()
+{
+    QTest::addColumn<Fault>("fault");
+    QTest::addColumn<SaveBy>("by");
+    QTest::newRow("file size limit, save as") << Fault::FileSizeLimit << SaveBy::SaveAs;
+    QTest::newRow("file size limit, save question") << Fault::FileSizeLimit << SaveBy::ExitQuestion;
+    QTest::newRow("full tmpfs, save as") << Fault::FullTmpfs << SaveBy::SaveAs;
+    QTest::newRow("full tmpfs, save question") << Fault::FullTmpfs << SaveBy::ExitQuestion;
+}
+
+void KoyomiFileCommandsTest::failedWriteKeepsOldFile()
+{
+    // Real faults, not mocks: the write of the report (about 1 KB) stops
+    // after 100 bytes, or at once on a full file system.
+    QFETCH(Fault, fault);
+    QFETCH(SaveBy, by);
+    QTemporaryDir dir;
+    std::optional<SmallTmpfs> tmpfs;
+    QStringList expectedFiles{QStringLiteral("old.txt")};
+    const QByteArray old("old contents\r\n");
+    const QString target = dir.filePath(QStringLiteral("old.txt"));
+    if (fault == Fault::FullTmpfs) {
+        if (geteuid() != 0)
+            QSKIP("mounting a tmpfs needs root");
+        tmpfs.emplace(dir.path());
+        if (!tmpfs->mounted)
+            QSKIP(qPrintable(QStringLiteral("cannot mount a tmpfs: %1").arg(qt_error_string(errno))));
+        QVERIFY(WriteBytes(target, old));
+        QFile filler(dir.filePath(QStringLiteral("filler")));
+        QVERIFY(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+        const QByteArray block(512, 'f');
+        while (filler.write(block) == block.size()) {
+        }
+        filler.close();
+        QVERIFY(filler.size() > 32 * 1024);
+        expectedFiles.prepend(QStringLiteral("filler"));
+    } else {
+        QVERIFY(WriteBytes(target, old));
+    }
+    const std::optional<SaveOutcome> outcome =
+        SaveInChild(target, by, fault == Fault::FileSizeLimit ? std::optional<rlim_t>(100) : std::nullopt);
+    QVERIFY(outcome);
+    QCOMPARE(FileBytes(target), old);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name), expectedFiles);
+    QCOMPARE(outcome->messages, QStringList{QStringLiteral("ファイル %1 を作成できません.").arg(target)});
+    QVERIFY(outcome->modified);
+    QVERIFY(outcome->open);
+    QCOMPARE(outcome->questions, by == SaveBy::ExitQuestion ? 2 : 1);
+}
+
 void KoyomiFileCommandsTest::roundTripKeepsEveryByte()
 {
     // Every kind of character of a report, half-width kana, an empty line,
@@ -479,7 +620,7 @@ void KoyomiFileCommandsTest::opensTooLargeFileWithMessage()
     f.platform.openAnswers.push_back(big);
     f.press(QStringLiteral("Open1"));
     QCOMPARE(f.platform.MessageTexts(), QStringList{QStringLiteral("ファイル %1 は開けません.").arg(big)});
-    QCOMPARE(f.form->Caption(), big);
+    QCOMPARE(f.form->Caption(), QString());
 }
 
 void KoyomiFileCommandsTest::jobName_data()

@@ -22,7 +22,9 @@ private slots:
     void namesTheCharacterAndLine();
     void roundTripsReportCharacters();
     void asciiHalfIsItself();
-    void readsOnlyRegularFilesOfSaneSize();
+    void readsOnlyRegularFiles();
+    void readsWithinTheEditorsLimits_data();
+    void readsWithinTheEditorsLimits();
     void readsAnyBinaryWithoutLoss();
     void writesAtomically();
 };
@@ -43,6 +45,13 @@ void TextFileTest::decodes_data()
     QTest::newRow("wave dash 8160") << QByteArray("\x81\x60") << QStringLiteral("～");
     QTest::newRow("nul byte") << QByteArray("a\0b", 3) << QString(QStringLiteral("a") + QChar(0) + QStringLiteral("b"));
     QTest::newRow("utf-8 with bom") << QByteArray("\xEF\xBB\xBF" "abc\r\n\xE6\x97\xA5") << QStringLiteral("abc\n日");
+    QTest::newRow("utf-16le with bom") << QByteArray("\xFF\xFE" "a\0\r\0\n\0\xE5\x65\x3D\xD8\x00\xDE", 14)
+                                       << QStringLiteral("a\n日\U0001F600");
+    QTest::newRow("utf-16be with bom") << QByteArray("\xFE\xFF" "\0a\0\r\0\n\x65\xE5\xD8\x3D\xDE\x00", 14)
+                                       << QStringLiteral("a\n日\U0001F600");
+    QTest::newRow("utf-16le lone surrogate, odd end") << QByteArray("\xFF\xFE" "\x00\xDC" "b\0c", 7)
+                                                      << QStringLiteral("\uFFFDb\uFFFD");
+    QTest::newRow("utf-16le bom only") << QByteArray("\xFF\xFE") << QString();
     QTest::newRow("utf-8 without bom") << QByteArray("\xC3\x80 la carte \xE2\x80\x94 \xE6\x97\xA5\xE6\x9C\xAC")
                                        << QStringLiteral("À la carte — 日本");
     QTest::newRow("control codes 1a 1c 7f") << QByteArray("\x1A\x1C\x7F") << QStringLiteral("\u001A\u001C\u007F");
@@ -156,24 +165,48 @@ void TextFileTest::asciiHalfIsItself()
     QCOMPARE(encoded.bytes, bytes + "\r\n");
 }
 
-void TextFileTest::readsOnlyRegularFilesOfSaneSize()
+void TextFileTest::readsOnlyRegularFiles()
 {
     QTemporaryDir dir;
     QVERIFY(!ReadTextFile(dir.filePath(QStringLiteral("missing.txt"))));
     QVERIFY(!ReadTextFile(dir.path()));  // a folder
 
-    QFile large(dir.filePath(QStringLiteral("large.txt")));
-    QVERIFY(large.open(QIODevice::WriteOnly));
-    QVERIFY(large.resize(kMaxTextFileBytes + 1));
-    large.close();
-    QVERIFY(!ReadTextFile(large.fileName()));
+    QFile zeros(dir.filePath(QStringLiteral("zeros.txt")));
+    QVERIFY(zeros.open(QIODevice::WriteOnly));
+    QVERIFY(zeros.resize(1000));
+    zeros.close();
+    const std::optional<QString> text = ReadTextFile(zeros.fileName());
+    QVERIFY(text);
+    QCOMPARE(text->size(), 1000);
+}
 
-    QVERIFY(large.open(QIODevice::ReadWrite));
-    QVERIFY(large.resize(1000));
-    large.close();
-    const std::optional<QString> zeros = ReadTextFile(large.fileName());
-    QVERIFY(zeros);
-    QCOMPARE(zeros->size(), 1000);
+void TextFileTest::readsWithinTheEditorsLimits_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<bool>("read");
+    const QByteArray longest(kMaxTextLineChars, 'a');
+    const QByteArray kanjiLine = QByteArray("\x97\xEF").repeated(kMaxTextLineChars);  // 暦, two bytes each
+    const QByteArray line1k = QByteArray(1022, 'a') + "\r\n";
+    QTest::newRow("longest line") << longest + "\r\nb" << true;
+    QTest::newRow("line one too long") << "b\r\n" + longest + "a" << false;
+    QTest::newRow("longest line of kanji") << kanjiLine << true;
+    QTest::newRow("kanji line one too long") << kanjiLine + "a" << false;
+    QTest::newRow("most lines") << QByteArray("\r\n").repeated(kMaxTextLines - 1) + "a\r\n" << true;
+    QTest::newRow("one line too many") << QByteArray("\n").repeated(kMaxTextLines) + "a" << false;
+    QTest::newRow("largest file") << line1k.repeated(kMaxTextFileBytes / line1k.size()) << true;
+    QTest::newRow("one byte too large") << line1k.repeated(kMaxTextFileBytes / line1k.size()) + "a" << false;
+}
+
+void TextFileTest::readsWithinTheEditorsLimits()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(bool, read);
+    QTemporaryDir dir;
+    QFile file(dir.filePath(QStringLiteral("limits.txt")));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QCOMPARE(file.write(bytes), bytes.size());
+    file.close();
+    QCOMPARE(ReadTextFile(file.fileName()).has_value(), read);
 }
 
 void TextFileTest::readsAnyBinaryWithoutLoss()

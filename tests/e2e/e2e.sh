@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Drives the real program in a real X window, by keyboard only, as a user
-# would: almanac report saved to a file, the era question, the about box, exit.
+# would: help in both windows, almanac report saved to a file, the era question,
+# the about box, exit.
 # Usage: e2e.sh VADELON_BINARY VADELON_CALC_BINARY
 set -uo pipefail
 
@@ -53,6 +54,19 @@ key() { DISPLAY=$display xdotool key --delay 40 "$@"; sleep 0.15; }
 type_text() { DISPLAY=$display xdotool type --delay 40 "$1"; sleep 0.15; }
 focus() { DISPLAY=$display xdotool windowfocus --sync "$1" 2>/dev/null; sleep 0.1; }
 
+# Opens the help window from window $1 with the keys $2..., then closes it with
+# Esc, which it only takes when it is not blocked by a modal window.
+help_title='ヘルプ トピック: ヴァデロン1.0'
+open_and_close_help() {
+  local from=$1 help; shift
+  focus "$from"
+  key "$@"
+  help=$(wait_window "$help_title") || fail "help window '$help_title' did not appear after $*"
+  focus "$help"
+  key Escape
+  wait_gone "$help_title" || fail "help window opened by $* did not close with Esc"
+}
+
 # Xvfb picks a free display number itself and writes it once it is ready.
 Xvfb -displayfd 1 -screen 0 1024x768x24 -nolisten tcp >"$work/display" 2>/dev/null &
 xvfb_pid=$!
@@ -75,6 +89,11 @@ echo "e2e: calculator window ${WIDTH} x ${HEIGHT}"
 [ "$HEIGHT" -ge $((371 + 16)) ] && [ "$HEIGHT" -le $((371 + 32)) ] ||
   fail "window height $HEIGHT is not 371 plus a menu bar"
 
+step "help from the calculator window: Alt+H, S and F1"
+open_and_close_help "$main" alt+h s
+open_and_close_help "$main" F1
+focus "$main"
+
 step "choose こよみ through the menu access keys"
 key alt+c
 key w
@@ -90,6 +109,10 @@ step "run with the menu"
 key alt+c
 key r
 alm=$(wait_window '西暦2000年（平成12年）1月1日のこよみ') || fail "almanac window '西暦2000年（平成12年）1月1日のこよみ' did not appear"
+
+step "help from the almanac window, which is modal: Alt+H, S and F1"
+open_and_close_help "$alm" alt+h s
+open_and_close_help "$alm" F1
 focus "$alm"
 
 step "save the report through its menu"

@@ -1,0 +1,96 @@
+#pragma once
+// The help window: the manual's contents, keyword index and full-text search
+// beside the page view, with back and forward and the links between pages.
+// The program keeps one, modeless (PresentHelpWindow).
+#include "help_window/help_search.h"
+
+#include <QPointer>
+#include <QUrl>
+#include <QWidget>
+#include <utility>
+#include <vector>
+
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QListWidgetItem;
+class QPushButton;
+class QTabWidget;
+class QTextBrowser;
+class QTreeWidget;
+
+namespace vadelon {
+
+inline const QString kHelpWindowTitle = QStringLiteral("ヘルプ トピック: ヴァデロン1.0");
+
+class HelpWindow : public QWidget {
+    Q_OBJECT
+public:
+    // folder: the manual, with contents.txt, keywords.txt and the pages.
+    explicit HelpWindow(const QString& folder, QWidget* parent = nullptr);
+    ~HelpWindow() override;
+
+    // target: "page.html" or "page.html#anchor", relative to the folder.
+    void ShowPage(const QString& target);
+    // Lists the pages that hold every word of the query and shows the first.
+    void Search(const QString& query);
+    // Shows the page of a result with every hit of the last search highlighted.
+    void OpenResult(int row);
+    void FilterKeywords(const QString& typed);
+    void OpenKeyword(int row);
+    // While modal runs application-modally, Qt takes no input in any window
+    // but modal and the windows it owns: the help window becomes one of those
+    // (still a window of its own) until modal is hidden.
+    void StayUsableBeside(QWidget* modal);
+
+    QTabWidget* Tabs() const { return tabs_; }
+    QTreeWidget* ContentsTree() const { return contents_; }
+    QLineEdit* KeywordEdit() const { return keywordEdit_; }
+    QListWidget* KeywordList() const { return keywordList_; }
+    QLineEdit* SearchEdit() const { return searchEdit_; }
+    QPushButton* SearchButton() const { return searchButton_; }
+    QListWidget* ResultList() const { return resultList_; }
+    QTextBrowser* Browser() const { return browser_; }
+    // The texts highlighted in the page view, in order.
+    QStringList HighlightedTexts() const;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QWidget* BuildContentsTab();
+    QWidget* BuildKeywordTab();
+    QWidget* BuildSearchTab();
+    QWidget* BuildPageView();
+    void LoadContents();
+    void LoadKeywords();
+    QUrl PageUrl(const QString& target) const;
+    void Highlight(const QString& query);
+    void SelectContentsEntry(const QUrl& url);
+    void LeaveModalWindow();
+
+    QString folder_;
+    HelpSearchIndex index_;
+    std::vector<std::pair<QString, QString>> keywords_;  // keyword, target
+    std::vector<SearchResult> results_;
+    QString lastQuery_;
+
+    QTabWidget* tabs_ = nullptr;
+    QTreeWidget* contents_ = nullptr;
+    QLineEdit* keywordEdit_ = nullptr;
+    QListWidget* keywordList_ = nullptr;
+    QPushButton* keywordShow_ = nullptr;
+    QLineEdit* searchEdit_ = nullptr;
+    QPushButton* searchButton_ = nullptr;
+    QLabel* resultCount_ = nullptr;
+    QListWidget* resultList_ = nullptr;
+    QPushButton* back_ = nullptr;
+    QPushButton* forward_ = nullptr;
+    QTextBrowser* browser_ = nullptr;
+};
+
+// Shows the program's one help window, made on the manual in folder when there
+// is none yet, and raises it; usable beside an application-modal window.
+void PresentHelpWindow(QPointer<HelpWindow>& window, const QString& folder);
+
+}  // namespace vadelon

@@ -1,0 +1,54 @@
+#!/usr/bin/env python3
+"""The manual checker passes the fixture manual and fails each copy of it that
+has one broken target, naming that target.
+
+Usage: check_manual_test.py CHECKER MANUAL_DIR
+"""
+import os
+import shutil
+import subprocess
+import sys
+import tempfile
+
+checker, manual = sys.argv[1], sys.argv[2]
+
+
+def append(name, text):
+    def change(root):
+        with open(os.path.join(root, name), "a", encoding="utf-8") as f:
+            f.write(text)
+    return change
+
+
+def add_image(root):
+    os.makedirs(os.path.join(root, "images"), exist_ok=True)
+    open(os.path.join(root, "images", "shot.png"), "wb").close()
+    append("intro.html", '<img src="images/shot.png">')(root)
+
+
+# (what is broken, the change, a text the fault must name; None: passes)
+cases = [
+    ("nothing", lambda root: None, None),
+    ("an image that exists", add_image, None),
+    ("a link to a missing page", append("intro.html", '<a href="nowhere.html">x</a>'), "nowhere.html"),
+    ("a link to a missing anchor", append("intro.html", '<a href="faq.html#nosuch">x</a>'), "#nosuch"),
+    ("a same-page anchor", append("faq.html", '<a href="#gone">x</a>'), "#gone"),
+    ("a missing image", append("intro.html", '<img src="images/none.png">'), "images/none.png"),
+    ("a keyword target", append("keywords.txt", "どこにもない\tlost.html#a\n"), "lost.html"),
+    ("a keyword without target", append("keywords.txt", "ただの語\n"), "keywords.txt"),
+    ("a contents target", append("contents.txt", "迷子\tfaq.html#lost\n"), "#lost"),
+    ("a contents line nested too deep", append("contents.txt", "      深すぎ\tfaq.html\n"), "contents.txt"),
+    ("an era marker left", append("eras.html", "<!-- era-table -->"), "era-table"),
+]
+
+failures = 0
+for what, change, expected in cases:
+    with tempfile.TemporaryDirectory() as tmp:
+        root = os.path.join(tmp, "help")
+        shutil.copytree(manual, root)
+        change(root)
+        run = subprocess.run([sys.executable, checker, root], capture_output=True, text=True)
+        ok = run.returncode == 0 if expected is None else run.returncode == 1 and expected in run.stderr
+        print(f"{'ok  ' if ok else 'FAIL'} {what}: exit {run.returncode} {run.stderr.strip()}")
+        failures += not ok
+sys.exit(1 if failures else 0)
