@@ -137,7 +137,7 @@ void CalculationRunTest::almanacHandOver()
     struct Case {
         const char *year, *month, *day;
     };
-    for (const Case& c : {Case{"1582", "10", "15"}, Case{"1582", "11", "01"}, Case{"2026", "12", "7"}}) {
+    for (const Case& c : {Case{"1582", "11", "01"}, Case{"2026", "12", "7"}}) {
         f.platform.Reset();
         FormFixture::Type(f.Edit4, c.day);
         FormFixture::Type(f.Edit3, c.month);

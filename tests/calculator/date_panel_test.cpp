@@ -223,18 +223,16 @@ void DatePanelTest::todayInAgeCalcFillsHiddenFields()
     QCOMPARE(f.Edit4->text(), QString("03"));
 }
 
+// The labels themselves are the calculation rules' test; these rows check
+// which fields each panel reads and which label it writes.
 void DatePanelTest::weekday_data()
 {
     QTest::addColumn<QString>("side");
     QTest::addColumn<QStringList>("date");
     QTest::addColumn<QString>("label");
-    QTest::newRow("day before the reform") << "upper" << QStringList{"1582", "10", "14"} << "（　曜日）";
     QTest::newRow("first Gregorian day") << "upper" << QStringList{"1582", "10", "15"} << "（金曜日）";
-    QTest::newRow("month empty") << "upper" << QStringList{"2000", "", "1"} << "（　曜日）";
     QTest::newRow("day letters") << "lower" << QStringList{"2000", "1", "x"} << "（　曜日）";
-    QTest::newRow("year letters") << "lower" << QStringList{"y", "1", "1"} << "（　曜日）";
     QTest::newRow("a Monday") << "lower" << QStringList{"2026", "12", "7"} << "（月曜日）";
-    QTest::newRow("new year 2000") << "upper" << QStringList{"2000", "1", "1"} << "（土曜日）";
 }
 
 void DatePanelTest::weekday()
@@ -365,6 +363,8 @@ void DatePanelTest::runDoesNotEmptyItsInputs()
     QCOMPARE(f.Edit6->text(), QString("--"));
 }
 
+// Which era each year gives is the era table's test; these rows check the
+// fields read, the fields written and a name the list does not hold.
 void DatePanelTest::eraFieldsFromWesternYear_data()
 {
     QTest::addColumn<QString>("side");
@@ -375,21 +375,9 @@ void DatePanelTest::eraFieldsFromWesternYear_data()
         QTest::newRow(name) << QString(side) << date << QString(era) << QString(eraYear);
     };
     row("2026 is Reiwa 8", "upper", {"2026", "", ""}, "令和", "8");
-    row("2117 is Reiwa 99", "upper", {"2117", "", ""}, "令和", "99");
     row("2118 has no era", "upper", {"2118", "", ""}, "", "  ");
-    row("negative year", "lower", {"-5", "", ""}, "", "");
-    row("year 0", "upper", {"0", "", ""}, "－－", "--");
-    row("year 1", "upper", {"1", "", ""}, "－－", "1");
-    row("year 50", "lower", {"50", "", ""}, "－－", "50");
-    row("year 1000", "upper", {"1000", "", ""}, "－－", "  ");
     row("empty year", "upper", {"", "3", ""}, "－－", "--");
-    row("letters", "lower", {"abc", "", ""}, "－－", "--");
-    row("1394 after the start", "upper", {"1394", "7", "5"}, "應永", "1");
-    row("1394 before the start", "upper", {"1394", "7", "4"}, "－－", "  ");
-    row("1868 month 10 settles", "upper", {"1868", "10", ""}, "明治", "1");
     row("1989-01-07", "lower", {"1989", "1", "7"}, "昭和", "64");
-    row("1989-01-08", "lower", {"1989", "1", "8"}, "平成", "1");
-    row("1990", "upper", {"1990", "", ""}, "平成", "2");
     row("2019 undecided, no dialog", "upper", {"2019", "", ""}, "", "");
 }
 
@@ -420,12 +408,8 @@ void DatePanelTest::westernYearFromEra_data()
     QTest::addColumn<QString>("eraYear");
     QTest::addColumn<QString>("year");  // the Western year afterwards, from "1234"
     QTest::newRow("Heisei 1") << "upper" << "平成" << "1" << "1989";
-    QTest::newRow("Showa 64") << "lower" << "昭和" << "64" << "1989";
-    QTest::newRow("Oei 0") << "upper" << "應永" << "0" << "1393";
-    QTest::newRow("sentinel 5") << "upper" << "－－" << "5" << "5";
     QTest::newRow("Reiwa 8") << "lower" << "令和" << "8" << "2026";
     QTest::newRow("letters empty the year") << "upper" << "平成" << "ab" << "";
-    QTest::newRow("full-width digits") << "lower" << "平成" << "１" << "";
     QTest::newRow("no era selected") << "upper" << "" << "10" << "1234";
     QTest::newRow("beyond 32 bits") << "upper" << "令和" << "2147483647" << "1234";
 }

@@ -7,8 +7,7 @@
 
 #include "almanac_window/koyomi_form.h"
 #include "calculator/nengo_form.h"
-#include "calendar/era.h"
-#include "calendar/integer_reading.h"
+#include "calendar/calculation_rules.h"
 
 #include <QAction>
 #include <QElapsedTimer>
@@ -214,19 +213,14 @@ QString EraMismatch(FormFixture& f, vadelon::TNengoForm& dialog, int side)
     QLineEdit* day = side == 0 ? f.Edit4 : f.Edit8;
     QComboBox* era = side == 0 ? f.ComboBox1 : f.ComboBox2;
     QLineEdit* eraYear = side == 0 ? f.Edit2 : f.Edit6;
-
-    QString expectedName = QStringLiteral("－－");
-    QString expectedYear = QStringLiteral("--");
-    if (const auto y = vadelon::ReadInteger(year->text().toStdString())) {
-        const auto m = vadelon::ReadInteger(month->text().toStdString()).value_or(0);
-        const auto d = vadelon::ReadInteger(day->text().toStdString()).value_or(0);
-        const EraChoice answer = dialog.SpeedButton1->isChecked()   ? EraChoice::Earlier
-                                 : dialog.SpeedButton2->isChecked() ? EraChoice::Later
-                                                                    : EraChoice::None;
-        const auto text = vadelon::EraTextForYear(*y, m, d, [answer](const auto&) { return answer; });
-        expectedName = QString::fromStdString(text.name);
-        expectedYear = QString::fromStdString(text.year).section(QChar(u'\0'), 0, 0);
-    }
+    const EraChoice answer = dialog.SpeedButton1->isChecked()   ? EraChoice::Earlier
+                             : dialog.SpeedButton2->isChecked() ? EraChoice::Later
+                                                                : EraChoice::None;
+    const auto text = vadelon::PanelEraTexts(
+        {year->text().toStdString(), month->text().toStdString(), day->text().toStdString()},
+        [answer](const auto&) { return answer; });
+    const QString expectedName = QString::fromStdString(text.name);
+    const QString expectedYear = QString::fromStdString(text.year).section(QChar(u'\0'), 0, 0);
     const QString shownName = era->currentIndex() >= 0 ? era->currentText() : QString();
     const bool nameListed = era->findText(expectedName) >= 0;
     if ((nameListed ? shownName != expectedName : era->currentIndex() != -1) || eraYear->text() != expectedYear)
