@@ -6,11 +6,48 @@
 #include "calculator/ver_form.h"
 #include "platform/deferred_icon_style.h"
 #include "platform/qt_platform.h"
+#include "platform/qt_translation.h"
 
 #include <QApplication>
+#include <QEvent>
 #include <QScreen>
 #include <QStyle>
+#include <QWindow>
 #include <memory>
+
+namespace {
+
+void CentreFrame(QWidget& window)
+{
+    if (const QScreen* screen = window.screen())
+        window.move(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, window.frameGeometry().size(),
+                                        screen->availableGeometry())
+                        .topLeft());
+}
+
+// The window manager's frame is known only once it has framed the window,
+// which it does before the window first appears: centred by the inner size
+// before it is shown, the window is centred again by its frame then.
+class FrameCentring final : public QObject {
+public:
+    explicit FrameCentring(QWidget& window) : window_(window) { window.windowHandle()->installEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Expose && window_.windowHandle()->isExposed()) {
+            watched->removeEventFilter(this);
+            if (window_.frameGeometry().size() != window_.size())
+                CentreFrame(window_);
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    QWidget& window_;
+};
+
+}  // namespace
 
 int main(int argc, char* argv[])
 {
@@ -20,6 +57,7 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName(vadelon::kAppTitle);
     vadelon::InstallFontSubstitutions();
     vadelon::InstallDeferredIconStyle();
+    vadelon::InstallQtJapanese();
 
     vadelon::QtPlatform platform;
     auto form = std::make_unique<vadelon::TVadelonForm>(platform);
@@ -33,11 +71,10 @@ int main(int argc, char* argv[])
     form->AttachAlmanacWindow(almanac.get());
     QApplication::setWindowIcon(form->windowIcon());
 
-    // Centred on the screen at first display.
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        form->move(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, form->size(), screen->availableGeometry())
-                       .topLeft());
+    // Centred on the screen at first display, frame and all.
+    CentreFrame(*form);
     form->show();
+    FrameCentring centring(*form);
     // Closing the calculator window ends the program; the other windows
     // never keep it alive.
     for (QWidget* other : std::initializer_list<QWidget*>{eraDialog.get(), aboutBox.get(), almanac.get()})

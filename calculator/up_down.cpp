@@ -58,6 +58,16 @@ void TUpDown::paintEvent(QPaintEvent*)
         style()->drawPrimitive(i == 0 ? QStyle::PE_IndicatorArrowUp : QStyle::PE_IndicatorArrowDown,
                                &arrow, &painter, this);
     }
+    // It takes the focus from the keyboard only, so the mark is drawn
+    // whenever it has the focus, whatever the style's rule for mouse users.
+    if (hasFocus()) {
+        QStyleOptionFocusRect focus;
+        focus.initFrom(this);
+        focus.rect = rect();
+        focus.state |= QStyle::State_KeyboardFocusChange;
+        focus.backgroundColor = palette().color(QPalette::Button);
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
+    }
 }
 
 void TUpDown::mousePressEvent(QMouseEvent* event)

@@ -348,7 +348,13 @@ bool TVadelonForm::eventFilter(QObject* watched, QEvent* event)
     const bool press = event->type() == QEvent::KeyPress;
     const bool release = event->type() == QEvent::KeyRelease;
     if ((press || release) && !static_cast<QKeyEvent*>(event)->isAutoRepeat()) {
-        const int key = static_cast<QKeyEvent*>(event)->key();
+        // A key is known by where it sits on the keyboard: its code can change
+        // between press and release (Shift let go first turns "!" back into
+        // "1"). Events without a scan code (synthetic ones) go by their code,
+        // kept apart from the scan codes.
+        const auto* keyEvent = static_cast<QKeyEvent*>(event);
+        const qint64 key = keyEvent->nativeScanCode() != 0 ? qint64{keyEvent->nativeScanCode()}
+                                                           : (qint64{1} << 32) | quint32(keyEvent->key());
         if (press) {
             keysDown_.insert({watched, key});
         } else if (keysDown_.erase({watched, key}) > 0) {

@@ -114,7 +114,7 @@ private:
     TKoyomiForm* almanac_ = nullptr;
     QButtonGroup* modeGroup_ = nullptr;
     QActionGroup* modeMenuGroup_ = nullptr;
-    std::set<std::pair<QObject*, int>> keysDown_;  // keys pressed in a watched field, not yet released
+    std::set<std::pair<QObject*, qint64>> keysDown_;  // keys pressed in a watched field, not yet released
     bool shiftForward_ = true;
 
     // The controls, by their names in the layout. Those that no handler

@@ -17,7 +17,7 @@
 
 namespace vadelon {
 
-QtPlatform::QtPlatform() = default;
+QtPlatform::QtPlatform(std::unique_ptr<SoundPlayer> sound) : sound_(std::move(sound)) {}
 
 QtPlatform::~QtPlatform()
 {
@@ -55,10 +55,13 @@ SaveAnswer QtPlatform::AskSaveChanges(QWidget* parent, const QString& text)
     return SaveAnswer::Cancel;
 }
 
-void QtPlatform::Beep(BeepType)
+void QtPlatform::Beep(BeepType type)
 {
-    // The desktop has one bell; both sound types ring it.
-    QApplication::beep();
+    // The exclamation is the sound theme's warning where the desktop can play
+    // it; everything else, and a desktop without sounds, rings the bell.
+    if (type == BeepType::Exclamation && sound_->PlayThemeSound("dialog-warning"))
+        return;
+    sound_->RingBell();
 }
 
 QDate QtPlatform::Today()
@@ -117,7 +120,9 @@ std::unique_ptr<QPrinter> QtPlatform::DefaultPrinter()
 }
 
 namespace {
-// Ends a nested event loop when the watched window is hidden or destroyed.
+// Ends a nested event loop when the watched window is closed or destroyed.
+// Minimising hides it too, but leaves it shown as far as the program is
+// concerned; only a close (or hide) marks it hidden.
 class HideWatcher final : public QObject {
 public:
     HideWatcher(QWidget* window, QEventLoop* loop) : loop_(loop) { window->installEventFilter(this); }
@@ -125,7 +130,7 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (event->type() == QEvent::Hide && static_cast<QWidget*>(watched)->isWindow())
+        if (event->type() == QEvent::Hide && static_cast<QWidget*>(watched)->isHidden())
             loop_->quit();
         return QObject::eventFilter(watched, event);
     }

@@ -1,5 +1,8 @@
 #pragma once
 #include "platform/platform.h"
+#include "platform/sound.h"
+
+#include <utility>
 
 #include <QPointer>
 
@@ -7,11 +10,11 @@ namespace vadelon {
 
 class HelpWindow;
 
-// The real desktop: QMessageBox, QApplication::beep, QFileDialog, QPrinterInfo,
+// The real desktop: QMessageBox, the desktop's sounds, QFileDialog, QPrinterInfo,
 // and the program's own help window.
 class QtPlatform final : public Platform {
 public:
-    QtPlatform();
+    explicit QtPlatform(std::unique_ptr<SoundPlayer> sound = MakeDesktopSound());
     ~QtPlatform() override;
     void ShowMessage(QWidget* parent, const QString& text) override;
     void ShowError(QWidget* parent, const QString& message) override;
@@ -27,6 +30,7 @@ public:
     void RunModal(QWidget* window) override;
 
 private:
+    std::unique_ptr<SoundPlayer> sound_;
     QPointer<HelpWindow> helpWindow_;  // the one help window, made when first asked for
 };
 

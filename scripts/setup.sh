@@ -6,7 +6,8 @@ set -euo pipefail
 packages=(
   build-essential cmake g++ clang libclang-rt-14-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  qt6-base-dev qt6-base-dev-tools libgl-dev
+  qt6-base-dev qt6-base-dev-tools libgl-dev qt6-translations-l10n
+  pkgconf libcanberra-dev sound-theme-freedesktop
   fonts-ipafont-gothic
   xvfb xauth xdotool x11-utils imagemagick
   cups printer-driver-cups-pdf poppler-utils

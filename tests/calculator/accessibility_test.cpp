@@ -104,8 +104,10 @@ void AccessibilityTest::arrowKeysStepTheSpinButtons()
     QCOMPARE(f.Edit2->text(), QStringLiteral("63"));
     // By keyboard: from the year field to its spin button, then the arrows.
     f.Edit1->setFocus();
+    const QImage withoutFocus = f.UpDown1->grab().toImage();
     QTest::keyClick(f.Edit1, Qt::Key_Tab);
     QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(f.UpDown1));
+    QVERIFY2(f.UpDown1->grab().toImage() != withoutFocus, "the focused spin button shows no focus mark");
     QTest::keyPress(f.UpDown1, Qt::Key_Up);
     QCOMPARE(f.Edit1->text(), QStringLiteral("1989"));
     QTest::keyPress(f.UpDown1, Qt::Key_Up);

@@ -1,6 +1,7 @@
 // The real desktop's message boxes: the save question's buttons stand in
 // their fixed order whatever the desktop's custom for button order, and
-// each way of answering gives its answer.
+// each way of answering gives its answer. The sound each beep asks for, and
+// the modal run that outlasts a minimised window.
 #include "platform/qt_platform.h"
 
 #include <QApplication>
@@ -13,11 +14,16 @@
 
 #include <algorithm>
 #include <functional>
+#include <memory>
+#include <utility>
+#include <vector>
 
+using vadelon::BeepType;
 using vadelon::QtPlatform;
 using vadelon::SaveAnswer;
 
 Q_DECLARE_METATYPE(SaveAnswer)
+Q_DECLARE_METATYPE(BeepType)
 
 namespace {
 
@@ -54,6 +60,24 @@ void WithBox(const std::function<void()>& ask, const std::function<void(QMessage
     ask();
     QVERIFY(acted);
 }
+
+// Notes each sound asked for; the theme plays its sounds or, like a desktop
+// without a sound server, fails to.
+class RecordedSound final : public vadelon::SoundPlayer {
+public:
+    explicit RecordedSound(bool themePlays) : themePlays_(themePlays) {}
+    bool PlayThemeSound(const char* eventId) override
+    {
+        asked << QString::fromUtf8(eventId);
+        return themePlays_;
+    }
+    void RingBell() override { asked << QStringLiteral("bell"); }
+
+    QStringList asked;
+
+private:
+    bool themePlays_;
+};
 
 QStringList ButtonsLeftToRight(const QMessageBox& box)
 {
@@ -127,6 +151,60 @@ private slots:
         QCOMPARE(order, (QStringList{QStringLiteral("はい(&Y)"), QStringLiteral("いいえ(&N)"), QStringLiteral("キャンセル")}));
         QCOMPARE(defaultButton, QStringLiteral("はい(&Y)"));
         QCOMPARE(answer, expected);
+    }
+
+    void beepSound_data()
+    {
+        QTest::addColumn<BeepType>("type");
+        QTest::addColumn<bool>("themePlays");
+        QTest::addColumn<QStringList>("asked");
+        QTest::newRow("default") << BeepType::Default << true << QStringList{"bell"};
+        QTest::newRow("default, no sound theme") << BeepType::Default << false << QStringList{"bell"};
+        QTest::newRow("exclamation") << BeepType::Exclamation << true << QStringList{"dialog-warning"};
+        QTest::newRow("exclamation, no sound theme or device")
+            << BeepType::Exclamation << false << QStringList{"dialog-warning", "bell"};
+    }
+    void beepSound()
+    {
+        QFETCH(BeepType, type);
+        QFETCH(bool, themePlays);
+        QFETCH(QStringList, asked);
+        auto sound = std::make_unique<RecordedSound>(themePlays);
+        RecordedSound& recorded = *sound;
+        QtPlatform platform(std::move(sound));
+        platform.Beep(type);
+        QCOMPARE(recorded.asked, asked);
+    }
+
+    // The bell stands in only if the desktop's player owns up to a sound it
+    // could not play.
+    void desktopSoundReportsFailure()
+    {
+        QVERIFY(!vadelon::MakeDesktopSound()->PlayThemeSound("vadelon-no-such-sound"));
+    }
+
+    void modalRunOutlastsMinimising()
+    {
+        QtPlatform platform;
+        QWidget window;
+        std::vector<std::pair<QString, std::function<void()>>> steps = {
+            {"minimise", [&] { window.showMinimized(); }},
+            {"restore", [&] { window.showNormal(); }},
+            {"minimise", [&] { window.setWindowState(Qt::WindowMinimized); }},
+            {"close", [&] { window.close(); }},
+        };
+        QStringList taken;
+        QTimer driver;
+        driver.setInterval(20);
+        QObject::connect(&driver, &QTimer::timeout, [&] {
+            if (taken.size() < qsizetype(steps.size())) {
+                taken << steps[size_t(taken.size())].first;
+                steps[size_t(taken.size()) - 1].second();
+            }
+        });
+        driver.start();
+        platform.RunModal(&window);
+        QCOMPARE(taken.join(", "), QStringLiteral("minimise, restore, minimise, close"));
     }
 };
 

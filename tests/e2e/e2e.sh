@@ -120,11 +120,14 @@ key alt+f
 key a
 dlg=
 for _ in $(seq 1 100); do
-  dlg=$(DISPLAY=$display xdotool search --onlyvisible --name '名前を付けて保存|Save' 2>/dev/null | head -n 1)
+  dlg=$(DISPLAY=$display xdotool search --onlyvisible --name '名前を付けて保存|Save As' 2>/dev/null | head -n 1)
   [ -n "$dlg" ] && break
   sleep 0.1
 done
 [ -n "$dlg" ] || fail "save dialog did not appear"
+# The program gives the dialog no title of its own: Qt's Japanese translation does.
+title=$(DISPLAY=$display xdotool getwindowname "$dlg")
+[ "$title" = '名前を付けて保存' ] || fail "save dialog title is '$title', not '名前を付けて保存'"
 focus "$dlg"
 key ctrl+a
 type_text "$work/report.txt"
