@@ -130,6 +130,19 @@ void TVadelonForm::Edit9Change()
         ClearFields(FieldGroup::LowerPanel);
 }
 
+void TVadelonForm::FillEraLists()
+{
+    const auto table = EraTable();
+    for (auto row = table.rbegin(); row != table.rend(); ++row) {
+        const QString name = QString::fromUtf8(row->name.data(), static_cast<qsizetype>(row->name.size()));
+        ComboBox1->addItem(name);
+        ComboBox2->addItem(name);
+    }
+    // Filling selects the first item; the lists start with no selection.
+    ComboBox1->setCurrentIndex(-1);
+    ComboBox2->setCurrentIndex(-1);
+}
+
 EraChoice TVadelonForm::AskEra(const EraQuestion& question)
 {
     return eraDialog_ ? eraDialog_->AskEraChoice(question) : EraChoice::None;

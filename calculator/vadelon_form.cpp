@@ -330,19 +330,6 @@ void TVadelonForm::ConnectHandlers()
     connect(Edit9, &QLineEdit::textChanged, this, &TVadelonForm::Edit9Change);
 }
 
-void TVadelonForm::FillEraLists()
-{
-    const auto table = EraTable();
-    for (auto row = table.rbegin(); row != table.rend(); ++row) {
-        const QString name = QString::fromUtf8(row->name.data(), static_cast<qsizetype>(row->name.size()));
-        ComboBox1->addItem(name);
-        ComboBox2->addItem(name);
-    }
-    // Filling selects the first item; the lists start with no selection.
-    ComboBox1->setCurrentIndex(-1);
-    ComboBox2->setCurrentIndex(-1);
-}
-
 bool TVadelonForm::eventFilter(QObject* watched, QEvent* event)
 {
     const bool press = event->type() == QEvent::KeyPress;
