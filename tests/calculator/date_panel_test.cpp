@@ -577,9 +577,9 @@ void DatePanelTest::releaseMatchedToItsPress()
     // Shift let go first: the key comes up as "1" after going down as "!";
     // the scan code says it is the same key.
     QKeyEvent shiftedPress(QEvent::KeyPress, Qt::Key_Exclam, Qt::ShiftModifier, 10, 0, 0);
-    QApplication::sendEvent(f->Edit1, &shiftedPress);
+    QApplication::sendEvent(f.Edit1, &shiftedPress);
     QKeyEvent plainRelease(QEvent::KeyRelease, Qt::Key_1, Qt::NoModifier, 10, 0, 0);
-    QApplication::sendEvent(f->Edit1, &plainRelease);
+    QApplication::sendEvent(f.Edit1, &plainRelease);
     QCOMPARE(f.platform.modalRuns, 3);
 }
 
