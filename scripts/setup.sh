@@ -11,6 +11,7 @@ packages=(
   xvfb xauth xdotool x11-utils imagemagick
   cups printer-driver-cups-pdf poppler-utils
   python3 dpkg-dev file desktop-file-utils
+  pkg-config liberfa-dev python3-ephem
 )
 
 missing=()

@@ -11,6 +11,7 @@ PyEphem's ΔT and brought to JST with the Espenak & Meeus polynomials (the
 PyEphem's own ΔT is reported beside it.
 
 Usage: setsuiri_peer_test.py VADELON_CALC [FIRST LAST]   (exit 77: skipped)
+       setsuiri_peer_test.py --peer-only FIRST LAST   (PyEphem alone, for timing)
 """
 import math
 import subprocess
@@ -86,6 +87,11 @@ def main():
     except ImportError:
         print("skipped: PyEphem (Debian package python3-ephem) is not installed for", sys.executable)
         return SKIPPED
+    if sys.argv[1] == "--peer-only":
+        first, last = int(sys.argv[2]), int(sys.argv[3])
+        count = sum(len(peer_terms(ephem, year)) for year in range(first, last + 1))
+        print("%d terms" % count)
+        return 0
     calc = sys.argv[1]
     first, last = (int(sys.argv[2]), int(sys.argv[3])) if len(sys.argv) > 3 else (1900, 2100)
     lines = ours(calc, first, last)
