@@ -73,7 +73,8 @@ Longitude ApparentSolarLongitude(double t, double dpsi) {
     return {eraAnp(std::atan2(ecliptic[1], ecliptic[0]) + dpsi), rate};
 }
 
-// A first guess within about a quarter of an hour: the low-precision solar
+// A first guess within minutes near the present (hours in the far future,
+// where the formulas drift, and a step or two more): the low-precision solar
 // theory of Meeus's "Astronomical Algorithms" (mean longitude, equation of
 // the centre, aberration and the chief nutation term), solved by
 // fixed-point steps from the term's usual date (about the 6th for a 節, the
@@ -96,8 +97,9 @@ double FirstGuess(std::int32_t year, int index, double target) {
 }
 
 // Newton's steps from the first guess; one evaluation of the Earth's
-// position is usually all it takes. IAU 2000B nutation stays within a
-// milliarcsecond of the full series.
+// position is usually all it takes (every term of 1900-2100). IAU 2000B
+// nutation keeps within about a milliarcsecond of the full series near the
+// present, a few hundredths of a second of time.
 double SolveForLongitude(double t, double target) {
     const double targetRadians = target * kDegree;
     double dpsi, deps;
@@ -113,7 +115,8 @@ double SolveForLongitude(double t, double target) {
         dpsi = dpsiThere;
         // What a step leaves is its square times 3·10^-4 a day (the rate's
         // change) and 10^-5 of it (aberration's slow change, left out of the
-        // rate): after a step under 0.02 days, less than 0.02 seconds.
+        // rate): after a step under 0.02 days, hundredths of a second. Over
+        // 1583-9999 the results stay within 0.01 s of fully converged ones.
         if (std::fabs(correction) < 0.02) break;
     }
     return t;
