@@ -40,7 +40,8 @@ for path in ./usr/bin/vadelon ./usr/bin/vadelon-calc ./usr/share/applications/va
             ./usr/share/icons/hicolor/scalable/apps/vadelon.svg ./usr/share/man/man1/vadelon-calc.1.gz; do
   check "package holds $path" grep -q " $path\$" <<<"$contents"
 done
-for dep in libqt6widgets6 libqt6printsupport6 libqt6gui6 libqt6core6 qt6-qpa-plugins fonts-ipafont-gothic libc6 libstdc++6; do
+for dep in libqt6widgets6 libqt6printsupport6 libqt6gui6 libqt6core6 qt6-qpa-plugins fonts-ipafont-gothic liberfa1 libc6 \
+           libstdc++6; do
   check "package depends on $dep" grep -q "$dep" <<<"$depends"
 done
 
