@@ -1,6 +1,7 @@
 #include "calc_commands.h"
 
 #include "printable_argument.h"
+#include "setsuiri_command.h"
 #include "shift_jis.h"
 
 #include "calendar/almanac.h"
@@ -26,9 +27,10 @@ const std::map<std::string, std::string, std::less<>> kUsageLines = {
     {"era", "vadelon-calc era [--choose earlier|later] Y [M [D]]"},
     {"western", "vadelon-calc western ERANAME ERAYEAR"},
     {"almanac", "vadelon-calc almanac [--choose earlier|later] [--caption] [--sjis] Y M D"},
+    {"setsuiri", kSetsuiriUsage},
 };
 const char* const kCommandOrder[] = {"days",    "shift", "age",     "birth",
-                                     "weekday", "era",   "western", "almanac"};
+                                     "weekday", "era",   "western", "almanac", "setsuiri"};
 
 // The command line after the sub-command: flags (with the value of
 // --choose) and the positional arguments in their order.
@@ -238,6 +240,7 @@ int RunCalc(const std::vector<std::string>& args, std::ostream& out, std::ostrea
     if (kUsageLines.find(command) == kUsageLines.end()) {
         return Usage(err, "", "不明なコマンドです: " + PrintableArgument(command));
     }
+    if (command == "setsuiri") return Setsuiri(args, out, err);
     const Arguments a = Parse(args, command);
     if (a.bad) return Usage(err, command, a.badReason);
     if (command == "days") return Days(a, out, err);
