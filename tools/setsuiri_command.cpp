@@ -2,6 +2,7 @@
 
 #include "calc_commands.h"
 
+#include "calendar/calculation_rules.h"
 #include "calendar/integer_reading.h"
 #include "calendar/solar_terms.h"
 
@@ -12,7 +13,6 @@ namespace vadelon::tools {
 
 namespace {
 
-const std::string kValueMessage = "正しく入力して下さい。";
 const std::string kRangeMessage = "『節入り』西暦１５８３年から９９９９年までについて対応しています。";
 const std::string kOrderMessage = "年の前後関係を確認して下さい。";
 
@@ -45,7 +45,7 @@ int Setsuiri(const std::vector<std::string>& args, std::ostream& out, std::ostre
     const std::optional<std::int32_t> first = ReadInteger(values[0]);
     const std::optional<std::int32_t> last = values.size() == 2 ? ReadInteger(values[1]) : first;
     if (!first || !last) {
-        err << kValueMessage << "\n";
+        err << NumberInputMessage() << "\n";
         return kRefused;
     }
     for (const std::int32_t year : {*first, *last}) {
