@@ -1,4 +1,4 @@
-// The date panels: spin steps, today, weekday, the stale-result rule for every
+// The date panels: spin steps, today, the stale-result rule for every
 // writer in every mode, and the era fields in both directions.
 #include "tests/calculator/form_fixture.h"
 
@@ -55,8 +55,6 @@ private slots:
     void today_data();
     void today();
     void todayInAgeCalcFillsHiddenFields();
-    void weekday_data();
-    void weekday();
     void staleResult_data();
     void staleResult();
     void runDoesNotEmptyItsInputs();
@@ -221,34 +219,6 @@ void DatePanelTest::todayInAgeCalcFillsHiddenFields()
     QVERIFY(!f.Edit3->isHidden());
     QCOMPARE(f.Edit3->text(), QString("02"));
     QCOMPARE(f.Edit4->text(), QString("03"));
-}
-
-// The labels themselves are the calculation rules' test; these rows check
-// which fields each panel reads and which label it writes.
-void DatePanelTest::weekday_data()
-{
-    QTest::addColumn<QString>("side");
-    QTest::addColumn<QStringList>("date");
-    QTest::addColumn<QString>("label");
-    QTest::newRow("first Gregorian day") << "upper" << QStringList{"1582", "10", "15"} << "（金曜日）";
-    QTest::newRow("day letters") << "lower" << QStringList{"2000", "1", "x"} << "（　曜日）";
-    QTest::newRow("a Monday") << "lower" << QStringList{"2026", "12", "7"} << "（月曜日）";
-}
-
-void DatePanelTest::weekday()
-{
-    QFETCH(QString, side);
-    QFETCH(QStringList, date);
-    QFETCH(QString, label);
-    FormFixture f;
-    const PanelControls p = Controls(f, side);
-    // Fill the fields as a user would, in the order day, month, year, so the
-    // label follows each keystroke and ends on the whole date.
-    FormFixture::Type(p.day, date[2]);
-    FormFixture::Type(p.month, date[1]);
-    FormFixture::Type(p.year, date[0]);
-    QCOMPARE(p.weekday->text(), label);
-    QVERIFY(f.platform.beeps.empty());
 }
 
 // Which fields a writer's change empties, by the rule: a change to an input

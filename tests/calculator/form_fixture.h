@@ -28,8 +28,14 @@ struct FormFixture {
 
     TVadelonForm* operator->() { return form.get(); }
 
-    // The window's controls, found by their names.
-#define VADELON_FIND(T, name) T* const name = form->findChild<T*>(QStringLiteral(#name))
+    // The window's controls, found by their names; a name not found stops the test.
+    template <typename T>
+    T* Find(const char* name) const
+    {
+        T* control = form->findChild<T*>(QString::fromLatin1(name));
+        return control ? control : (qFatal("no control named %s", name), nullptr);
+    }
+#define VADELON_FIND(T, name) T* const name = Find<T>(#name)
     VADELON_FIND(QFrame, Panel1); VADELON_FIND(QFrame, Panel2); VADELON_FIND(QFrame, Panel3);
     VADELON_FIND(QFrame, Panel4); VADELON_FIND(QLabel, Label1); VADELON_FIND(QLabel, Label2);
     VADELON_FIND(QLabel, Label6); VADELON_FIND(QLabel, Label7); VADELON_FIND(QLabel, Label8);

