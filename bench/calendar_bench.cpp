@@ -4,6 +4,8 @@
 #include "calendar/almanac.h"
 #include "calendar/day_arithmetic.h"
 #include "calendar/era.h"
+#include "calendar/solar_term_status.h"
+#include "calendar/solar_terms.h"
 
 #include "reference_walk.h"
 
@@ -153,6 +155,44 @@ void BM_JulianDay_Chrono(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_JulianDay_Chrono);
+
+// The solar terms: one evaluation of ERFA's Earth ephemeris per term as a
+// rule, so a term costs about one eraEpv00.
+void BM_SolarTermInstant(benchmark::State& state) {
+    std::int32_t y = 2021;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(y);
+        benchmark::DoNotOptimize(SolarTermInstant(y, 2));
+    }
+}
+BENCHMARK(BM_SolarTermInstant);
+
+void BM_SolarTermsOfYear(benchmark::State& state) {
+    std::int32_t y = 2021;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(y);
+        benchmark::DoNotOptimize(SolarTermsOfYear(y));
+    }
+}
+BENCHMARK(BM_SolarTermsOfYear)->Unit(benchmark::kMicrosecond);
+
+// What vadelon-calc setsuiri 1900 2100 computes.
+void BM_SolarTerms1900To2100(benchmark::State& state) {
+    for (auto _ : state) {
+        for (std::int32_t y = 1900; y <= 2100; ++y) benchmark::DoNotOptimize(SolarTermsOfYear(y));
+    }
+}
+BENCHMARK(BM_SolarTerms1900To2100)->Unit(benchmark::kMillisecond);
+
+// The almanac window's status line: one or two terms and the texts.
+void BM_SolarTermStatus(benchmark::State& state) {
+    std::int32_t y = 2000;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(y);
+        benchmark::DoNotOptimize(ComposeSolarTermStatus(y, 1, 1));
+    }
+}
+BENCHMARK(BM_SolarTermStatus)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 

@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <utility>
 
 namespace vadelon {
 
@@ -54,76 +55,69 @@ void KeepLookWhenDisabled(QWidget* panel)
     panel->setPalette(palette);
 }
 
-QString TodayButtonHint()
+QFrame* BuildDatePanel(QWidget* parent, PanelSide side)
 {
-    return QStringLiteral("今日の日付または今年の西暦年や和暦年を入力します。");
-}
+    const bool upper = side == PanelSide::Upper;
+    // The control's name in the upper or the lower panel.
+    auto n = [upper](const char* above, const char* below) { return upper ? above : below; };
+    auto* frame = Make<QFrame>(parent, n("Panel2", "Panel4"), QRect(120, upper ? 8 : 224, 257, 113));
+    frame->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    frame->setLineWidth(1);
+    KeepLookWhenDisabled(frame);
+    QWidget* f = frame;
 
-DatePanel BuildDatePanel(QWidget* parent, int left, int top, const DatePanelNames& n)
-{
-    DatePanel p;
-    p.frame = Make<QFrame>(parent, n.frame, QRect(left, top, 257, 113));
-    p.frame->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    p.frame->setLineWidth(1);
-    KeepLookWhenDisabled(p.frame);
-    QWidget* f = p.frame;
-
-    p.title = MakeLabel(f, n.title, QPoint(10, 8), QString());
-    QFont titleFont = p.title->font();
+    QLabel* title = MakeLabel(f, n("Label2", "Label9"), QPoint(10, 8), QString());
+    QFont titleFont = title->font();
     titleFont.setPixelSize(16);
     titleFont.setBold(true);
-    p.title->setFont(titleFont);
-    QPalette titlePalette = p.title->palette();
+    title->setFont(titleFont);
+    QPalette titlePalette = title->palette();
     titlePalette.setColor(QPalette::WindowText, kBlue);
-    p.title->setPalette(titlePalette);
+    title->setPalette(titlePalette);
 
     // Row 1: 西暦 [year][spin] 年  [era] [era year] 年
     constexpr int row1 = 40;
-    p.yearCaption = MakeLabel(f, n.yearCaption, QPoint(10, row1 + 4), QStringLiteral("西暦"));
-    p.year = MakeEdit(f, n.year, QRect(38, row1, 33, 21));
-    p.yearSpin = Make<TUpDown>(f, n.yearSpin, QRect(71, row1, 15, 21));
-    p.yearSpin->setCursor(Qt::PointingHandCursor);
-    p.yearUnit = MakeLabel(f, n.yearUnit, QPoint(89, row1 + 4), QStringLiteral("年"));
-    p.era = Make<QComboBox>(f, n.era, QRect(106, row1, 49, 21));
-    p.era->setEditable(false);
-    p.era->setCursor(Qt::PointingHandCursor);
-    p.eraYear = MakeEdit(f, n.eraYear, QRect(158, row1, 25, 21));
-    p.eraYearUnit = MakeLabel(f, n.eraYearUnit, QPoint(186, row1 + 4), QStringLiteral("年"));
+    MakeLabel(f, n("Label3", "Label10"), QPoint(10, row1 + 4), QStringLiteral("西暦"));
+    QLineEdit* year = MakeEdit(f, n("Edit1", "Edit5"), QRect(38, row1, 33, 21));
+    auto* yearSpin = Make<TUpDown>(f, n("UpDown1", "UpDown4"), QRect(71, row1, 15, 21));
+    yearSpin->setCursor(Qt::PointingHandCursor);
+    MakeLabel(f, n("Label4", "Label11"), QPoint(89, row1 + 4), QStringLiteral("年"));
+    auto* era = Make<QComboBox>(f, n("ComboBox1", "ComboBox2"), QRect(106, row1, 49, 21));
+    era->setEditable(false);
+    era->setCursor(Qt::PointingHandCursor);
+    QLineEdit* eraYear = MakeEdit(f, n("Edit2", "Edit6"), QRect(158, row1, 25, 21));
+    MakeLabel(f, n("Label5", "Label12"), QPoint(186, row1 + 4), QStringLiteral("年"));
 
     // Row 2: [month][spin] 月 [day][spin] 日 （　曜日）        [today]
     constexpr int row2 = 76;
-    p.month = MakeEdit(f, n.month, QRect(38, row2, 25, 21));
-    p.monthSpin = Make<TUpDown>(f, n.monthSpin, QRect(63, row2, 15, 21));
-    p.monthUnit = MakeLabel(f, n.monthUnit, QPoint(81, row2 + 4), QStringLiteral("月"));
-    p.day = MakeEdit(f, n.day, QRect(98, row2, 25, 21));
-    p.daySpin = Make<TUpDown>(f, n.daySpin, QRect(123, row2, 15, 21));
-    p.dayUnit = MakeLabel(f, n.dayUnit, QPoint(141, row2 + 4), QStringLiteral("日"));
-    p.weekday = MakeLabel(f, n.weekday, QPoint(158, row2 + 4), QString::fromStdString(BlankWeekdayLabel()));
+    QLineEdit* month = MakeEdit(f, n("Edit3", "Edit7"), QRect(38, row2, 25, 21));
+    auto* monthSpin = Make<TUpDown>(f, n("UpDown2", "UpDown5"), QRect(63, row2, 15, 21));
+    MakeLabel(f, n("Label6", "Label13"), QPoint(81, row2 + 4), QStringLiteral("月"));
+    QLineEdit* day = MakeEdit(f, n("Edit4", "Edit8"), QRect(98, row2, 25, 21));
+    auto* daySpin = Make<TUpDown>(f, n("UpDown3", "UpDown6"), QRect(123, row2, 15, 21));
+    MakeLabel(f, n("Label7", "Label14"), QPoint(141, row2 + 4), QStringLiteral("日"));
+    QLabel* weekday =
+        MakeLabel(f, n("Label8", "Label15"), QPoint(158, row2 + 4), QString::fromStdString(BlankWeekdayLabel()));
 
-    p.today = Make<QPushButton>(f, n.today, QRect(206, 38, 41, 25));
-    p.today->setCursor(Qt::PointingHandCursor);
-    p.today->setAutoDefault(false);
-    p.today->setStatusTip(TodayButtonHint());
-    p.today->setToolTip(TodayButtonHint());
+    const QString todayHint = QStringLiteral("今日の日付または今年の西暦年や和暦年を入力します。");
+    auto* today = Make<QPushButton>(f, n("Button1", "Button2"), QRect(206, 38, 41, 25));
+    today->setCursor(Qt::PointingHandCursor);
+    today->setAutoDefault(false);
+    today->setStatusTip(todayHint);
+    today->setToolTip(todayHint);
 
-    return p;
-}
-
-void NameForScreenReaders(const DatePanel& p, const QString& panelName)
-{
+    // The labels beside the controls are not tied to them: a screen reader
+    // gets a name of its own for each.
+    const QString panelName = upper ? QStringLiteral("上の日付") : QStringLiteral("下の日付");
     const std::pair<QWidget*, const char*> names[] = {
-        {p.year, "西暦年"},       {p.yearSpin, "西暦年の増減"}, {p.era, "年号"},
-        {p.eraYear, "和暦年"},    {p.month, "月"},              {p.day, "日"},
-        {p.monthSpin, "月の増減"}, {p.daySpin, "日の増減"},      {p.weekday, "曜日"},
+        {year, "西暦年"},       {yearSpin, "西暦年の増減"}, {era, "年号"},
+        {eraYear, "和暦年"},    {month, "月"},              {day, "日"},
+        {monthSpin, "月の増減"}, {daySpin, "日の増減"},      {weekday, "曜日"},
     };
     for (const auto& [widget, name] : names)
         widget->setAccessibleName(panelName + QLatin1Char(' ') + QString::fromUtf8(name));
-    p.today->setAccessibleDescription(TodayButtonHint());
-}
-
-QList<QWidget*> FocusChain(const DatePanel& p)
-{
-    return {p.year, p.yearSpin, p.era, p.eraYear, p.month, p.day, p.monthSpin, p.daySpin, p.today};
+    today->setAccessibleDescription(todayHint);
+    return frame;
 }
 
 }  // namespace vadelon

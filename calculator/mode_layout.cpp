@@ -1,5 +1,5 @@
 // Mode selection, the five mode layouts, clearing and the after/before toggle.
-#include "calculator/run_images.h"
+#include "calculator/mode_table.h"
 #include "calculator/up_down.h"
 #include "calculator/vadelon_form.h"
 
@@ -15,8 +15,34 @@ namespace vadelon {
 
 namespace {
 
+const QColor kNavy(0, 0, 128);
+const QColor kMaroon(128, 0, 0);
+const QColor kGreen(0, 128, 0);
 const QColor kRed(255, 0, 0);
 const QColor kBlue(0, 0, 255);
+
+// Read top to bottom, the labels of a mode form one sentence.
+const ModeLayout kModes[] = {
+    {"SpeedButton1", "日数計算", kNavy, "入力した２つの日付から、両者間の経過日数を計算します。", "N3", "日数計算(&N)",
+     RunImage::Image1, false, true, "きょう", "この日付から", false, {"経過日数は", "経過日数は"}, {"日", "日"},
+     "期間日数は１を加算", false, "この日付までの"},
+    {"SpeedButton2", "日付計算", kNavy, "入力した日付の、入力した日数後あるいは日数前の日付を計算します。", "D1",
+     "日付計算(&D)", RunImage::Image2, false, true, "きょう", "この日付から", true, {"加算日数", "減算日数"},
+     {"日後は", "日前は"}, "日後／前の切替→", true, "計算結果日付"},
+    {"SpeedButton3", "年齢計算", kMaroon, "生年と現在年を入力し、誕生日後での満年齢を計算します。", "A1",
+     "年齢計算(&A)", RunImage::Image1, false, false, "ことし", "この年うまれの人の", false, {"満年齢は", "満年齢は"},
+     {"歳", "歳"}, "数え年は１を加算", false, "この年誕生日後の"},
+    {"SpeedButton4", "生年計算", kMaroon, "現在年と満年齢を入力し、生年を計算します。", "B1", "生年計算(&B)",
+     RunImage::Image2, false, false, "ことし", "この年誕生日が来て", true, {"満", "満"}, {"歳", "歳"}, "になる人の",
+     false, "うまれた年は"},
+    {"SpeedButton5", "こよみ", kGreen, "入力した日付の、ユリウス日や年月日それぞれの干支、年九星を計算します。", "W1",
+     "こよみ(&W)", RunImage::Image3, true, true, "きょう", "こよみ計算日付", false, {}, {}, nullptr, false, nullptr},
+};
+
+QString Text(const char* text)
+{
+    return QString::fromUtf8(text);
+}
 
 void SetLabel(QLabel* label, const QString& text, const QColor& colour)
 {
@@ -33,24 +59,56 @@ void SetLabel(QLabel* label, const QString& text)
     label->adjustSize();
 }
 
-void ShowMonthAndDay(const DatePanel& p, bool shown)
+}  // namespace
+
+const ModeLayout& LayoutOf(CalcMode mode)
 {
-    for (QWidget* w : std::initializer_list<QWidget*>{p.month, p.monthSpin, p.monthUnit, p.day, p.daySpin, p.dayUnit,
-                                                      p.weekday})
+    return kModes[static_cast<int>(mode)];
+}
+
+void TVadelonForm::ShowRunImage(RunImage image)
+{
+    QLabel* holder = image == RunImage::Image1 ? Image1 : image == RunImage::Image2 ? Image2 : Image3;
+    if (holder->pixmap().isNull())
+        holder->setPixmap(PaintRunImage(image));
+    BitBtn1->setIcon(QIcon(holder->pixmap()));
+    // Which picture is on the button, by the name of its holder.
+    BitBtn1->setProperty("runImage", holder->objectName());
+}
+
+void TVadelonForm::ShowMonthAndDay(PanelSide side, bool shown)
+{
+    using Controls = std::array<QWidget*, 7>;
+    const Controls upper{Edit3, UpDown2, Label6, Edit4, UpDown3, Label7, Label8};
+    const Controls lower{Edit7, UpDown5, Label13, Edit8, UpDown6, Label14, Label15};
+    for (QWidget* w : side == PanelSide::Upper ? upper : lower)
         w->setVisible(shown);
 }
 
-}  // namespace
-
-void TVadelonForm::ShowRunImage(QLabel* image)
+QToolButton* TVadelonForm::ModeButton(CalcMode mode) const
 {
-    if (image->pixmap().isNull())
-        image->setPixmap(PaintRunImage(image == Image1 ? RunImage::Image1
-                                       : image == Image2 ? RunImage::Image2
-                                                         : RunImage::Image3));
-    BitBtn1->setIcon(QIcon(image->pixmap()));
-    // Which picture is on the button, by the name of its holder.
-    BitBtn1->setProperty("runImage", image->objectName());
+    QToolButton* const buttons[] = {SpeedButton1, SpeedButton2, SpeedButton3, SpeedButton4, SpeedButton5};
+    return buttons[static_cast<int>(mode)];
+}
+
+QAction* TVadelonForm::ModeMenuItem(CalcMode mode) const
+{
+    QAction* const items[] = {N3, D1, A1, B1, W1};
+    return items[static_cast<int>(mode)];
+}
+
+CalcMode TVadelonForm::CurrentMode() const
+{
+    // The buttons are tested in order; exactly one of them is down.
+    if (SpeedButton1->isChecked())
+        return CalcMode::DayCount;
+    if (SpeedButton2->isChecked())
+        return CalcMode::DateShift;
+    if (SpeedButton3->isChecked())
+        return CalcMode::AgeCalc;
+    if (SpeedButton4->isChecked())
+        return CalcMode::BirthYearCalc;
+    return CalcMode::Almanac;
 }
 
 void TVadelonForm::SelectMode(CalcMode mode, bool fromMenu)
@@ -67,87 +125,32 @@ void TVadelonForm::SelectMode(CalcMode mode, bool fromMenu)
 
 void TVadelonForm::ApplyModeLayout(CalcMode mode)
 {
-    switch (mode) {
-    case CalcMode::DayCount:
-        ShowRunImage(Image1);
-        ShowMonthAndDay(upper_, true);
-        Button1->setText(QStringLiteral("きょう"));
-        SetLabel(Label2, QStringLiteral("この日付から"));
-        Panel3->show();
-        Panel3->setEnabled(false);
-        SetLabel(Label16, QStringLiteral("経過日数は"), kRed);
-        SetLabel(Label17, QStringLiteral("日"), kRed);
-        SetLabel(Label18, QStringLiteral("期間日数は１を加算"));
-        SpeedButton6->hide();
-        Panel4->show();
-        Panel4->setEnabled(true);
-        ShowMonthAndDay(lower_, true);
-        Button2->setText(QStringLiteral("きょう"));
-        Button2->show();
-        SetLabel(Label9, QStringLiteral("この日付までの"), kBlue);
-        break;
-    case CalcMode::DateShift:
-        ShowRunImage(Image2);
-        ShowMonthAndDay(upper_, true);
-        Button1->setText(QStringLiteral("きょう"));
-        SetLabel(Label2, QStringLiteral("この日付から"));
-        Panel3->show();
-        Panel3->setEnabled(true);
-        SetLabel(Label16, shiftForward_ ? QStringLiteral("加算日数") : QStringLiteral("減算日数"), kBlue);
-        SetLabel(Label17, shiftForward_ ? QStringLiteral("日後は") : QStringLiteral("日前は"), kBlue);
-        SetLabel(Label18, QStringLiteral("日後／前の切替→"));
-        SpeedButton6->show();
-        Panel4->show();
-        Panel4->setEnabled(false);
-        ShowMonthAndDay(lower_, true);
-        Button2->hide();
-        SetLabel(Label9, QStringLiteral("計算結果日付"), kRed);
-        break;
-    case CalcMode::AgeCalc:
-        ShowRunImage(Image1);
-        ShowMonthAndDay(upper_, false);
-        Button1->setText(QStringLiteral("ことし"));
-        SetLabel(Label2, QStringLiteral("この年うまれの人の"));
-        Panel3->show();
-        Panel3->setEnabled(false);
-        SetLabel(Label16, QStringLiteral("満年齢は"), kRed);
-        SetLabel(Label17, QStringLiteral("歳"), kRed);
-        SetLabel(Label18, QStringLiteral("数え年は１を加算"));
-        SpeedButton6->hide();
-        Panel4->show();
-        Panel4->setEnabled(true);
-        ShowMonthAndDay(lower_, false);
-        Button2->setText(QStringLiteral("ことし"));
-        Button2->show();
-        SetLabel(Label9, QStringLiteral("この年誕生日後の"), kBlue);
-        break;
-    case CalcMode::BirthYearCalc:
-        ShowRunImage(Image2);
-        ShowMonthAndDay(upper_, false);
-        Button1->setText(QStringLiteral("ことし"));
-        SetLabel(Label2, QStringLiteral("この年誕生日が来て"));
-        Panel3->show();
-        Panel3->setEnabled(true);
-        SetLabel(Label16, QStringLiteral("満"), kBlue);
-        SetLabel(Label17, QStringLiteral("歳"), kBlue);
-        SetLabel(Label18, QStringLiteral("になる人の"));
-        SpeedButton6->hide();
-        Panel4->show();
-        Panel4->setEnabled(false);
-        ShowMonthAndDay(lower_, false);
-        Button2->hide();
-        SetLabel(Label9, QStringLiteral("うまれた年は"), kRed);
-        break;
-    case CalcMode::Almanac:
-        // The number panel and the lower panel are hidden; what they hold
-        // is left as it was.
-        ShowRunImage(Image3);
-        ShowMonthAndDay(upper_, true);
-        Button1->setText(QStringLiteral("きょう"));
-        SetLabel(Label2, QStringLiteral("こよみ計算日付"));
+    const ModeLayout& l = LayoutOf(mode);
+    ShowRunImage(l.runImage);
+    ShowMonthAndDay(PanelSide::Upper, l.monthAndDay);
+    Button1->setText(Text(l.today));
+    SetLabel(Label2, Text(l.upperTitle));
+    if (l.onlyUpperPanel) {
         Panel3->hide();
         Panel4->hide();
-        break;
+    } else {
+        // A title or unit in blue belongs to a field the user fills in, one
+        // in red to a field that receives the result.
+        const QColor& numberColour = l.resultBelow ? kBlue : kRed;
+        const int direction = shiftForward_ ? 0 : 1;
+        Panel3->show();
+        Panel3->setEnabled(l.resultBelow);
+        SetLabel(Label16, Text(l.numberTitle[direction]), numberColour);
+        SetLabel(Label17, Text(l.numberUnit[direction]), numberColour);
+        SetLabel(Label18, Text(l.note));
+        SpeedButton6->setVisible(l.toggle);
+        Panel4->show();
+        Panel4->setEnabled(!l.resultBelow);
+        ShowMonthAndDay(PanelSide::Lower, l.monthAndDay);
+        if (!l.resultBelow)
+            Button2->setText(Text(l.today));
+        Button2->setVisible(!l.resultBelow);
+        SetLabel(Label9, Text(l.lowerTitle), l.resultBelow ? kRed : kBlue);
     }
     // The number field has no label of its own: a screen reader says the
     // words around it, as the mode has them.

@@ -13,23 +13,38 @@
 
 namespace vadelon {
 
+std::array<QLineEdit*, 3> TVadelonForm::DateEdits(PanelSide side) const
+{
+    if (side == PanelSide::Upper)
+        return {Edit1, Edit3, Edit4};
+    return {Edit5, Edit7, Edit8};
+}
+
+DateTexts TVadelonForm::PanelDate(PanelSide side) const
+{
+    const auto [year, month, day] = DateEdits(side);
+    return {year->text().toStdString(), month->text().toStdString(), day->text().toStdString()};
+}
+
 void TVadelonForm::YearStep(PanelSide side, int direction)
 {
-    const DatePanel& p = Panel(side);
-    const auto year = ReadField(p.year);
+    QLineEdit* yearEdit = DateEdits(side)[0];
+    const auto year = ReadField(yearEdit);
     const std::int64_t stepped = year ? std::int64_t{*year} + direction : 0;
     if (!year || !FitsInt32(stepped)) {
         platform_.Beep(BeepType::Default);
         return;
     }
-    WriteNumber(p.year, stepped);
+    WriteNumber(yearEdit, stepped);
 }
 
 void TVadelonForm::MonthStep(PanelSide side, int direction)
 {
-    const DatePanel& p = Panel(side);
-    const auto year = ReadField(p.year);
-    const auto month = ReadField(p.month);
+    const auto date = DateEdits(side);
+    QLineEdit* yearEdit = date[0];
+    QLineEdit* monthEdit = date[1];
+    const auto year = ReadField(yearEdit);
+    const auto month = ReadField(monthEdit);
     if (!year || !month) {
         platform_.Beep(BeepType::Default);
         return;
@@ -48,16 +63,16 @@ void TVadelonForm::MonthStep(PanelSide side, int direction)
         platform_.Beep(BeepType::Default);
         return;
     }
-    WriteNumber(p.year, y);
-    WriteNumber(p.month, m);
+    WriteNumber(yearEdit, y);
+    WriteNumber(monthEdit, m);
 }
 
 void TVadelonForm::DayStep(PanelSide side, int direction)
 {
-    const DatePanel& p = Panel(side);
-    auto year = ReadField(p.year);
-    auto month = ReadField(p.month);
-    auto day = ReadField(p.day);
+    const auto [yearEdit, monthEdit, dayEdit] = DateEdits(side);
+    auto year = ReadField(yearEdit);
+    auto month = ReadField(monthEdit);
+    auto day = ReadField(dayEdit);
     if (!year || !month || !day) {
         platform_.Beep(BeepType::Default);
         return;
@@ -68,30 +83,26 @@ void TVadelonForm::DayStep(PanelSide side, int direction)
         platform_.Beep(BeepType::Default);
         return;
     }
-    WriteNumber(p.year, y);
-    WriteNumber(p.month, m);
-    WriteNumber(p.day, d);
+    WriteNumber(yearEdit, y);
+    WriteNumber(monthEdit, m);
+    WriteNumber(dayEdit, d);
 }
 
 void TVadelonForm::Today(PanelSide side)
 {
-    const DatePanel& p = Panel(side);
+    const auto [year, month, day] = DateEdits(side);
     const QDate today = platform_.Today();
-    p.year->setText(today.toString(QStringLiteral("yyyy")));
-    p.month->setText(today.toString(QStringLiteral("MM")));
-    p.day->setText(today.toString(QStringLiteral("dd")));
+    year->setText(today.toString(QStringLiteral("yyyy")));
+    month->setText(today.toString(QStringLiteral("MM")));
+    day->setText(today.toString(QStringLiteral("dd")));
     RefreshEraFields(side);
 }
 
 void TVadelonForm::RefreshWeekday(PanelSide side)
 {
-    const DatePanel& p = Panel(side);
-    const auto year = ReadField(p.year);
-    const std::int32_t month = ReadField(p.month).value_or(0);
-    const std::int32_t day = ReadField(p.day).value_or(0);
-    const bool blank = !year || month == 0 || day == 0;
-    p.weekday->setText(QString::fromStdString(blank ? BlankWeekdayLabel() : WeekdayLabel(*year, month, day)));
-    p.weekday->adjustSize();
+    QLabel* weekday = side == PanelSide::Upper ? Label8 : Label15;
+    weekday->setText(QString::fromStdString(PanelWeekdayLabel(PanelDate(side))));
+    weekday->adjustSize();
 }
 
 void TVadelonForm::Edit1Change()
@@ -119,6 +130,19 @@ void TVadelonForm::Edit9Change()
         ClearFields(FieldGroup::LowerPanel);
 }
 
+void TVadelonForm::FillEraLists()
+{
+    const auto table = EraTable();
+    for (auto row = table.rbegin(); row != table.rend(); ++row) {
+        const QString name = QString::fromUtf8(row->name.data(), static_cast<qsizetype>(row->name.size()));
+        ComboBox1->addItem(name);
+        ComboBox2->addItem(name);
+    }
+    // Filling selects the first item; the lists start with no selection.
+    ComboBox1->setCurrentIndex(-1);
+    ComboBox2->setCurrentIndex(-1);
+}
+
 EraChoice TVadelonForm::AskEra(const EraQuestion& question)
 {
     return eraDialog_ ? eraDialog_->AskEraChoice(question) : EraChoice::None;
@@ -126,41 +150,30 @@ EraChoice TVadelonForm::AskEra(const EraQuestion& question)
 
 void TVadelonForm::RefreshEraFields(PanelSide side)
 {
-    const DatePanel& p = Panel(side);
-    const auto year = ReadField(p.year);
-    if (!year) {
-        p.era->setCurrentIndex(p.era->findText(QStringLiteral("－－")));
-        p.eraYear->setText(QStringLiteral("--"));
-        return;
-    }
-    const std::int32_t month = ReadField(p.month).value_or(0);
-    const std::int32_t day = ReadField(p.day).value_or(0);
-    const EraText text =
-        EraTextForYear(*year, month, day, [this](const EraQuestion& q) { return AskEra(q); });
+    QComboBox* era = side == PanelSide::Upper ? ComboBox1 : ComboBox2;
+    const EraText text = PanelEraTexts(PanelDate(side), [this](const EraQuestion& q) { return AskEra(q); });
     // No item matches the blank name or the empty text: no selection then.
-    p.era->setCurrentIndex(p.era->findText(QString::fromStdString(text.name)));
+    era->setCurrentIndex(era->findText(QString::fromStdString(text.name)));
     // The field shows its text up to the first NUL.
     QString eraYear = QString::fromStdString(text.year);
     if (const qsizetype nul = eraYear.indexOf(QChar(u'\0')); nul >= 0)
         eraYear.truncate(nul);
-    p.eraYear->setText(eraYear);
+    (side == PanelSide::Upper ? Edit2 : Edit6)->setText(eraYear);
 }
 
 void TVadelonForm::RefreshWesternYear(PanelSide side)
 {
-    const DatePanel& p = Panel(side);
-    const auto eraYear = ReadField(p.eraYear);
-    if (!eraYear) {
-        p.year->clear();
-        return;
-    }
-    const int index = p.era->currentIndex();
-    if (index < 0)
-        return;  // no era to count from: the Western year stays as it is
-    const auto year = WesternYearFromEra(EraRowForListIndex(index), *eraYear);
+    const bool upper = side == PanelSide::Upper;
+    const int index = (upper ? ComboBox1 : ComboBox2)->currentIndex();
+    const std::optional<std::int32_t> row = index < 0 ? std::nullopt : std::optional(EraRowForListIndex(index));
+    const auto year = WesternYearText(row, (upper ? Edit2 : Edit6)->text().toStdString());
     if (!year)
-        return;  // beyond the 32-bit range: likewise left as it is
-    WriteNumber(p.year, *year);
+        return;  // no era to count from, or beyond the 32-bit range: the Western year stays as it is
+    QLineEdit* yearEdit = upper ? Edit1 : Edit5;
+    if (year->empty())
+        yearEdit->clear();
+    else
+        yearEdit->setText(QString::fromStdString(*year));
 }
 
 }  // namespace vadelon

@@ -1,6 +1,6 @@
 #include "calculator/vadelon_form.h"
 
-#include "calculator/run_images.h"
+#include "calculator/mode_table.h"
 #include "calculator/up_down.h"
 #include "fonts/fonts.h"
 #include "platform/platform.h"
@@ -22,33 +22,25 @@
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QToolButton>
+#include <algorithm>
 
 namespace vadelon {
 
 namespace {
 
-const QColor kNavy(0, 0, 128);
-const QColor kMaroon(128, 0, 0);
-const QColor kGreen(0, 128, 0);
-
 constexpr int kClientWidth = 392;
 constexpr int kClientHeight = 371;
 constexpr int kStatusBarHeight = 19;
 
-struct ModeButtonLook {
-    const char* name;
-    const char* caption;
-    QColor colour;
-    const char* hint;
-};
+constexpr CalcMode kAllModes[] = {CalcMode::DayCount, CalcMode::DateShift, CalcMode::AgeCalc, CalcMode::BirthYearCalc,
+                                  CalcMode::Almanac};
 
-const ModeButtonLook kModeButtons[] = {
-    {"SpeedButton1", "日数計算", kNavy, "入力した２つの日付から、両者間の経過日数を計算します。"},
-    {"SpeedButton2", "日付計算", kNavy, "入力した日付の、入力した日数後あるいは日数前の日付を計算します。"},
-    {"SpeedButton3", "年齢計算", kMaroon, "生年と現在年を入力し、誕生日後での満年齢を計算します。"},
-    {"SpeedButton4", "生年計算", kMaroon, "現在年と満年齢を入力し、生年を計算します。"},
-    {"SpeedButton5", "こよみ", kGreen, "入力した日付の、ユリウス日や年月日それぞれの干支、年九星を計算します。"},
-};
+// The control of the given name and type below parent.
+template <typename T>
+void Bind(T*& control, const QObject* parent, const char* name)
+{
+    control = parent->findChild<T*>(QString::fromLatin1(name));
+}
 
 void SetTextColour(QWidget* widget, const QColor& colour)
 {
@@ -91,21 +83,13 @@ void TVadelonForm::FormCreate()
     setCentralWidget(client);
 
     BuildModePanel(client);
-    upper_ = BuildDatePanel(client, 120, 8,
-                            {"Panel2", "Label2", "Label3", "Edit1", "UpDown1", "Label4", "ComboBox1", "Edit2",
-                             "Label5", "Edit3", "UpDown2", "Label6", "Edit4", "UpDown3", "Label7", "Label8",
-                             "Button1"});
+    BuildDatePanel(client, PanelSide::Upper);
     BuildNumberPanel(client);
     BuildButtons(client);
-    lower_ = BuildDatePanel(client, 120, 224,
-                            {"Panel4", "Label9", "Label10", "Edit5", "UpDown4", "Label11", "ComboBox2", "Edit6",
-                             "Label12", "Edit7", "UpDown5", "Label13", "Edit8", "UpDown6", "Label14", "Label15",
-                             "Button2"});
-    NamePanelControls();
-    NameForScreenReaders(upper_, QStringLiteral("上の日付"));
-    NameForScreenReaders(lower_, QStringLiteral("下の日付"));
+    Panel4 = BuildDatePanel(client, PanelSide::Lower);
+    BindDatePanels();
 
-    StatusBar1 = new QStatusBar(this);
+    auto* StatusBar1 = new QStatusBar(this);
     StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
     StatusBar1->setSizeGripEnabled(false);
     StatusBar1->setFixedHeight(kStatusBarHeight);
@@ -140,52 +124,44 @@ void TVadelonForm::FormCreate()
     FillEraLists();
 }
 
-void TVadelonForm::NamePanelControls()
+void TVadelonForm::BindDatePanels()
 {
-    Panel2 = upper_.frame;
-    Label2 = upper_.title;
-    Label3 = upper_.yearCaption;
-    Edit1 = upper_.year;
-    UpDown1 = upper_.yearSpin;
-    Label4 = upper_.yearUnit;
-    ComboBox1 = upper_.era;
-    Edit2 = upper_.eraYear;
-    Label5 = upper_.eraYearUnit;
-    Edit3 = upper_.month;
-    UpDown2 = upper_.monthSpin;
-    Label6 = upper_.monthUnit;
-    Edit4 = upper_.day;
-    UpDown3 = upper_.daySpin;
-    Label7 = upper_.dayUnit;
-    Label8 = upper_.weekday;
-    Button1 = upper_.today;
-    Panel4 = lower_.frame;
-    Label9 = lower_.title;
-    Label10 = lower_.yearCaption;
-    Edit5 = lower_.year;
-    UpDown4 = lower_.yearSpin;
-    Label11 = lower_.yearUnit;
-    ComboBox2 = lower_.era;
-    Edit6 = lower_.eraYear;
-    Label12 = lower_.eraYearUnit;
-    Edit7 = lower_.month;
-    UpDown5 = lower_.monthSpin;
-    Label13 = lower_.monthUnit;
-    Edit8 = lower_.day;
-    UpDown6 = lower_.daySpin;
-    Label14 = lower_.dayUnit;
-    Label15 = lower_.weekday;
-    Button2 = lower_.today;
+    Bind(Label2, this, "Label2");
+    Bind(Edit1, this, "Edit1");
+    Bind(UpDown1, this, "UpDown1");
+    Bind(ComboBox1, this, "ComboBox1");
+    Bind(Edit2, this, "Edit2");
+    Bind(Edit3, this, "Edit3");
+    Bind(UpDown2, this, "UpDown2");
+    Bind(Label6, this, "Label6");
+    Bind(Edit4, this, "Edit4");
+    Bind(UpDown3, this, "UpDown3");
+    Bind(Label7, this, "Label7");
+    Bind(Label8, this, "Label8");
+    Bind(Button1, this, "Button1");
+    Bind(Label9, Panel4, "Label9");
+    Bind(Edit5, Panel4, "Edit5");
+    Bind(UpDown4, Panel4, "UpDown4");
+    Bind(ComboBox2, Panel4, "ComboBox2");
+    Bind(Edit6, Panel4, "Edit6");
+    Bind(Edit7, Panel4, "Edit7");
+    Bind(UpDown5, Panel4, "UpDown5");
+    Bind(Label13, Panel4, "Label13");
+    Bind(Edit8, Panel4, "Edit8");
+    Bind(UpDown6, Panel4, "UpDown6");
+    Bind(Label14, Panel4, "Label14");
+    Bind(Label15, Panel4, "Label15");
+    Bind(Button2, Panel4, "Button2");
 }
 
 void TVadelonForm::BuildModePanel(QWidget* client)
 {
-    Panel1 = new QFrame(client);
+    auto* Panel1 = new QFrame(client);
     Panel1->setObjectName(QStringLiteral("Panel1"));
     Panel1->setGeometry(8, 8, 97, 217);
     Panel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
 
-    Label1 = new QLabel(QStringLiteral("計算種別"), Panel1);
+    auto* Label1 = new QLabel(QStringLiteral("計算種別"), Panel1);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setFont(OwnTextFont(kProportionalFamily, 16, true));
     SetTextColour(Label1, Qt::black);
@@ -196,9 +172,9 @@ void TVadelonForm::BuildModePanel(QWidget* client)
     modeGroup_->setExclusive(true);
     QToolButton** buttons[] = {&SpeedButton1, &SpeedButton2, &SpeedButton3, &SpeedButton4, &SpeedButton5};
     for (int i = 0; i < 5; ++i) {
-        const ModeButtonLook& look = kModeButtons[i];
+        const ModeLayout& look = LayoutOf(kAllModes[i]);
         auto* button = new QToolButton(Panel1);
-        button->setObjectName(QString::fromLatin1(look.name));
+        button->setObjectName(QString::fromLatin1(look.buttonName));
         button->setText(QString::fromUtf8(look.caption));
         button->setCheckable(true);
         button->setFocusPolicy(Qt::NoFocus);
@@ -284,62 +260,14 @@ void TVadelonForm::BuildButtons(QWidget* client)
     BitBtn2->setAccessibleName(QStringLiteral("クリア"));
 }
 
-void TVadelonForm::BuildMenu()
-{
-    MainMenu1 = new QMenuBar(this);
-    MainMenu1->setObjectName(QStringLiteral("MainMenu1"));
-    setMenuBar(MainMenu1);
-
-    auto item = [this](QMenu* menu, const char* name, const QString& caption, const QString& hint) {
-        QAction* action = menu->addAction(caption);
-        action->setObjectName(QString::fromLatin1(name));
-        action->setStatusTip(hint);
-        return action;
-    };
-    auto separator = [](QMenu* menu, const char* name) {
-        QAction* action = menu->addSeparator();
-        action->setObjectName(QString::fromLatin1(name));
-        return action;
-    };
-
-    N2 = MainMenu1->addMenu(QStringLiteral("計算(&C)"));
-    N2->setObjectName(QStringLiteral("N2"));
-    N2->menuAction()->setObjectName(QStringLiteral("N2"));
-    N2->menuAction()->setStatusTip(QStringLiteral("計算種別の選択や、計算を実行します。"));
-    N3 = item(N2, "N3", QStringLiteral("日数計算(&N)"), QString::fromUtf8(kModeButtons[0].hint));
-    D1 = item(N2, "D1", QStringLiteral("日付計算(&D)"), QString::fromUtf8(kModeButtons[1].hint));
-    A1 = item(N2, "A1", QStringLiteral("年齢計算(&A)"), QString::fromUtf8(kModeButtons[2].hint));
-    B1 = item(N2, "B1", QStringLiteral("生年計算(&B)"), QString::fromUtf8(kModeButtons[3].hint));
-    W1 = item(N2, "W1", QStringLiteral("こよみ(&W)"), QString::fromUtf8(kModeButtons[4].hint));
-    modeMenuGroup_ = new QActionGroup(this);
-    modeMenuGroup_->setExclusionPolicy(QActionGroup::ExclusionPolicy::Exclusive);
-    for (QAction* action : {N3, D1, A1, B1, W1}) {
-        action->setCheckable(true);
-        modeMenuGroup_->addAction(action);
-    }
-    N4 = separator(N2, "N4");
-    R1 = item(N2, "R1", QStringLiteral("計算実行(&R)"), QStringLiteral("計算を実行します。"));
-    Clear1 = item(N2, "Clear1", QStringLiteral("ｸﾘｱ(&C)"), QStringLiteral("すべての欄の数値を消去します。"));
-    N6 = separator(N2, "N6");
-    Exit1 = item(N2, "Exit1", QStringLiteral("終了(&X)"), QStringLiteral("ヴァデロンを終了します。"));
-
-    Help1 = MainMenu1->addMenu(QStringLiteral("ﾍﾙﾌﾟ(&H)"));
-    Help1->setObjectName(QStringLiteral("Help1"));
-    Help1->menuAction()->setObjectName(QStringLiteral("Help1"));
-    Help1->menuAction()->setStatusTip(QStringLiteral("ヘルプやバージョン情報を表示します。"));
-    SearchforHelpOn1 = item(Help1, "SearchforHelpOn1", QStringLiteral("ﾄﾋﾟｯｸの検索(&S)"),
-                            QStringLiteral("ヘルプトピックの検索画面を表示します。"));
-    N5 = separator(Help1, "N5");
-    About1 = item(Help1, "About1", QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報(&A)"), QStringLiteral("バージョンや著作権情報を表示します。"));
-}
-
 void TVadelonForm::SetFocusOrder()
 {
     // Upper date panel, number panel, lower date panel, run button, clear button.
-    QList<QWidget*> chain = FocusChain(upper_);
-    chain << Edit9;
-    chain << FocusChain(lower_);
-    chain << BitBtn1 << BitBtn2;
+    // Within a panel: Western year, year spin button, era, era year, month,
+    // day, month and day spin buttons, today button.
+    const QList<QWidget*> chain{Edit1, UpDown1, ComboBox1, Edit2, Edit3, Edit4, UpDown2, UpDown3, Button1,
+                                Edit9, Edit5, UpDown4, ComboBox2, Edit6, Edit7, Edit8, UpDown5, UpDown6, Button2,
+                                BitBtn1, BitBtn2};
     for (qsizetype i = 1; i < chain.size(); ++i)
         QWidget::setTabOrder(chain[i - 1], chain[i]);
 }
@@ -347,9 +275,7 @@ void TVadelonForm::SetFocusOrder()
 void TVadelonForm::ConnectHandlers()
 {
     // Mode buttons: the group has already put the button down.
-    const CalcMode modes[] = {CalcMode::DayCount, CalcMode::DateShift, CalcMode::AgeCalc, CalcMode::BirthYearCalc,
-                              CalcMode::Almanac};
-    for (CalcMode mode : modes) {
+    for (CalcMode mode : kAllModes) {
         connect(ModeButton(mode), &QToolButton::clicked, this, [this, mode] { SelectMode(mode, false); });
         connect(ModeMenuItem(mode), &QAction::triggered, this, [this, mode] { SelectMode(mode, true); });
     }
@@ -366,35 +292,25 @@ void TVadelonForm::ConnectHandlers()
     connect(SearchforHelpOn1, &QAction::triggered, this, [this] { platform_.ShowHelpFinder(this, kHelpFile); });
 
     for (PanelSide side : {PanelSide::Upper, PanelSide::Lower}) {
-        DatePanel& p = Panel(side);
-        connect(p.yearSpin, &TUpDown::Click, this, [this, side](int d) { YearStep(side, d); });
-        connect(p.monthSpin, &TUpDown::Click, this, [this, side](int d) { MonthStep(side, d); });
-        connect(p.daySpin, &TUpDown::Click, this, [this, side](int d) { DayStep(side, d); });
-        for (TUpDown* spin : {p.yearSpin, p.monthSpin, p.daySpin})
+        const bool upper = side == PanelSide::Upper;
+        TUpDown* yearSpin = upper ? UpDown1 : UpDown4;
+        TUpDown* monthSpin = upper ? UpDown2 : UpDown5;
+        TUpDown* daySpin = upper ? UpDown3 : UpDown6;
+        connect(yearSpin, &TUpDown::Click, this, [this, side](int d) { YearStep(side, d); });
+        connect(monthSpin, &TUpDown::Click, this, [this, side](int d) { MonthStep(side, d); });
+        connect(daySpin, &TUpDown::Click, this, [this, side](int d) { DayStep(side, d); });
+        for (TUpDown* spin : {yearSpin, monthSpin, daySpin})
             connect(spin, &TUpDown::MouseUp, this, [this, side] { RefreshEraFields(side); });
-        connect(p.today, &QPushButton::clicked, this, [this, side] { Today(side); });
-        connect(p.era, &QComboBox::activated, this, [this, side] { RefreshWesternYear(side); });
-        for (QLineEdit* edit : {p.year, p.month, p.day, p.eraYear})
-            edit->installEventFilter(this);
+        connect(upper ? Button1 : Button2, &QPushButton::clicked, this, [this, side] { Today(side); });
+        connect(upper ? ComboBox1 : ComboBox2, &QComboBox::activated, this, [this, side] { RefreshWesternYear(side); });
     }
+    for (QLineEdit* edit : {Edit1, Edit3, Edit4, Edit2, Edit5, Edit7, Edit8, Edit6})
+        edit->installEventFilter(this);
     for (QLineEdit* edit : {Edit1, Edit3, Edit4})
         connect(edit, &QLineEdit::textChanged, this, &TVadelonForm::Edit1Change);
     for (QLineEdit* edit : {Edit5, Edit7, Edit8})
         connect(edit, &QLineEdit::textChanged, this, &TVadelonForm::Edit5Change);
     connect(Edit9, &QLineEdit::textChanged, this, &TVadelonForm::Edit9Change);
-}
-
-void TVadelonForm::FillEraLists()
-{
-    const auto table = EraTable();
-    for (auto row = table.rbegin(); row != table.rend(); ++row) {
-        const QString name = QString::fromUtf8(row->name.data(), static_cast<qsizetype>(row->name.size()));
-        ComboBox1->addItem(name);
-        ComboBox2->addItem(name);
-    }
-    // Filling selects the first item; the lists start with no selection.
-    ComboBox1->setCurrentIndex(-1);
-    ComboBox2->setCurrentIndex(-1);
 }
 
 bool TVadelonForm::eventFilter(QObject* watched, QEvent* event)
@@ -416,10 +332,10 @@ bool TVadelonForm::eventFilter(QObject* watched, QEvent* event)
             // Enter that closes the era dialog must not ask again when its
             // release lands in the field that asked.
             for (PanelSide side : {PanelSide::Upper, PanelSide::Lower}) {
-                const DatePanel& p = Panel(side);
-                if (watched == p.year || watched == p.month || watched == p.day)
+                const auto date = DateEdits(side);
+                if (std::find(date.begin(), date.end(), watched) != date.end())
                     RefreshEraFields(side);
-                else if (watched == p.eraYear)
+                else if (watched == (side == PanelSide::Upper ? Edit2 : Edit6))
                     RefreshWesternYear(side);
             }
         }
@@ -449,44 +365,6 @@ void TVadelonForm::DisplayHint(const QString& hint)
 QString TVadelonForm::StatusText() const
 {
     return statusText_->text();
-}
-
-QToolButton* TVadelonForm::ModeButton(CalcMode mode) const
-{
-    switch (mode) {
-    case CalcMode::DayCount: return SpeedButton1;
-    case CalcMode::DateShift: return SpeedButton2;
-    case CalcMode::AgeCalc: return SpeedButton3;
-    case CalcMode::BirthYearCalc: return SpeedButton4;
-    case CalcMode::Almanac: return SpeedButton5;
-    }
-    return SpeedButton1;
-}
-
-QAction* TVadelonForm::ModeMenuItem(CalcMode mode) const
-{
-    switch (mode) {
-    case CalcMode::DayCount: return N3;
-    case CalcMode::DateShift: return D1;
-    case CalcMode::AgeCalc: return A1;
-    case CalcMode::BirthYearCalc: return B1;
-    case CalcMode::Almanac: return W1;
-    }
-    return N3;
-}
-
-CalcMode TVadelonForm::CurrentMode() const
-{
-    // The buttons are tested in order; exactly one of them is down.
-    if (SpeedButton1->isChecked())
-        return CalcMode::DayCount;
-    if (SpeedButton2->isChecked())
-        return CalcMode::DateShift;
-    if (SpeedButton3->isChecked())
-        return CalcMode::AgeCalc;
-    if (SpeedButton4->isChecked())
-        return CalcMode::BirthYearCalc;
-    return CalcMode::Almanac;
 }
 
 }  // namespace vadelon

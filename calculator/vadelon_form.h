@@ -3,17 +3,22 @@
 // panel, the run and clear buttons, the status bar and the main menu.
 #include "calculator/calc_mode.h"
 #include "calculator/date_panel.h"
+#include "calculator/run_images.h"
+#include "calendar/calculation_rules.h"
 #include "calendar/era.h"
 
 #include <QMainWindow>
 #include <QStringList>
+#include <array>
 #include <functional>
+#include <initializer_list>
 #include <set>
 #include <utility>
 
 class QAction;
 class QActionGroup;
 class QButtonGroup;
+class QComboBox;
 class QFrame;
 class QLabel;
 class QLineEdit;
@@ -64,87 +69,6 @@ public:
     void RefreshEraFields(PanelSide side);
     void RefreshWesternYear(PanelSide side);
 
-    // Mode panel.
-    QFrame* Panel1 = nullptr;
-    QLabel* Label1 = nullptr;
-    QToolButton* SpeedButton1 = nullptr;
-    QToolButton* SpeedButton2 = nullptr;
-    QToolButton* SpeedButton3 = nullptr;
-    QToolButton* SpeedButton4 = nullptr;
-    QToolButton* SpeedButton5 = nullptr;
-
-    // Upper date panel.
-    QFrame* Panel2 = nullptr;
-    QLabel* Label2 = nullptr;
-    QLabel* Label3 = nullptr;
-    QLineEdit* Edit1 = nullptr;
-    TUpDown* UpDown1 = nullptr;
-    QLabel* Label4 = nullptr;
-    QComboBox* ComboBox1 = nullptr;
-    QLineEdit* Edit2 = nullptr;
-    QLabel* Label5 = nullptr;
-    QLineEdit* Edit3 = nullptr;
-    TUpDown* UpDown2 = nullptr;
-    QLabel* Label6 = nullptr;
-    QLineEdit* Edit4 = nullptr;
-    TUpDown* UpDown3 = nullptr;
-    QLabel* Label7 = nullptr;
-    QLabel* Label8 = nullptr;
-    QPushButton* Button1 = nullptr;
-
-    // Number panel.
-    QFrame* Panel3 = nullptr;
-    QLabel* Label16 = nullptr;
-    QLineEdit* Edit9 = nullptr;
-    QLabel* Label17 = nullptr;
-    QLabel* Label18 = nullptr;
-    QToolButton* SpeedButton6 = nullptr;
-
-    // Lower date panel.
-    QFrame* Panel4 = nullptr;
-    QLabel* Label9 = nullptr;
-    QLabel* Label10 = nullptr;
-    QLineEdit* Edit5 = nullptr;
-    TUpDown* UpDown4 = nullptr;
-    QLabel* Label11 = nullptr;
-    QComboBox* ComboBox2 = nullptr;
-    QLineEdit* Edit6 = nullptr;
-    QLabel* Label12 = nullptr;
-    QLineEdit* Edit7 = nullptr;
-    TUpDown* UpDown5 = nullptr;
-    QLabel* Label13 = nullptr;
-    QLineEdit* Edit8 = nullptr;
-    TUpDown* UpDown6 = nullptr;
-    QLabel* Label14 = nullptr;
-    QLabel* Label15 = nullptr;
-    QPushButton* Button2 = nullptr;
-
-    // Run and clear buttons, the hidden run images, the status bar.
-    QPushButton* BitBtn1 = nullptr;
-    QPushButton* BitBtn2 = nullptr;
-    QLabel* Image1 = nullptr;
-    QLabel* Image2 = nullptr;
-    QLabel* Image3 = nullptr;
-    QStatusBar* StatusBar1 = nullptr;
-
-    // Main menu.
-    QMenuBar* MainMenu1 = nullptr;
-    QMenu* N2 = nullptr;
-    QAction* N3 = nullptr;
-    QAction* D1 = nullptr;
-    QAction* A1 = nullptr;
-    QAction* B1 = nullptr;
-    QAction* W1 = nullptr;
-    QAction* N4 = nullptr;
-    QAction* R1 = nullptr;
-    QAction* Clear1 = nullptr;
-    QAction* N6 = nullptr;
-    QAction* Exit1 = nullptr;
-    QMenu* Help1 = nullptr;
-    QAction* SearchforHelpOn1 = nullptr;
-    QAction* N5 = nullptr;
-    QAction* About1 = nullptr;
-
 protected:
     bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -152,7 +76,6 @@ protected:
 private:
     // Construction, in FormCreate's order.
     void FormCreate();
-    void NamePanelControls();
     void BuildModePanel(QWidget* client);
     void BuildNumberPanel(QWidget* client);
     void BuildButtons(QWidget* client);
@@ -161,10 +84,15 @@ private:
     void SetFocusOrder();
     void FillEraLists();
 
-    void ShowRunImage(QLabel* image);
-    DatePanel& Panel(PanelSide side) { return side == PanelSide::Upper ? upper_ : lower_; }
+    void BindDatePanels();
+    void ShowRunImage(RunImage image);
+    void ShowMonthAndDay(PanelSide side, bool shown);
     QToolButton* ModeButton(CalcMode mode) const;
     QAction* ModeMenuItem(CalcMode mode) const;
+
+    // A panel's Western year, month and day fields, and the one reading of them.
+    std::array<QLineEdit*, 3> DateEdits(PanelSide side) const;
+    DateTexts PanelDate(PanelSide side) const;
 
     // Handlers of the date panels.
     void YearStep(PanelSide side, int direction);
@@ -176,13 +104,10 @@ private:
     void Edit9Change();
     EraChoice AskEra(const EraQuestion& question);
 
-    // Branches of the run.
-    void RunDayCount();
-    void RunDateShift();
-    void RunAgeCalc();
-    void RunBirthYearCalc();
-    void RunAlmanac();
-    void ParseFailure(const QString& message);
+    // The run: shows a result's message and writes its texts into the
+    // fields, true when it wrote; and the almanac's hand-over.
+    bool WriteResult(const RunResult& result, std::initializer_list<QLineEdit*> fields);
+    void ComposeAlmanac(const AlmanacRun& run);
 
     Platform& platform_;
     QLabel* statusText_ = nullptr;
@@ -192,9 +117,69 @@ private:
     QButtonGroup* modeGroup_ = nullptr;
     QActionGroup* modeMenuGroup_ = nullptr;
     std::set<std::pair<QObject*, qint64>> keysDown_;  // keys pressed in a watched field, not yet released
-    DatePanel upper_;
-    DatePanel lower_;
     bool shiftForward_ = true;
+
+    // The controls, by their names in the layout. Those that no handler
+    // touches after construction are found by name (findChild) only.
+    QToolButton* SpeedButton1 = nullptr;
+    QToolButton* SpeedButton2 = nullptr;
+    QToolButton* SpeedButton3 = nullptr;
+    QToolButton* SpeedButton4 = nullptr;
+    QToolButton* SpeedButton5 = nullptr;
+
+    QLabel* Label2 = nullptr;
+    QLineEdit* Edit1 = nullptr;
+    TUpDown* UpDown1 = nullptr;
+    QComboBox* ComboBox1 = nullptr;
+    QLineEdit* Edit2 = nullptr;
+    QLineEdit* Edit3 = nullptr;
+    TUpDown* UpDown2 = nullptr;
+    QLabel* Label6 = nullptr;
+    QLineEdit* Edit4 = nullptr;
+    TUpDown* UpDown3 = nullptr;
+    QLabel* Label7 = nullptr;
+    QLabel* Label8 = nullptr;
+    QPushButton* Button1 = nullptr;
+
+    QFrame* Panel3 = nullptr;
+    QLabel* Label16 = nullptr;
+    QLineEdit* Edit9 = nullptr;
+    QLabel* Label17 = nullptr;
+    QLabel* Label18 = nullptr;
+    QToolButton* SpeedButton6 = nullptr;
+
+    QFrame* Panel4 = nullptr;
+    QLabel* Label9 = nullptr;
+    QLineEdit* Edit5 = nullptr;
+    TUpDown* UpDown4 = nullptr;
+    QComboBox* ComboBox2 = nullptr;
+    QLineEdit* Edit6 = nullptr;
+    QLineEdit* Edit7 = nullptr;
+    TUpDown* UpDown5 = nullptr;
+    QLabel* Label13 = nullptr;
+    QLineEdit* Edit8 = nullptr;
+    TUpDown* UpDown6 = nullptr;
+    QLabel* Label14 = nullptr;
+    QLabel* Label15 = nullptr;
+    QPushButton* Button2 = nullptr;
+
+    QPushButton* BitBtn1 = nullptr;
+    QPushButton* BitBtn2 = nullptr;
+    QLabel* Image1 = nullptr;
+    QLabel* Image2 = nullptr;
+    QLabel* Image3 = nullptr;
+
+    QMenuBar* MainMenu1 = nullptr;
+    QAction* N3 = nullptr;
+    QAction* D1 = nullptr;
+    QAction* A1 = nullptr;
+    QAction* B1 = nullptr;
+    QAction* W1 = nullptr;
+    QAction* R1 = nullptr;
+    QAction* Clear1 = nullptr;
+    QAction* Exit1 = nullptr;
+    QAction* SearchforHelpOn1 = nullptr;
+    QAction* About1 = nullptr;
 };
 
 }  // namespace vadelon

@@ -47,7 +47,7 @@ for path in ./usr/bin/vadelon ./usr/bin/vadelon-calc ./usr/share/applications/va
   check "package holds $path" grep -q " $path\$" <<<"$contents"
 done
 for dep in libqt6widgets6 libqt6printsupport6 libqt6gui6 libqt6core6 qt6-qpa-plugins fonts-ipafont-gothic \
-           qt6-translations-l10n libcanberra0 libc6 libstdc++6; do
+           qt6-translations-l10n libcanberra0 liberfa1 libc6 libstdc++6; do
   check "package depends on $dep" grep -q "$dep" <<<"$depends"
 done
 

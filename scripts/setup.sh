@@ -12,6 +12,7 @@ packages=(
   xvfb xauth xdotool x11-utils imagemagick
   cups printer-driver-cups-pdf poppler-utils
   python3 dpkg-dev file desktop-file-utils
+  liberfa-dev python3-ephem
 )
 
 missing=()

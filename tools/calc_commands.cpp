@@ -1,14 +1,15 @@
 #include "calc_commands.h"
 
 #include "printable_argument.h"
+#include "setsuiri_command.h"
 #include "shift_jis.h"
 
 #include "calendar/almanac.h"
-#include "calendar/day_arithmetic.h"
+#include "calendar/calculation_rules.h"
 #include "calendar/era.h"
 #include "calendar/integer_reading.h"
 
-#include <climits>
+#include <algorithm>
 #include <map>
 #include <optional>
 #include <string_view>
@@ -16,11 +17,6 @@
 namespace vadelon::tools {
 
 namespace {
-
-const std::string kDateMessage = "日付を正しく入力して下さい。";
-const std::string kValueMessage = "正しく入力して下さい。";
-const std::string kOverflow = "Overflow";
-constexpr std::int64_t kLargestShownCount = 9'999'999;
 
 const std::map<std::string, std::string, std::less<>> kUsageLines = {
     {"days", "vadelon-calc days Y1 M1 D1 Y2 M2 D2"},
@@ -31,9 +27,10 @@ const std::map<std::string, std::string, std::less<>> kUsageLines = {
     {"era", "vadelon-calc era [--choose earlier|later] Y [M [D]]"},
     {"western", "vadelon-calc western ERANAME ERAYEAR"},
     {"almanac", "vadelon-calc almanac [--choose earlier|later] [--caption] [--sjis] Y M D"},
+    {"setsuiri", kSetsuiriUsage},
 };
 const char* const kCommandOrder[] = {"days",    "shift", "age",     "birth",
-                                     "weekday", "era",   "western", "almanac"};
+                                     "weekday", "era",   "western", "almanac", "setsuiri"};
 
 // The command line after the sub-command: flags (with the value of
 // --choose) and the positional arguments in their order.
@@ -104,16 +101,19 @@ int Usage(std::ostream& err, std::string_view command, const std::string& reason
     return kUsage;
 }
 
-// Reads every text with the integer reading; false at the first that fails.
-bool ReadAll(const std::vector<std::string>& texts, std::size_t from, std::size_t count,
-             std::vector<std::int32_t>& values) {
-    values.clear();
-    for (std::size_t i = from; i < from + count; ++i) {
-        const std::optional<std::int32_t> v = ReadInteger(texts[i]);
-        if (!v) return false;
-        values.push_back(*v);
-    }
-    return true;
+// True when every text reads as an integer.
+bool AllRead(const std::vector<std::string>& texts) {
+    return std::all_of(texts.begin(), texts.end(),
+                       [](const std::string& text) { return ReadInteger(text).has_value(); });
+}
+
+// The date of a panel from the positional arguments; a missing month or day
+// is an empty field.
+DateTexts PanelDate(const std::vector<std::string>& values) {
+    DateTexts date{values.at(0), {}, {}};
+    if (values.size() > 1) date.month = values[1];
+    if (values.size() > 2) date.day = values[2];
+    return date;
 }
 
 int Refuse(std::ostream& err, const std::string& message) {
@@ -121,73 +121,40 @@ int Refuse(std::ostream& err, const std::string& message) {
     return kRefused;
 }
 
+// A run's result: its message on err, its texts on one line of out; an input
+// is refused when the run has a message.
+int Report(const RunResult& result, std::ostream& out, std::ostream& err) {
+    if (!result.message.empty()) err << result.message << "\n";
+    for (std::size_t i = 0; i < result.texts.size(); ++i) {
+        out << (i > 0 ? " " : "") << result.texts[i] << (i + 1 == result.texts.size() ? "\n" : "");
+    }
+    return result.message.empty() ? kSuccess : kRefused;
+}
+
 int Days(const Arguments& a, std::ostream& out, std::ostream& err) {
     if (a.values.size() != 6) return Usage(err, "days");
-    std::vector<std::int32_t> v;
-    if (!ReadAll(a.values, 0, 6, v)) return Refuse(err, kDateMessage);
-    const DayCount n = DaysBetween(v[0], v[1], v[2], v[3], v[4], v[5]);
-    if (!n.inOrder) {
-        err << OrderMessage() << "\n";
-        out << "0\n";
-        return kRefused;
-    }
-    if (n.days > kLargestShownCount) {
-        out << kOverflow << "\n";
-        return kSuccess;
-    }
-    // As the window refuses it: a count below the 32-bit range.
-    if (n.days < INT32_MIN) return Refuse(err, kDateMessage);
-    out << IntegerText(n.days) << "\n";
-    return kSuccess;
+    const std::vector<std::string>& v = a.values;
+    return Report(RunDayCount({v[0], v[1], v[2]}, {v[3], v[4], v[5]}), out, err);
 }
 
 int Shift(const Arguments& a, std::ostream& out, std::ostream& err) {
     if (a.values.size() != 4) return Usage(err, "shift");
-    std::vector<std::int32_t> v;
-    if (!ReadAll(a.values, 0, 4, v)) return Refuse(err, kDateMessage);
-    std::int32_t year = v[0], month = v[1], day = v[2];
-    ShiftStatus status;
-    if (a.before && v[3] == INT32_MIN) {
-        // 2^31 days forward does not fit one count: two steps on a copy.
-        status = ShiftDate(year, month, day, INT32_MAX);
-        if (status == ShiftStatus::Ok) status = ShiftDate(year, month, day, 1);
-    } else {
-        status = ShiftDate(year, month, day, a.before ? -v[3] : v[3]);
-    }
-    if (status != ShiftStatus::Ok) {
-        // A month outside 1 to 12 or a year beyond the 32-bit range: refused
-        // as the desktop program refuses them, with its date message.
-        return Refuse(err, kDateMessage);
-    }
-    out << year << " " << month << " " << day << "\n";
-    return kSuccess;
+    const std::vector<std::string>& v = a.values;
+    return Report(RunDateShift({v[0], v[1], v[2]}, v[3], !a.before), out, err);
 }
 
-// age and birth: a difference of two readings, refused (never wrapped) when it
-// leaves the range a field can hold.
+// age and birth: the difference of the two years.
 int Difference(const Arguments& a, std::string_view command, std::ostream& out,
                std::ostream& err) {
     if (a.values.size() != 2) return Usage(err, command);
-    std::vector<std::int32_t> v;
-    if (!ReadAll(a.values, 0, 2, v)) return Refuse(err, kValueMessage);
-    const std::int64_t result =
-        command == "age" ? std::int64_t{v[1]} - v[0] : std::int64_t{v[0]} - v[1];
-    if (result < INT32_MIN || result > INT32_MAX) return Refuse(err, kValueMessage);
-    out << result << "\n";
-    return kSuccess;
-}
-
-// What a panel's weekday label shows: blank while the month or day is 0.
-std::string PanelWeekday(std::int32_t y, std::int32_t m, std::int32_t d) {
-    if (m == 0 || d == 0) return BlankWeekdayLabel();
-    return WeekdayLabel(y, m, d);
+    const std::vector<std::string>& v = a.values;
+    return Report(command == "age" ? RunAgeCalc(v[0], v[1]) : RunBirthYearCalc(v[0], v[1]), out, err);
 }
 
 int Weekday(const Arguments& a, std::ostream& out, std::ostream& err) {
     if (a.values.size() != 3) return Usage(err, "weekday");
-    std::vector<std::int32_t> v;
-    if (!ReadAll(a.values, 0, 3, v)) return Refuse(err, kDateMessage);
-    out << PanelWeekday(v[0], v[1], v[2]) << "\n";
+    if (!AllRead(a.values)) return Refuse(err, DateInputMessage());
+    out << PanelWeekdayLabel(PanelDate(a.values)) << "\n";
     return kSuccess;
 }
 
@@ -198,26 +165,27 @@ std::string PanelEraName(const EraText& text) {
 
 // The era text of a panel, or nothing when the question stays unanswered
 // (the message is then written).
-std::optional<EraText> PanelEra(std::int32_t y, std::int32_t m, std::int32_t d,
-                                const std::optional<EraChoice>& choice, std::ostream& err) {
-    const EraLookup lookup = LookUpEra(y, m, d);
-    if (lookup.settled) return *lookup.settled;
-    const EraQuestion& q = *lookup.question;
-    if (choice) return *choice == EraChoice::Earlier ? q.earlier : q.later;
-    err << q.startYear << "年は" << q.earlierName << "から" << q.laterName
-        << "に改元された年です（" << q.laterName << "は" << q.startYear << "年" << q.startMonth
-        << "月" << q.startDay << "日から）。\n"
-        << "月日を指定するか、--choose earlier（" << q.earlierName << "）または --choose later（"
-        << q.laterName << "）を指定して下さい。\n";
-    return std::nullopt;
+std::optional<EraText> PanelEra(const DateTexts& date, const std::optional<EraChoice>& choice,
+                                std::ostream& err) {
+    bool unanswered = false;
+    const EraText text = PanelEraTexts(date, [&](const EraQuestion& q) {
+        if (choice) return *choice;
+        unanswered = true;
+        err << q.startYear << "年は" << q.earlierName << "から" << q.laterName
+            << "に改元された年です（" << q.laterName << "は" << q.startYear << "年" << q.startMonth
+            << "月" << q.startDay << "日から）。\n"
+            << "月日を指定するか、--choose earlier（" << q.earlierName << "）または --choose later（"
+            << q.laterName << "）を指定して下さい。\n";
+        return EraChoice::None;
+    });
+    if (unanswered) return std::nullopt;
+    return text;
 }
 
 int Era(const Arguments& a, std::ostream& out, std::ostream& err) {
     if (a.values.empty() || a.values.size() > 3) return Usage(err, "era");
-    std::vector<std::int32_t> v;
-    if (!ReadAll(a.values, 0, a.values.size(), v)) return Refuse(err, kDateMessage);
-    v.resize(3, 0);  // a missing month or day counts as 0
-    const std::optional<EraText> text = PanelEra(v[0], v[1], v[2], a.choice, err);
+    if (!AllRead(a.values)) return Refuse(err, DateInputMessage());
+    const std::optional<EraText> text = PanelEra(PanelDate(a.values), a.choice, err);
     if (!text) return kEraUnanswered;
     out << PanelEraName(*text) << "\t" << text->year << "\n";
     return kSuccess;
@@ -227,30 +195,28 @@ int Western(const Arguments& a, std::ostream& out, std::ostream& err) {
     if (a.values.size() != 2) return Usage(err, "western");
     const std::optional<std::int32_t> row = EraRowForName(a.values[0]);
     if (!row) return Refuse(err, "年号「" + PrintableArgument(a.values[0]) + "」はありません。");
-    const std::optional<std::int32_t> eraYear = ReadInteger(a.values[1]);
-    if (!eraYear) return Refuse(err, kValueMessage);
-    const std::optional<std::int32_t> year = WesternYearFromEra(*row, *eraYear);
-    if (!year) return Refuse(err, kValueMessage);
+    // An era year that does not read, or a year beyond the 32-bit range.
+    const std::optional<std::string> year = WesternYearText(row, a.values[1]);
+    if (!year || year->empty()) return Refuse(err, NumberInputMessage());
     out << *year << "\n";
     return kSuccess;
 }
 
 int Almanac(const Arguments& a, std::ostream& out, std::ostream& err) {
     if (a.values.size() != 3) return Usage(err, "almanac");
-    std::vector<std::int32_t> v;
-    if (!ReadAll(a.values, 0, 3, v)) return Refuse(err, kDateMessage);
-    const std::int32_t y = v[0], m = v[1], d = v[2];
-    if (!AlmanacAcceptsDate(y, m, d)) return Refuse(err, AlmanacDateMessage());
-    const std::optional<EraText> era = PanelEra(y, m, d, a.choice, err);
+    const DateTexts date = PanelDate(a.values);
+    const AlmanacRun run = RunAlmanac(date);
+    if (!run.accepted) return Refuse(err, run.message);
+    const std::optional<EraText> era = PanelEra(date, a.choice, err);
     if (!era) return kEraUnanswered;
     AlmanacPanelTexts texts;
-    texts.westernYear = IntegerText(y);
+    texts.westernYear = IntegerText(run.year);
     texts.eraName = PanelEraName(*era);
     texts.eraYear = era->year;
-    texts.month = IntegerText(m);
-    texts.day = IntegerText(d);
-    texts.weekday = PanelWeekday(y, m, d);
-    const AlmanacReport report = ComposeAlmanacReport(y, m, d, texts);
+    texts.month = IntegerText(run.month);
+    texts.day = IntegerText(run.day);
+    texts.weekday = PanelWeekdayLabel(date);
+    const AlmanacReport report = ComposeAlmanacReport(run.year, run.month, run.day, texts);
 
     const std::vector<std::string> lines =
         a.caption ? std::vector<std::string>{report.caption} : report.lines;
@@ -274,6 +240,7 @@ int RunCalc(const std::vector<std::string>& args, std::ostream& out, std::ostrea
     if (kUsageLines.find(command) == kUsageLines.end()) {
         return Usage(err, "", "不明なコマンドです: " + PrintableArgument(command));
     }
+    if (command == "setsuiri") return Setsuiri(args, out, err);
     const Arguments a = Parse(args, command);
     if (a.bad) return Usage(err, command, a.badReason);
     if (command == "days") return Days(a, out, err);

@@ -89,9 +89,9 @@ void AccessibilityTest::numberFieldNamedByMode()
     QFETCH(int, mode);
     QFETCH(QString, name);
     FormFixture f;
-    QAction* items[] = {f->N3, f->D1, f->A1, f->B1};
+    QAction* items[] = {f.N3, f.D1, f.A1, f.B1};
     items[mode]->trigger();
-    QCOMPARE(SpokenName(f->Edit9), name);
+    QCOMPARE(SpokenName(f.Edit9), name);
 }
 
 void AccessibilityTest::arrowKeysStepTheSpinButtons()
@@ -100,25 +100,25 @@ void AccessibilityTest::arrowKeysStepTheSpinButtons()
     f.form->show();
     f.form->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(f.form.get()));
-    FormFixture::Type(f->Edit1, "1988");
-    QCOMPARE(f->Edit2->text(), QStringLiteral("63"));
+    FormFixture::Type(f.Edit1, "1988");
+    QCOMPARE(f.Edit2->text(), QStringLiteral("63"));
     // By keyboard: from the year field to its spin button, then the arrows.
-    f->Edit1->setFocus();
-    const QImage withoutFocus = f->UpDown1->grab().toImage();
-    QTest::keyClick(f->Edit1, Qt::Key_Tab);
-    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(f->UpDown1));
-    QVERIFY2(f->UpDown1->grab().toImage() != withoutFocus, "the focused spin button shows no focus mark");
-    QTest::keyPress(f->UpDown1, Qt::Key_Up);
-    QCOMPARE(f->Edit1->text(), QStringLiteral("1989"));
-    QTest::keyPress(f->UpDown1, Qt::Key_Up);
-    QCOMPARE(f->Edit1->text(), QStringLiteral("1990"));
+    f.Edit1->setFocus();
+    const QImage withoutFocus = f.UpDown1->grab().toImage();
+    QTest::keyClick(f.Edit1, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(f.UpDown1));
+    QVERIFY2(f.UpDown1->grab().toImage() != withoutFocus, "the focused spin button shows no focus mark");
+    QTest::keyPress(f.UpDown1, Qt::Key_Up);
+    QCOMPARE(f.Edit1->text(), QStringLiteral("1989"));
+    QTest::keyPress(f.UpDown1, Qt::Key_Up);
+    QCOMPARE(f.Edit1->text(), QStringLiteral("1990"));
     // The era fields follow once the key is released, as after a mouse press.
-    QCOMPARE(f->Edit2->text(), QStringLiteral("63"));
-    QTest::keyRelease(f->UpDown1, Qt::Key_Up);
-    QCOMPARE(f->ComboBox1->currentText(), QStringLiteral("平成"));
-    QCOMPARE(f->Edit2->text(), QStringLiteral("2"));
-    QTest::keyClick(f->UpDown1, Qt::Key_Down);
-    QCOMPARE(f->Edit1->text(), QStringLiteral("1989"));
+    QCOMPARE(f.Edit2->text(), QStringLiteral("63"));
+    QTest::keyRelease(f.UpDown1, Qt::Key_Up);
+    QCOMPARE(f.ComboBox1->currentText(), QStringLiteral("平成"));
+    QCOMPARE(f.Edit2->text(), QStringLiteral("2"));
+    QTest::keyClick(f.UpDown1, Qt::Key_Down);
+    QCOMPARE(f.Edit1->text(), QStringLiteral("1989"));
 }
 
 QTEST_MAIN(AccessibilityTest)

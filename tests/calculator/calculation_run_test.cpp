@@ -2,7 +2,6 @@
 // almanac hand-over.
 #include "almanac_window/koyomi_form.h"
 #include "calendar/almanac.h"
-#include "calendar/day_arithmetic.h"
 #include "tests/calculator/form_fixture.h"
 
 #include <QAction>
@@ -21,8 +20,8 @@ const QString kAlmanacMessage = QStringLiteral(
 
 void SelectMode(FormFixture& f, const QString& mode)
 {
-    const QMap<QString, QAction*> items{{"DayCount", f->N3}, {"DateShift", f->D1}, {"AgeCalc", f->A1},
-                                        {"BirthYearCalc", f->B1}, {"Almanac", f->W1}};
+    const QMap<QString, QAction*> items{{"DayCount", f.N3}, {"DateShift", f.D1}, {"AgeCalc", f.A1},
+                                        {"BirthYearCalc", f.B1}, {"Almanac", f.W1}};
     items.value(mode)->trigger();
 }
 
@@ -35,7 +34,6 @@ private slots:
     void run_data();
     void run();
     void runButtonAndMenuAgree();
-    void smallestCountBackwards();
     void birthYearRefreshesLowerEra();
     void almanacHandOver();
     void almanacWithoutWindowDoesNothing();
@@ -56,68 +54,24 @@ void CalculationRunTest::run_data()
                   const QString& message, bool beep) {
         QTest::newRow(name) << QString(mode) << forward << before << after << message << beep;
     };
-    // before: Edit1, Edit3, Edit4, Edit9, Edit5, Edit7, Edit8
+    // before: Edit1, Edit3, Edit4, Edit9, Edit5, Edit7, Edit8. The rules
+    // themselves are the calculation rules' test; these rows check where the
+    // window takes the texts from and where it writes, shows and beeps.
     row("days: one day", "DayCount", true, {"2000", "1", "1", "77", "2000", "1", "2"}, {"1", "2000", "1", "2"}, {},
         false);
     row("days: same day", "DayCount", true, {"2000", "1", "1", "77", "2000", "1", "1"}, {"0", "2000", "1", "1"},
         kOrderMessage, false);
-    row("days: reversed", "DayCount", true, {"2000", "1", "2", "77", "2000", "1", "1"}, {"0", "2000", "1", "1"},
-        kOrderMessage, false);
-    row("days: just below the limit", "DayCount", true, {"1", "1", "1", "77", "27379", "1", "1"},
-        {"9999609", "27379", "1", "1"}, {}, false);
-    row("days: overflow", "DayCount", true, {"1", "1", "1", "77", "28000", "1", "1"},
-        {"Overflow", "28000", "1", "1"}, {}, false);
-    row("days: odd days, in order, negative", "DayCount", true, {"2000", "1", "40", "77", "2000", "2", "1"},
-        {"-8", "2000", "2", "1"}, {}, false);
-    row("days: negative beyond 32 bits", "DayCount", true,
-        {"2000", "1", "2147483647", "77", "2000", "2", "-2147483648"}, {"77", "2000", "2", "-2147483648"},
+    row("days: lower day empty", "DayCount", true, {"2000", "1", "1", "77", "2000", "1", ""}, {"77", "2000", "1", ""},
         kDateMessage, true);
-    row("days: upper day empty", "DayCount", true, {"2000", "1", "", "77", "2000", "1", "2"},
-        {"77", "2000", "1", "2"}, kDateMessage, true);
-    row("days: lower year full width", "DayCount", true, {"2000", "1", "1", "77", "２００１", "1", "2"},
-        {"77", "２００１", "1", "2"}, kDateMessage, true);
-    row("days: hex and blanks", "DayCount", true, {"  $7D0", "0x1", "1", "77", "2000", "1", "2"},
-        {"1", "2000", "1", "2"}, {}, false);
-    row("days: trailing blank fails", "DayCount", true, {"2000 ", "1", "1", "77", "2000", "1", "2"},
-        {"77", "2000", "1", "2"}, kDateMessage, true);
-    row("shift: forward", "DateShift", true, {"1999", "12", "31", "1", "9", "9", "9"}, {"1", "2000", "1", "1"}, {},
-        false);
     row("shift: backward", "DateShift", false, {"1999", "12", "31", "1", "9", "9", "9"}, {"1", "1999", "12", "30"},
         {}, false);
-    row("shift: negative forward", "DateShift", true, {"1999", "12", "31", "-1", "9", "9", "9"},
-        {"-1", "1999", "12", "30"}, {}, false);
-    row("shift: negative backward", "DateShift", false, {"1999", "12", "31", "-1", "9", "9", "9"},
-        {"-1", "2000", "1", "1"}, {}, false);
-    row("shift: count empty", "DateShift", true, {"1999", "12", "31", "", "9", "9", "9"}, {"", "9", "9", "9"},
-        kDateMessage, true);
-    row("shift: month 13", "DateShift", true, {"1999", "13", "31", "1", "9", "9", "9"}, {"1", "9", "9", "9"},
-        kDateMessage, true);
-    row("shift: month 0", "DateShift", true, {"1999", "0", "31", "1", "9", "9", "9"}, {"1", "9", "9", "9"},
-        kDateMessage, true);
-    row("shift: year beyond 32 bits", "DateShift", true, {"2147483647", "12", "31", "1", "9", "9", "9"},
-        {"1", "9", "9", "9"}, kDateMessage, true);
-    row("shift: no limit on the count", "DateShift", true, {"2000", "1", "1", "20000000", "9", "9", "9"},
-        {"20000000", "56758", "2", "21"}, {}, false);
     row("age: 40", "AgeCalc", true, {"1960", "", "", "77", "2000", "9", "9"}, {"40", "2000", "9", "9"}, {}, false);
-    row("age: -1", "AgeCalc", true, {"2001", "", "", "77", "2000", "9", "9"}, {"-1", "2000", "9", "9"}, {}, false);
-    row("age: letters", "AgeCalc", true, {"19x0", "", "", "77", "2000", "9", "9"}, {"77", "2000", "9", "9"},
-        kNumberMessage, true);
     row("age: lower empty", "AgeCalc", true, {"1960", "", "", "77", "", "9", "9"}, {"77", "", "9", "9"},
         kNumberMessage, true);
-    row("age: beyond 32 bits", "AgeCalc", true, {"-2147483648", "", "", "77", "2147483647", "9", "9"},
-        {"77", "2147483647", "9", "9"}, kNumberMessage, true);
     row("birth: 1960", "BirthYearCalc", true, {"2000", "", "", "40", "9", "9", "9"}, {"40", "1960", "9", "9"}, {},
         false);
-    row("birth: negative age", "BirthYearCalc", true, {"2000", "", "", "-5", "9", "9", "9"},
-        {"-5", "2005", "9", "9"}, {}, false);
-    row("birth: age letters", "BirthYearCalc", true, {"2000", "", "", "forty", "9", "9", "9"},
-        {"forty", "9", "9", "9"}, kNumberMessage, true);
-    row("birth: beyond 32 bits", "BirthYearCalc", true, {"2147483647", "", "", "-1", "9", "9", "9"},
-        {"-1", "9", "9", "9"}, kNumberMessage, true);
     row("almanac: day before", "Almanac", true, {"1582", "10", "14", "77", "9", "9", "9"}, {"77", "9", "9", "9"},
         kAlmanacMessage, true);
-    row("almanac: month empty", "Almanac", true, {"1582", "", "14", "77", "9", "9", "9"}, {"77", "9", "9", "9"},
-        kDateMessage, true);
 }
 
 void CalculationRunTest::run()
@@ -131,13 +85,13 @@ void CalculationRunTest::run()
     FormFixture f;
     SelectMode(f, mode);
     if (!forward)
-        f->SpeedButton6->click();
-    QLineEdit* fields[7] = {f->Edit1, f->Edit3, f->Edit4, f->Edit9, f->Edit5, f->Edit7, f->Edit8};
+        f.SpeedButton6->click();
+    QLineEdit* fields[7] = {f.Edit1, f.Edit3, f.Edit4, f.Edit9, f.Edit5, f.Edit7, f.Edit8};
     for (int i = 0; i < 7; ++i)
         FormFixture::Preset({{fields[i], qPrintable(before[i])}});
-    f->BitBtn1->click();
-    QCOMPARE((QStringList{f->Edit9->text(), f->Edit5->text(), f->Edit7->text(), f->Edit8->text()}), after);
-    QCOMPARE(f->Edit1->text(), before[0]);
+    f.BitBtn1->click();
+    QCOMPARE((QStringList{f.Edit9->text(), f.Edit5->text(), f.Edit7->text(), f.Edit8->text()}), after);
+    QCOMPARE(f.Edit1->text(), before[0]);
     QCOMPARE(f.platform.MessageTexts(), message.isEmpty() ? QStringList{} : QStringList{message});
     QCOMPARE(f.platform.beeps.size(), beep ? 1u : 0u);
     if (beep)
@@ -147,44 +101,28 @@ void CalculationRunTest::run()
 void CalculationRunTest::runButtonAndMenuAgree()
 {
     FormFixture f;
-    f->A1->trigger();
-    FormFixture::Type(f->Edit1, "1960");
-    FormFixture::Type(f->Edit5, "2000");
-    f->R1->trigger();
-    QCOMPARE(f->Edit9->text(), QString("40"));
-    FormFixture::Type(f->Edit5, "2001");
-    QVERIFY(f->Edit9->text().isEmpty());
-    QTest::mouseClick(f->BitBtn1, Qt::LeftButton);
-    QCOMPARE(f->Edit9->text(), QString("41"));
-}
-
-void CalculationRunTest::smallestCountBackwards()
-{
-    // Negated, the smallest count is 2^31 days forward; no wrapped number.
-    FormFixture f;
-    f->D1->trigger();
-    f->SpeedButton6->click();
-    FormFixture::Preset({{f->Edit1, "2000"}, {f->Edit3, "1"}, {f->Edit4, "1"}, {f->Edit9, "-2147483648"}});
-    f->BitBtn1->click();
-    QVERIFY(f.platform.boxes.empty());
-    const auto y = f->Edit5->text().toInt();
-    const auto m = f->Edit7->text().toInt();
-    const auto d = f->Edit8->text().toInt();
-    QVERIFY(y > 2000);
-    QCOMPARE(vadelon::DayNumber(y, m, d) - vadelon::DayNumber(2000, 1, 1), std::int64_t{2147483648});
+    f.A1->trigger();
+    FormFixture::Type(f.Edit1, "1960");
+    FormFixture::Type(f.Edit5, "2000");
+    f.R1->trigger();
+    QCOMPARE(f.Edit9->text(), QString("40"));
+    FormFixture::Type(f.Edit5, "2001");
+    QVERIFY(f.Edit9->text().isEmpty());
+    QTest::mouseClick(f.BitBtn1, Qt::LeftButton);
+    QCOMPARE(f.Edit9->text(), QString("41"));
 }
 
 void CalculationRunTest::birthYearRefreshesLowerEra()
 {
     FormFixture f;
-    f->B1->trigger();
-    FormFixture::Type(f->Edit1, "2000");
-    FormFixture::Type(f->Edit9, "40");
-    f->BitBtn1->click();
-    QCOMPARE(f->Edit5->text(), QString("1960"));
-    QCOMPARE(f->ComboBox2->currentText(), QString("昭和"));
-    QCOMPARE(f->Edit6->text(), QString("35"));
-    QCOMPARE(f->Edit9->text(), QString("40"));
+    f.B1->trigger();
+    FormFixture::Type(f.Edit1, "2000");
+    FormFixture::Type(f.Edit9, "40");
+    f.BitBtn1->click();
+    QCOMPARE(f.Edit5->text(), QString("1960"));
+    QCOMPARE(f.ComboBox2->currentText(), QString("昭和"));
+    QCOMPARE(f.Edit6->text(), QString("35"));
+    QCOMPARE(f.Edit9->text(), QString("40"));
 }
 
 void CalculationRunTest::almanacHandOver()
@@ -193,23 +131,23 @@ void CalculationRunTest::almanacHandOver()
     QStringList hints;
     vadelon::TKoyomiForm almanac(f.platform, [&hints](const QString& h) { hints << h; });
     f->AttachAlmanacWindow(std::bind_front(&vadelon::TKoyomiForm::ShowReport, &almanac));
-    f->W1->trigger();
+    f.W1->trigger();
     struct Case {
         const char *year, *month, *day;
     };
-    for (const Case& c : {Case{"1582", "10", "15"}, Case{"1582", "11", "01"}, Case{"2026", "12", "7"}}) {
+    for (const Case& c : {Case{"1582", "11", "01"}, Case{"2026", "12", "7"}}) {
         f.platform.Reset();
-        FormFixture::Type(f->Edit4, c.day);
-        FormFixture::Type(f->Edit3, c.month);
-        FormFixture::Type(f->Edit1, c.year);
-        f->BitBtn1->click();
+        FormFixture::Type(f.Edit4, c.day);
+        FormFixture::Type(f.Edit3, c.month);
+        FormFixture::Type(f.Edit1, c.year);
+        f.BitBtn1->click();
         QCOMPARE(f.platform.modalRuns, 1);
         QVERIFY(f.platform.boxes.empty());
         QVERIFY(f.platform.beeps.empty());
         // The window holds the report of the six texts the panel shows.
-        vadelon::AlmanacPanelTexts texts{f->Edit1->text().toStdString(), f->ComboBox1->currentText().toStdString(),
-                                         f->Edit2->text().toStdString(), f->Edit3->text().toStdString(),
-                                         f->Edit4->text().toStdString(), f->Label8->text().toStdString()};
+        vadelon::AlmanacPanelTexts texts{f.Edit1->text().toStdString(), f.ComboBox1->currentText().toStdString(),
+                                         f.Edit2->text().toStdString(), f.Edit3->text().toStdString(),
+                                         f.Edit4->text().toStdString(), f.Label8->text().toStdString()};
         const auto report = vadelon::ComposeAlmanacReport(QString(c.year).toInt(), QString(c.month).toInt(),
                                                           QString(c.day).toInt(), texts);
         QCOMPARE(almanac.Caption(), QString::fromStdString(report.caption));
@@ -217,7 +155,7 @@ void CalculationRunTest::almanacHandOver()
         for (const std::string& line : report.lines)
             lines << QString::fromStdString(line);
         QCOMPARE(almanac.Text(), lines.join('\n'));
-        QVERIFY(almanac.Text().contains(f->Edit1->text()));
+        QVERIFY(almanac.Text().contains(f.Edit1->text()));
         QVERIFY(!almanac.isVisible());
     }
 }
@@ -225,9 +163,9 @@ void CalculationRunTest::almanacHandOver()
 void CalculationRunTest::almanacWithoutWindowDoesNothing()
 {
     FormFixture f;
-    f->W1->trigger();
-    FormFixture::Preset({{f->Edit1, "2000"}, {f->Edit3, "1"}, {f->Edit4, "1"}});
-    f->BitBtn1->click();
+    f.W1->trigger();
+    FormFixture::Preset({{f.Edit1, "2000"}, {f.Edit3, "1"}, {f.Edit4, "1"}});
+    f.BitBtn1->click();
     QCOMPARE(f.platform.modalRuns, 0);
     QVERIFY(f.platform.boxes.empty());
     QVERIFY(f.platform.beeps.empty());

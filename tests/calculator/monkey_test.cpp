@@ -6,9 +6,8 @@
 #include "tests/calculator/form_fixture.h"
 
 #include "almanac_window/koyomi_form.h"
+#include "calendar/calculation_rules.h"
 #include "dialogs/nengo_form.h"
-#include "calendar/era.h"
-#include "calendar/integer_reading.h"
 
 #include <QAction>
 #include <QElapsedTimer>
@@ -54,13 +53,13 @@ public:
     // One random action; returns a short description for failure messages.
     QString Act()
     {
-        QLineEdit* const edits[] = {f_->Edit1, f_->Edit2, f_->Edit3, f_->Edit4, f_->Edit5,
-                                    f_->Edit6, f_->Edit7, f_->Edit8, f_->Edit9};
-        vadelon::TUpDown* const spins[] = {f_->UpDown1, f_->UpDown2, f_->UpDown3,
-                                           f_->UpDown4, f_->UpDown5, f_->UpDown6};
-        QAction* const modeItems[] = {f_->N3, f_->D1, f_->A1, f_->B1, f_->W1};
-        QToolButton* const modeButtons[] = {f_->SpeedButton1, f_->SpeedButton2, f_->SpeedButton3,
-                                            f_->SpeedButton4, f_->SpeedButton5};
+        QLineEdit* const edits[] = {f_.Edit1, f_.Edit2, f_.Edit3, f_.Edit4, f_.Edit5,
+                                    f_.Edit6, f_.Edit7, f_.Edit8, f_.Edit9};
+        vadelon::TUpDown* const spins[] = {f_.UpDown1, f_.UpDown2, f_.UpDown3,
+                                           f_.UpDown4, f_.UpDown5, f_.UpDown6};
+        QAction* const modeItems[] = {f_.N3, f_.D1, f_.A1, f_.B1, f_.W1};
+        QToolButton* const modeButtons[] = {f_.SpeedButton1, f_.SpeedButton2, f_.SpeedButton3,
+                                            f_.SpeedButton4, f_.SpeedButton5};
         refreshed_ = {false, false};
         switch (Pick(20)) {
         case 0: case 1: case 2: case 3: case 4: case 5: case 6: case 7: {
@@ -86,22 +85,22 @@ public:
             return QStringLiteral("%1 x%2 on %3").arg(direction).arg(presses).arg(spin->objectName());
         }
         case 11: {
-            QPushButton* today = Pick(2) ? f_->Button1 : f_->Button2;
+            QPushButton* today = Pick(2) ? f_.Button1 : f_.Button2;
             if (!today->isVisible() || !today->isEnabled())
                 return QStringLiteral("nothing");
             f_.platform.today = QDate(1 + Pick(3000), 1 + Pick(12), 1 + Pick(28));
             QTest::mouseClick(today, Qt::LeftButton);
-            refreshed_[today == f_->Button1 ? 0 : 1] = true;
-            eraLed_[today == f_->Button1 ? 0 : 1] = false;
+            refreshed_[today == f_.Button1 ? 0 : 1] = true;
+            eraLed_[today == f_.Button1 ? 0 : 1] = false;
             return QStringLiteral("today %1 on %2").arg(f_.platform.today.toString(Qt::ISODate), today->objectName());
         }
         case 12: {
-            QComboBox* era = Pick(2) ? f_->ComboBox1 : f_->ComboBox2;
+            QComboBox* era = Pick(2) ? f_.ComboBox1 : f_.ComboBox2;
             if (!era->isVisible() || !era->isEnabled())
                 return QStringLiteral("nothing");
             const QString name = era->itemText(Pick(era->count()));
             FormFixture::PickEra(era, name);
-            eraLed_[era == f_->ComboBox1 ? 0 : 1] = true;
+            eraLed_[era == f_.ComboBox1 ? 0 : 1] = true;
             return QStringLiteral("pick %1 in %2").arg(name, era->objectName());
         }
         case 13: case 14: {
@@ -113,23 +112,23 @@ public:
             return QStringLiteral("mode %1").arg(mode);
         }
         case 15:
-            if (!f_->SpeedButton6->isVisible())
+            if (!f_.SpeedButton6->isVisible())
                 return QStringLiteral("nothing");
-            QTest::mouseClick(f_->SpeedButton6, Qt::LeftButton);
+            QTest::mouseClick(f_.SpeedButton6, Qt::LeftButton);
             return QStringLiteral("toggle");
         case 16:
             if (Pick(2))
-                QTest::mouseClick(f_->BitBtn2, Qt::LeftButton);
+                QTest::mouseClick(f_.BitBtn2, Qt::LeftButton);
             else
-                f_->Clear1->trigger();
+                f_.Clear1->trigger();
             refreshed_ = {true, true};
             eraLed_ = {false, false};
             return QStringLiteral("clear all");
         default:
             if (Pick(2))
-                QTest::mouseClick(f_->BitBtn1, Qt::LeftButton);
+                QTest::mouseClick(f_.BitBtn1, Qt::LeftButton);
             else
-                f_->R1->trigger();
+                f_.R1->trigger();
             return QStringLiteral("run");
         }
     }
@@ -162,13 +161,13 @@ private:
 
     void NoteTyping(QLineEdit* edit)
     {
-        if (edit == f_->Edit1 || edit == f_->Edit3 || edit == f_->Edit4)
+        if (edit == f_.Edit1 || edit == f_.Edit3 || edit == f_.Edit4)
             refreshed_[0] = true, eraLed_[0] = false;
-        else if (edit == f_->Edit5 || edit == f_->Edit7 || edit == f_->Edit8)
+        else if (edit == f_.Edit5 || edit == f_.Edit7 || edit == f_.Edit8)
             refreshed_[1] = true, eraLed_[1] = false;
-        else if (edit == f_->Edit2)
+        else if (edit == f_.Edit2)
             eraLed_[0] = true;
-        else if (edit == f_->Edit6)
+        else if (edit == f_.Edit6)
             eraLed_[1] = true;
     }
 
@@ -183,7 +182,7 @@ using Fields = std::map<QString, QString>;
 Fields Read(FormFixture& f)
 {
     Fields fields;
-    for (QLineEdit* edit : {f->Edit1, f->Edit3, f->Edit4, f->Edit5, f->Edit7, f->Edit8, f->Edit9})
+    for (QLineEdit* edit : {f.Edit1, f.Edit3, f.Edit4, f.Edit5, f.Edit7, f.Edit8, f.Edit9})
         fields[edit->objectName()] = edit->text();
     return fields;
 }
@@ -209,24 +208,19 @@ ModeFields FieldsOf(CalcMode mode)
 // with the dialog's toggles answering a question as they stand.
 QString EraMismatch(FormFixture& f, vadelon::TNengoForm& dialog, int side)
 {
-    QLineEdit* year = side == 0 ? f->Edit1 : f->Edit5;
-    QLineEdit* month = side == 0 ? f->Edit3 : f->Edit7;
-    QLineEdit* day = side == 0 ? f->Edit4 : f->Edit8;
-    QComboBox* era = side == 0 ? f->ComboBox1 : f->ComboBox2;
-    QLineEdit* eraYear = side == 0 ? f->Edit2 : f->Edit6;
-
-    QString expectedName = QStringLiteral("－－");
-    QString expectedYear = QStringLiteral("--");
-    if (const auto y = vadelon::ReadInteger(year->text().toStdString())) {
-        const auto m = vadelon::ReadInteger(month->text().toStdString()).value_or(0);
-        const auto d = vadelon::ReadInteger(day->text().toStdString()).value_or(0);
-        const EraChoice answer = dialog.SpeedButton1->isChecked()   ? EraChoice::Earlier
-                                 : dialog.SpeedButton2->isChecked() ? EraChoice::Later
-                                                                    : EraChoice::None;
-        const auto text = vadelon::EraTextForYear(*y, m, d, [answer](const auto&) { return answer; });
-        expectedName = QString::fromStdString(text.name);
-        expectedYear = QString::fromStdString(text.year).section(QChar(u'\0'), 0, 0);
-    }
+    QLineEdit* year = side == 0 ? f.Edit1 : f.Edit5;
+    QLineEdit* month = side == 0 ? f.Edit3 : f.Edit7;
+    QLineEdit* day = side == 0 ? f.Edit4 : f.Edit8;
+    QComboBox* era = side == 0 ? f.ComboBox1 : f.ComboBox2;
+    QLineEdit* eraYear = side == 0 ? f.Edit2 : f.Edit6;
+    const EraChoice answer = dialog.SpeedButton1->isChecked()   ? EraChoice::Earlier
+                             : dialog.SpeedButton2->isChecked() ? EraChoice::Later
+                                                                : EraChoice::None;
+    const auto text = vadelon::PanelEraTexts(
+        {year->text().toStdString(), month->text().toStdString(), day->text().toStdString()},
+        [answer](const auto&) { return answer; });
+    const QString expectedName = QString::fromStdString(text.name);
+    const QString expectedYear = QString::fromStdString(text.year).section(QChar(u'\0'), 0, 0);
     const QString shownName = era->currentIndex() >= 0 ? era->currentText() : QString();
     const bool nameListed = era->findText(expectedName) >= 0;
     if ((nameListed ? shownName != expectedName : era->currentIndex() != -1) || eraYear->text() != expectedYear)

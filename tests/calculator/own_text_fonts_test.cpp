@@ -97,9 +97,9 @@ private slots:
         FormFixture f;
         const QFont statusFont = f->findChild<QLabel*>("SimpleText")->font();
         QVERIFY(!MergesFallbacks(statusFont));
-        QVERIFY(!MergesFallbacks(f->Label1->font()));
+        QVERIFY(!MergesFallbacks(f.Label1->font()));
         // The check itself sees a character the IPA fonts lack (a Hangul syllable).
-        QCOMPARE(Missing(f->Label1->font(), QStringLiteral("計\uD55C")), QStringLiteral("\uD55C"));
+        QCOMPARE(Missing(f.Label1->font(), QStringLiteral("計\uD55C")), QStringLiteral("\uD55C"));
         for (const CalcMode mode : {CalcMode::DayCount, CalcMode::DateShift, CalcMode::AgeCalc,
                                     CalcMode::BirthYearCalc, CalcMode::Almanac}) {
             f->SelectMode(mode, true);
@@ -110,12 +110,12 @@ private slots:
         CheckShownTexts(f.form.get());
         // A week of dates, for every weekday's name.
         f->SelectMode(CalcMode::DayCount, true);
-        FormFixture::Type(f->Edit1, "2000");
-        FormFixture::Type(f->Edit3, "1");
+        FormFixture::Type(f.Edit1, "2000");
+        FormFixture::Type(f.Edit3, "1");
         for (int day = 1; day <= 7; ++day) {
-            FormFixture::Type(f->Edit4, QString::number(day));
-            QVERIFY(f->Label8->text().contains(QStringLiteral("曜日")));
-            QVERIFY2(Missing(f->Label8->font(), f->Label8->text()).isEmpty(), qPrintable(f->Label8->text()));
+            FormFixture::Type(f.Edit4, QString::number(day));
+            QVERIFY(f.Label8->text().contains(QStringLiteral("曜日")));
+            QVERIFY2(Missing(f.Label8->font(), f.Label8->text()).isEmpty(), qPrintable(f.Label8->text()));
         }
         CheckHints(f.form.get(), statusFont);
     }
@@ -123,8 +123,8 @@ private slots:
     void whatIsTypedTakesTheFallbacksWhenTheFontLacksIt()
     {
         FormFixture f;
-        for (QLineEdit* edit : {f->Edit1, f->Edit2, f->Edit3, f->Edit4, f->Edit5, f->Edit6, f->Edit7, f->Edit8,
-                                f->Edit9}) {
+        for (QLineEdit* edit : {f.Edit1, f.Edit2, f.Edit3, f.Edit4, f.Edit5, f.Edit6, f.Edit7, f.Edit8,
+                                f.Edit9}) {
             const QFont before = edit->font();
             QVERIFY2(!MergesFallbacks(before), qPrintable(edit->objectName()));
             // Digits, full-width digits and kanji are all in the font.
@@ -139,9 +139,9 @@ private slots:
             QCOMPARE(edit->font().pixelSize(), before.pixelSize());
             QCOMPARE(edit->font().bold(), before.bold());
         }
-        QCOMPARE(f->Edit1->font().pixelSize(), 12);
-        QCOMPARE(f->Edit9->font().pixelSize(), 16);
-        QVERIFY(f->Edit9->font().bold());
+        QCOMPARE(f.Edit1->font().pixelSize(), 12);
+        QCOMPARE(f.Edit9->font().pixelSize(), 16);
+        QVERIFY(f.Edit9->font().bold());
     }
 
     void eraDialogWithEveryEraName()

@@ -144,11 +144,25 @@ class Results(unittest.TestCase):
         self.assertEqual(rc, 0)
         self.assertEqual(out.splitlines()[0], "西暦1872年（明治5年）12月31日（火曜日）は")
         self.assertEqual(len(out.splitlines()), 20)
+        # The solar terms: 24 lines a year, JST to the minute (and to the second).
+        rc, out, _ = run("setsuiri", "$7E5", "2022")
+        self.assertEqual(rc, 0)
+        self.assertEqual(len(out.splitlines()), 48)
+        self.assertEqual(out.splitlines()[2], "立春\t2021-02-03 23:59")
+        self.assertEqual(out.splitlines()[23], "冬至\t2021-12-22 00:59")
+        self.assertEqual(out.splitlines()[24], "小寒\t2022-01-05 18:14")
+        self.assertRegex(run("setsuiri", "--seconds", "2021")[1].splitlines()[2], r"^立春\t2021-02-03 23:5\d:\d\d$")
 
     def test_almanac_refusals(self):
         self.check(["almanac", "1582", "10", "14"], 1, "",
                    "『こよみ』現行暦法のグレゴリオ暦が採用された、\n"
                    "西暦１５８２年１０月１５日以降について対応しています。")
+        years = "『節入り』西暦１５８３年から９９９９年までについて対応しています。"
+        for args, message in ((["1582"], years), (["10000"], years), (["2000", "10000"], years), (["-2000"], years),
+                              (["2000", "1999"], "年の前後関係を確認して下さい。"),
+                              (["２０００"], "正しく入力して下さい。"), (["2000", "x"], "正しく入力して下さい。"),
+                              ([" 2000 "], "正しく入力して下さい。")):
+            self.check(["setsuiri", *args], 1, "", message)
         rc, out, err = run("almanac", "1989", "0", "1")
         self.assertEqual((rc, out), (3, ""))
         self.assertIn("昭和", err)
@@ -244,7 +258,8 @@ class Usage(unittest.TestCase):
         for args in ([], ["nothing"], ["days", "1", "2"], ["shift", "1", "2", "3"],
                      ["era"], ["era", "1", "2", "3", "4"], ["era", "--choose", "middle", "1989"],
                      ["era", "--choose"], ["almanac", "--sjis", "2000", "1"],
-                     ["days", "--before", "1", "1", "1", "2", "1", "1"], ["western", "平成"]):
+                     ["days", "--before", "1", "1", "1", "2", "1", "1"], ["western", "平成"],
+                     ["setsuiri"], ["setsuiri", "2000", "2001", "2002"], ["setsuiri", "--minutes", "2000"]):
             rc, out, err = run(*args)
             self.assertEqual((rc, out), (2, ""), args)
             self.assertIn("使い方", err, args)

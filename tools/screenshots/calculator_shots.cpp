@@ -18,7 +18,7 @@ namespace {
 
 struct Example {
     const char* file;
-    QAction* vadelon::TVadelonForm::*mode;
+    const char* mode;  // the menu item that selects it
     const char* upper[3];
     const char* number;
     const char* lower[3];
@@ -40,36 +40,37 @@ int main(int argc, char* argv[])
     vadelon::TVadelonForm form(platform);
     form.show();
 
-    using F = vadelon::TVadelonForm;
+    const auto edit = [&form](const char* name) { return form.findChild<QLineEdit*>(QString::fromLatin1(name)); };
+    QToolButton* const toggle = form.findChild<QToolButton*>(QStringLiteral("SpeedButton6"));
     const Example examples[] = {
-        {"calculator_day_count.png", &F::N3, {"1989", "1", "8"}, "", {"2026", "12", "7"}, true},
-        {"calculator_date_shift.png", &F::D1, {"2026", "12", "7"}, "100", {"", "", ""}, true},
-        {"calculator_age.png", &F::A1, {"1960", "", ""}, "", {"2026", "", ""}, true},
-        {"calculator_birth_year.png", &F::B1, {"2026", "", ""}, "40", {"", "", ""}, true},
-        {"calculator_almanac.png", &F::W1, {"2026", "12", "7"}, "", {"", "", ""}, false},
+        {"calculator_day_count.png", "N3", {"1989", "1", "8"}, "", {"2026", "12", "7"}, true},
+        {"calculator_date_shift.png", "D1", {"2026", "12", "7"}, "100", {"", "", ""}, true},
+        {"calculator_age.png", "A1", {"1960", "", ""}, "", {"2026", "", ""}, true},
+        {"calculator_birth_year.png", "B1", {"2026", "", ""}, "40", {"", "", ""}, true},
+        {"calculator_almanac.png", "W1", {"2026", "12", "7"}, "", {"", "", ""}, false},
     };
     // The manual's worked examples: the numbers its pages quote.
     const Example manual[] = {
-        {"day_count.png", &F::N3, {"2024", "4", "1"}, "", {"2025", "3", "31"}, true},
-        {"date_shift.png", &F::D1, {"2025", "1", "1"}, "100", {"", "", ""}, true},
-        {"date_shift_before.png", &F::D1, {"2025", "12", "25"}, "30", {"", "", ""}, true, true},
-        {"age.png", &F::A1, {"1990", "", ""}, "", {"2025", "", ""}, true},
-        {"birth_year.png", &F::B1, {"2025", "", ""}, "60", {"", "", ""}, true},
-        {"almanac_mode.png", &F::W1, {"2000", "1", "1"}, "", {"", "", ""}, false},
+        {"day_count.png", "N3", {"2024", "4", "1"}, "", {"2025", "3", "31"}, true},
+        {"date_shift.png", "D1", {"2025", "1", "1"}, "100", {"", "", ""}, true},
+        {"date_shift_before.png", "D1", {"2025", "12", "25"}, "30", {"", "", ""}, true, true},
+        {"age.png", "A1", {"1990", "", ""}, "", {"2025", "", ""}, true},
+        {"birth_year.png", "B1", {"2025", "", ""}, "60", {"", "", ""}, true},
+        {"almanac_mode.png", "W1", {"2000", "1", "1"}, "", {"", "", ""}, false},
     };
     bool ok = true;
     const auto shoot = [&](const Example& e, const QDir& folder) {
         form.ClearAll();
-        (form.*e.mode)->trigger();
+        form.findChild<QAction*>(QString::fromLatin1(e.mode))->trigger();
         if (e.before)
-            form.SpeedButton6->click();
-        QLineEdit* upper[3] = {form.Edit1, form.Edit3, form.Edit4};
-        QLineEdit* lower[3] = {form.Edit5, form.Edit7, form.Edit8};
+            toggle->click();
+        QLineEdit* upper[3] = {edit("Edit1"), edit("Edit3"), edit("Edit4")};
+        QLineEdit* lower[3] = {edit("Edit5"), edit("Edit7"), edit("Edit8")};
         for (int i = 0; i < 3; ++i)
             upper[i]->setText(QString::fromUtf8(e.upper[i]));
         form.RefreshEraFields(vadelon::PanelSide::Upper);
-        form.Edit9->setText(QString::fromUtf8(e.number));
-        if (form.Panel4->isEnabled()) {
+        edit("Edit9")->setText(QString::fromUtf8(e.number));
+        if (form.findChild<QWidget*>(QStringLiteral("Panel4"))->isEnabled()) {
             for (int i = 0; i < 3; ++i)
                 lower[i]->setText(QString::fromUtf8(e.lower[i]));
             form.RefreshEraFields(vadelon::PanelSide::Lower);
@@ -77,10 +78,8 @@ int main(int argc, char* argv[])
         if (e.run)
             form.RunCalculation();
         // The hint of the mode's own button, as when the pointer rests on it.
-        const QToolButton* buttons[] = {form.SpeedButton1, form.SpeedButton2, form.SpeedButton3,
-                                        form.SpeedButton4, form.SpeedButton5};
-        for (const QToolButton* b : buttons)
-            if (b->isChecked())
+        for (const QToolButton* b : form.findChildren<QToolButton*>())
+            if (b->isChecked() && b->objectName().startsWith(QLatin1String("SpeedButton")))
                 form.DisplayHint(b->statusTip());
         QApplication::processEvents();
         const QString path = folder.filePath(QString::fromLatin1(e.file));
@@ -89,7 +88,7 @@ int main(int argc, char* argv[])
             ok = false;
         }
         if (e.before)
-            form.SpeedButton6->click();  // back to 日後 for the next example
+            toggle->click();  // back to 日後 for the next example
     };
     for (const Example& e : examples)
         shoot(e, QDir(QString::fromLocal8Bit(argv[1])));

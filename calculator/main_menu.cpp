@@ -1,0 +1,60 @@
+// The main menu of the calculator window: 計算 and ﾍﾙﾌﾟ.
+#include "calculator/mode_table.h"
+#include "calculator/vadelon_form.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QMenu>
+#include <QMenuBar>
+
+namespace vadelon {
+
+void TVadelonForm::BuildMenu()
+{
+    MainMenu1 = new QMenuBar(this);
+    MainMenu1->setObjectName(QStringLiteral("MainMenu1"));
+    setMenuBar(MainMenu1);
+
+    auto item = [this](QMenu* menu, const char* name, const QString& caption, const QString& hint) {
+        QAction* action = menu->addAction(caption);
+        action->setObjectName(QString::fromLatin1(name));
+        action->setStatusTip(hint);
+        return action;
+    };
+    auto separator = [](QMenu* menu, const char* name) {
+        QAction* action = menu->addSeparator();
+        action->setObjectName(QString::fromLatin1(name));
+        return action;
+    };
+
+    QMenu* N2 = MainMenu1->addMenu(QStringLiteral("計算(&C)"));
+    N2->setObjectName(QStringLiteral("N2"));
+    N2->menuAction()->setObjectName(QStringLiteral("N2"));
+    N2->menuAction()->setStatusTip(QStringLiteral("計算種別の選択や、計算を実行します。"));
+    modeMenuGroup_ = new QActionGroup(this);
+    modeMenuGroup_->setExclusionPolicy(QActionGroup::ExclusionPolicy::Exclusive);
+    QAction** items[] = {&N3, &D1, &A1, &B1, &W1};
+    for (int i = 0; i < 5; ++i) {
+        const ModeLayout& look = LayoutOf(static_cast<CalcMode>(i));
+        QAction* action = item(N2, look.menuName, QString::fromUtf8(look.menuCaption), QString::fromUtf8(look.hint));
+        action->setCheckable(true);
+        modeMenuGroup_->addAction(action);
+        *items[i] = action;
+    }
+    separator(N2, "N4");
+    R1 = item(N2, "R1", QStringLiteral("計算実行(&R)"), QStringLiteral("計算を実行します。"));
+    Clear1 = item(N2, "Clear1", QStringLiteral("ｸﾘｱ(&C)"), QStringLiteral("すべての欄の数値を消去します。"));
+    separator(N2, "N6");
+    Exit1 = item(N2, "Exit1", QStringLiteral("終了(&X)"), QStringLiteral("ヴァデロンを終了します。"));
+
+    QMenu* Help1 = MainMenu1->addMenu(QStringLiteral("ﾍﾙﾌﾟ(&H)"));
+    Help1->setObjectName(QStringLiteral("Help1"));
+    Help1->menuAction()->setObjectName(QStringLiteral("Help1"));
+    Help1->menuAction()->setStatusTip(QStringLiteral("ヘルプやバージョン情報を表示します。"));
+    SearchforHelpOn1 = item(Help1, "SearchforHelpOn1", QStringLiteral("ﾄﾋﾟｯｸの検索(&S)"),
+                            QStringLiteral("ヘルプトピックの検索画面を表示します。"));
+    separator(Help1, "N5");
+    About1 = item(Help1, "About1", QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報(&A)"), QStringLiteral("バージョンや著作権情報を表示します。"));
+}
+
+}  // namespace vadelon

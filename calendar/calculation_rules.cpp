@@ -1,0 +1,166 @@
+#include "calendar/calculation_rules.h"
+
+#include "calendar/almanac.h"
+#include "calendar/day_arithmetic.h"
+#include "calendar/integer_reading.h"
+
+#include <initializer_list>
+#include <limits>
+
+namespace vadelon {
+
+namespace {
+
+constexpr std::int32_t kInt32Max = std::numeric_limits<std::int32_t>::max();
+constexpr std::int32_t kInt32Min = std::numeric_limits<std::int32_t>::min();
+
+// The day count is written as a number below this, as "Overflow" from it on.
+constexpr std::int64_t kOverflowDays = 10'000'000;
+
+bool FitsInt32(std::int64_t value)
+{
+    return value >= kInt32Min && value <= kInt32Max;
+}
+
+// Reads the texts in order; nothing when one of them does not read, so that
+// the run stops at the first field that fails.
+std::optional<std::vector<std::int32_t>> ReadAll(std::initializer_list<std::string_view> texts)
+{
+    std::vector<std::int32_t> values;
+    for (std::string_view text : texts) {
+        const std::optional<std::int32_t> value = ReadInteger(text);
+        if (!value)
+            return std::nullopt;
+        values.push_back(*value);
+    }
+    return values;
+}
+
+RunResult Refused(const std::string& message)
+{
+    return RunResult{{}, message, true};
+}
+
+// A difference of two 32-bit readings, refused (never wrapped) when it leaves
+// the range a field can hold.
+RunResult Difference(std::string_view first, std::string_view second, bool secondMinusFirst)
+{
+    const auto v = ReadAll({first, second});
+    if (!v)
+        return Refused(NumberInputMessage());
+    const std::int64_t a = (*v)[0], b = (*v)[1];
+    const std::int64_t result = secondMinusFirst ? b - a : a - b;
+    if (!FitsInt32(result))
+        return Refused(NumberInputMessage());
+    return RunResult{{IntegerText(result)}, {}, false};
+}
+
+}  // namespace
+
+const std::string& DateInputMessage()
+{
+    static const std::string message = "日付を正しく入力して下さい。";
+    return message;
+}
+
+const std::string& NumberInputMessage()
+{
+    static const std::string message = "正しく入力して下さい。";
+    return message;
+}
+
+RunResult RunDayCount(const DateTexts& from, const DateTexts& to)
+{
+    const auto v = ReadAll({from.year, from.month, from.day, to.year, to.month, to.day});
+    if (!v)
+        return Refused(DateInputMessage());
+    const DayCount count = DaysBetween((*v)[0], (*v)[1], (*v)[2], (*v)[3], (*v)[4], (*v)[5]);
+    if (!count.inOrder)
+        return RunResult{{IntegerText(0)}, OrderMessage(), false};
+    if (count.days >= kOverflowDays)
+        return RunResult{{"Overflow"}, {}, false};
+    // Days far outside their month can make an ordered pair count a huge
+    // negative number; one that does not fit the field's integers is refused
+    // like any other result out of range, never wrapped.
+    if (!FitsInt32(count.days))
+        return Refused(DateInputMessage());
+    return RunResult{{IntegerText(count.days)}, {}, false};
+}
+
+RunResult RunDateShift(const DateTexts& date, std::string_view countText, bool forward)
+{
+    const auto v = ReadAll({date.year, date.month, date.day, countText});
+    if (!v)
+        return Refused(DateInputMessage());
+    std::int32_t y = (*v)[0], m = (*v)[1], d = (*v)[2];
+    const std::int64_t count = forward ? std::int64_t{(*v)[3]} : -std::int64_t{(*v)[3]};
+    // Negating the smallest count leaves the 32-bit range by one day: shift
+    // in two parts. Each part leaves the date untouched when it fails.
+    ShiftStatus status = ShiftStatus::Ok;
+    if (count > kInt32Max) {
+        status = ShiftDate(y, m, d, kInt32Max);
+        if (status == ShiftStatus::Ok)
+            status = ShiftDate(y, m, d, static_cast<std::int32_t>(count - kInt32Max));
+    } else {
+        status = ShiftDate(y, m, d, static_cast<std::int32_t>(count));
+    }
+    // A month outside 1 to 12 or a year beyond the 32-bit range.
+    if (status != ShiftStatus::Ok)
+        return Refused(DateInputMessage());
+    return RunResult{{IntegerText(y), IntegerText(m), IntegerText(d)}, {}, false};
+}
+
+RunResult RunAgeCalc(std::string_view birthYear, std::string_view currentYear)
+{
+    return Difference(birthYear, currentYear, true);
+}
+
+RunResult RunBirthYearCalc(std::string_view currentYear, std::string_view age)
+{
+    return Difference(currentYear, age, false);
+}
+
+AlmanacRun RunAlmanac(const DateTexts& date)
+{
+    const auto v = ReadAll({date.year, date.month, date.day});
+    if (!v)
+        return AlmanacRun{false, 0, 0, 0, DateInputMessage(), true};
+    if (!AlmanacAcceptsDate((*v)[0], (*v)[1], (*v)[2]))
+        return AlmanacRun{false, 0, 0, 0, AlmanacDateMessage(), true};
+    return AlmanacRun{true, (*v)[0], (*v)[1], (*v)[2], {}, false};
+}
+
+std::string PanelWeekdayLabel(const DateTexts& date)
+{
+    const std::optional<std::int32_t> year = ReadInteger(date.year);
+    const std::int32_t month = ReadInteger(date.month).value_or(0);
+    const std::int32_t day = ReadInteger(date.day).value_or(0);
+    if (!year || month == 0 || day == 0)
+        return BlankWeekdayLabel();
+    return WeekdayLabel(*year, month, day);
+}
+
+EraText PanelEraTexts(const DateTexts& date, const AskEraChoiceFn& ask)
+{
+    const std::optional<std::int32_t> year = ReadInteger(date.year);
+    if (!year)
+        return EraText{"－－", "--"};
+    const std::int32_t month = ReadInteger(date.month).value_or(0);
+    const std::int32_t day = ReadInteger(date.day).value_or(0);
+    return EraTextForYear(*year, month, day, ask);
+}
+
+std::optional<std::string> WesternYearText(std::optional<std::int32_t> eraRow, std::string_view eraYear)
+{
+    const std::optional<std::int32_t> years = ReadInteger(eraYear);
+    if (!years)
+        return std::string();
+    if (!eraRow)
+        return std::nullopt;  // no era to count from
+    const std::optional<std::int32_t> year = WesternYearFromEra(*eraRow, *years);
+    if (!year)
+        return std::nullopt;
+    return IntegerText(*year);
+}
+
+}  // namespace vadelon
