@@ -6,6 +6,7 @@
 //   almanac_open_bench <bytes> <line bytes> <a|j>  one case (a: ASCII, j: Shift-JIS kanji)
 #include "almanac_window/koyomi_form.h"
 #include "almanac_window/text_file.h"
+#include "fonts/fonts.h"
 #include "tests/support/scripted_platform.h"
 
 #include <QApplication>
@@ -83,7 +84,7 @@ int RunCase(qint64 totalBytes, qint64 lineBytes, bool kanji)
 
 int main(int argc, char** argv)
 {
-    QFont::insertSubstitution(QStringLiteral("ＭＳ ゴシック"), QStringLiteral("IPAGothic"));
+    vadelon::InstallFontSubstitutions();
     if (argc == 4) {
         QApplication app(argc, argv);
         return RunCase(QByteArray(argv[1]).toLongLong(), QByteArray(argv[2]).toLongLong(), argv[3][0] == 'j');
