@@ -58,6 +58,9 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // Where a contents or keyword item keeps the page it opens.
+    static constexpr int kTargetRole = Qt::UserRole;
+
     QWidget* BuildContentsTab();
     QWidget* BuildKeywordTab();
     QWidget* BuildSearchTab();
