@@ -32,6 +32,8 @@ void TKoyomiForm::OpenTextFile()
     RichEdit1->setPlainText(*text);
     RichEdit1->document()->setModified(false);
     RichEdit1->setReadOnly(false);
+    // The note spoke of the report, which is gone.
+    SetReportNote({}, {});
 }
 
 void TKoyomiForm::SaveAs1Click()

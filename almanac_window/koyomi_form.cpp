@@ -9,6 +9,7 @@
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QMenu>
 #include <QMimeData>
 #include <QPlainTextEdit>
@@ -53,6 +54,11 @@ TKoyomiForm::TKoyomiForm(Platform& platform, std::function<void(const QString&)>
     StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
     StatusBar1->setFixedHeight(19);
     setStatusBar(StatusBar1);
+    // Smaller than the window's font, so that a note fits the window's width.
+    SolarTermNote = new QLabel(StatusBar1);
+    SolarTermNote->setObjectName(QStringLiteral("SolarTermNote"));
+    SolarTermNote->setFont(OwnTextFont(kFixedFamily, 12));
+    StatusBar1->addWidget(SolarTermNote, 1);
 
     BuildMenus();
     BuildToolBar();
@@ -73,6 +79,18 @@ void TKoyomiForm::ClearText()
     RichEdit1->clear();
     RichEdit1->document()->setModified(false);
     appendedLines_ = 0;
+    SetReportNote({}, {});
+}
+
+void TKoyomiForm::SetReportNote(const QString& note, const QString& detail)
+{
+    SolarTermNote->setText(note);
+    SolarTermNote->setToolTip(detail);
+}
+
+QString TKoyomiForm::ReportNote() const
+{
+    return SolarTermNote->text();
 }
 
 void TKoyomiForm::AppendLine(const QString& line)
@@ -101,12 +119,14 @@ void TKoyomiForm::SetCaption(const QString& caption)
     setWindowTitle(QString(caption).replace(QStringLiteral("[*]"), QStringLiteral("[*][*]")));
 }
 
-void TKoyomiForm::ShowReport(const QStringList& lines, const QString& title)
+void TKoyomiForm::ShowReport(const QStringList& lines, const QString& title, const QString& note,
+                             const QString& detail)
 {
     ClearText();
     for (const QString& line : lines)
         AppendLine(line);
     SetCaption(title);
+    SetReportNote(note, detail);
     ShowModal();
 }
 

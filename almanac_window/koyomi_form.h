@@ -37,8 +37,13 @@ public:
     void AppendLine(const QString& line);
     void SetCaption(const QString& caption);
     void ShowModal();  // returns once the window has been closed
-    // The four in their order: the report's lines under its title.
-    void ShowReport(const QStringList& lines, const QString& title);
+    // The four in their order: the report's lines under its title; the
+    // status bar meanwhile shows note (its long form, detail, as the tooltip).
+    void ShowReport(const QStringList& lines, const QString& title, const QString& note = {},
+                    const QString& detail = {});
+    // The status bar's note beside a report; cleared with the editor and by Open.
+    void SetReportNote(const QString& note, const QString& detail);
+    QString ReportNote() const;
 
     // The rest (editor, menus, tool bar, commands) is the window's own.
 
@@ -102,6 +107,7 @@ private:
     QLabel* Label3 = nullptr;
     QPlainTextEdit* RichEdit1 = nullptr;
     QStatusBar* StatusBar1 = nullptr;
+    QLabel* SolarTermNote = nullptr;  // the status bar's one text
     QMenu* PopupMenu1 = nullptr;
     // Cut, Copy, Paste and Delete, in the order of the menus.
     std::array<EditCommandControls, 4> editCommands_;

@@ -2,6 +2,7 @@
 // the window reads the fields, shows the message and writes the texts.
 #include "calculator/vadelon_form.h"
 #include "calendar/almanac.h"
+#include "calendar/solar_term_status.h"
 #include "platform/platform.h"
 
 #include <QComboBox>
@@ -68,7 +69,9 @@ void TVadelonForm::ComposeAlmanac(const AlmanacRun& run)
     QStringList lines;
     for (const std::string& line : report.lines)
         lines << QString::fromStdString(line);
-    almanac_(lines, QString::fromStdString(report.caption));
+    const SolarTermStatus note = ComposeSolarTermStatus(run.year, run.month, run.day);
+    almanac_(lines, QString::fromStdString(report.caption), QString::fromStdString(note.text),
+             QString::fromStdString(note.tooltip));
 }
 
 }  // namespace vadelon

@@ -35,8 +35,10 @@ class TNengoForm;
 class TUpDown;
 
 // The almanac window as the run reaches it: shows the report's lines under
-// its title, modally, and returns once the window is closed.
-using AlmanacWindow = std::function<void(const QStringList& lines, const QString& title)>;
+// its title, with a note on the date's 節入り for its status bar (note, and
+// its long form detail), modally, and returns once the window is closed.
+using AlmanacWindow =
+    std::function<void(const QStringList& lines, const QString& title, const QString& note, const QString& detail)>;
 
 class TVadelonForm final : public QMainWindow {
     Q_OBJECT

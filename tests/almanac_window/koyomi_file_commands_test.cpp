@@ -321,8 +321,10 @@ void KoyomiFileCommandsTest::openSetsCaptionAndClearsFlag()
     QVERIFY(WriteBytes(path, "\x82\xA0\r\nb\r\n"));
     KoyomiFixture f;
     f.editor()->setReadOnly(true);
+    f.form->SetReportNote(QStringLiteral("小寒"), QStringLiteral("小寒は…"));
     f.platform.openAnswers.push_back(path);
     f.press(QStringLiteral("Open1"));
+    QCOMPARE(f.form->ReportNote(), QString());
     QCOMPARE(f.form->Caption(), path);
     QCOMPARE(f.form->windowTitle(), path);
     QCOMPARE(f.form->Text(), QStringLiteral("あ\nb"));
@@ -338,9 +340,11 @@ void KoyomiFileCommandsTest::openOfMissingFile()
     KoyomiFixture f;
     f.form->AppendLine(QStringLiteral("previous"));
     f.form->SetCaption(kTitle);
+    f.form->SetReportNote(QStringLiteral("小寒"), QString());
     f.editor()->document()->setModified(false);
     f.platform.openAnswers.push_back(missing);
     f.press(QStringLiteral("ToolButton2"));
+    QCOMPARE(f.form->ReportNote(), QStringLiteral("小寒"));
     QCOMPARE(f.form->Caption(), kTitle);
     QCOMPARE(f.form->windowTitle(), kTitle);
     QCOMPARE(f.form->Text(), QStringLiteral("previous"));

@@ -134,8 +134,11 @@ void CalculationRunTest::almanacHandOver()
     f.W1->trigger();
     struct Case {
         const char *year, *month, *day;
+        const char* note;  // the status bar's, beside the report
     };
-    for (const Case& c : {Case{"1582", "11", "01"}, Case{"2026", "12", "7"}}) {
+    for (const Case& c : {Case{"1582", "11", "01", ""},
+                          Case{"2000", "1", "1", "小寒（1/6 10:01）前：月【丙子】　立春前：年【己卯】一白水星"},
+                          Case{"2026", "12", "7", "本日11:52大雪：月【己亥】→【庚子】"}}) {
         f.platform.Reset();
         FormFixture::Type(f.Edit4, c.day);
         FormFixture::Type(f.Edit3, c.month);
@@ -156,6 +159,7 @@ void CalculationRunTest::almanacHandOver()
             lines << QString::fromStdString(line);
         QCOMPARE(almanac.Text(), lines.join('\n'));
         QVERIFY(almanac.Text().contains(f.Edit1->text()));
+        QCOMPARE(almanac.ReportNote(), QString(c.note));
         QVERIFY(!almanac.isVisible());
     }
 }

@@ -1,8 +1,10 @@
-// Renders the almanac window holding the 2000-01-01 report to a PNG file, so
-// that its look can be checked without running the calculator:
+// Renders the almanac window holding the 2000-01-01 report, with its status
+// bar's note on the 節入り, to a PNG file, so that its look can be checked
+// without running the calculator:
 //   vadelon_almanac_window_shot almanac_window.png
 #include "almanac_window/koyomi_form.h"
 #include "calendar/almanac.h"
+#include "calendar/solar_term_status.h"
 #include "fonts/fonts.h"
 #include "platform/qt_platform.h"
 
@@ -26,6 +28,8 @@ int main(int argc, char* argv[])
     for (const std::string& line : report.lines)
         form.AppendLine(QString::fromStdString(line));
     form.SetCaption(QString::fromStdString(report.caption));
+    const vadelon::SolarTermStatus note = vadelon::ComposeSolarTermStatus(2000, 1, 1);
+    form.SetReportNote(QString::fromStdString(note.text), QString::fromStdString(note.tooltip));
 
     form.show();
     QApplication::processEvents();
