@@ -23,7 +23,9 @@
 namespace vadelon {
 
 TKoyomiForm::TKoyomiForm(Platform& platform, std::function<void(const QString&)> hintSink, QWidget* parent)
-    : QMainWindow(parent), platform_(platform), hintSink_(std::move(hintSink))
+    : QMainWindow(parent)
+    , platform_(platform)
+    , hintSink_(std::move(hintSink))
 {
     setObjectName(QStringLiteral("KoyomiForm"));
     setWindowIcon(MoonIcon());
@@ -119,8 +121,7 @@ void TKoyomiForm::SetCaption(const QString& caption)
     setWindowTitle(QString(caption).replace(QStringLiteral("[*]"), QStringLiteral("[*][*]")));
 }
 
-void TKoyomiForm::ShowReport(const QStringList& lines, const QString& title, const QString& note,
-                             const QString& detail)
+void TKoyomiForm::ShowReport(const QStringList& lines, const QString& title, const QString& note, const QString& detail)
 {
     ClearText();
     for (const QString& line : lines)
@@ -207,17 +208,12 @@ void TKoyomiForm::UpdateEditCommands()
 void TKoyomiForm::AskSaveChanges()
 {
     platform_.Beep(BeepType::Exclamation);
-    const QString text = QStringLiteral("ﾌｧｲﾙ") + caption_ +
-                         QStringLiteral("の内容が変更されています。\n変更を保存しますか？");
+    const QString text =
+        QStringLiteral("ﾌｧｲﾙ") + caption_ + QStringLiteral("の内容が変更されています。\n変更を保存しますか？");
     switch (platform_.AskSaveChanges(this, text)) {
-    case SaveAnswer::Cancel:
-        saveCancelled_ = true;
-        return;
-    case SaveAnswer::No:
-        saveCancelled_ = false;
-        return;
-    case SaveAnswer::Yes:
-        break;
+    case SaveAnswer::Cancel: saveCancelled_ = true; return;
+    case SaveAnswer::No: saveCancelled_ = false; return;
+    case SaveAnswer::Yes: break;
     }
     const std::optional<QString> name =
         platform_.GetSaveFileName(this, caption_ + QStringLiteral(".txt"), kTextFileFilter);

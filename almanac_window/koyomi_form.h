@@ -28,8 +28,7 @@ class TKoyomiForm : public QMainWindow {
 public:
     // hintSink receives the hints of this window's menu items and tool
     // buttons (the calculator window's DisplayHint).
-    TKoyomiForm(Platform& platform, std::function<void(const QString&)> hintSink,
-                QWidget* parent = nullptr);
+    TKoyomiForm(Platform& platform, std::function<void(const QString&)> hintSink, QWidget* parent = nullptr);
     ~TKoyomiForm() override;
 
     // The four operations the almanac report uses, in this order.

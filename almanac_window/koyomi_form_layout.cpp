@@ -105,8 +105,7 @@ void TKoyomiForm::BuildMenus()
                                                 QString::fromUtf8(command.hint), command.handler);
     }
     AddSeparator(Edit1, "N4");
-    AddMenuItem(Edit1, "SelectAll1", QStringLiteral("すべて選択(&A)"), kSelectAllHint,
-                &TKoyomiForm::SelectAll1Click);
+    AddMenuItem(Edit1, "SelectAll1", QStringLiteral("すべて選択(&A)"), kSelectAllHint, &TKoyomiForm::SelectAll1Click);
 
     QMenu* Help1 = AddMenu(MainMenu1, "Help1", QStringLiteral("ﾍﾙﾌﾟ(&H)"));
     AddMenuItem(Help1, "SearchforHelpOn1", QStringLiteral("ﾄﾋﾟｯｸの検索(&S)..."),
@@ -157,8 +156,8 @@ void TKoyomiForm::BuildToolBar()
 
     ToolBar1->addWidget(MakeGap("ToolButton1", ToolBar1));
     AddToolButton("ToolButton2", ToolPicture::OpenFolder, kOpenHint, &TKoyomiForm::OpenTextFile);
-    AddToolButton("ToolButton3", ToolPicture::FloppyDisk, QStringLiteral("テキストファイルとして名前をつけて保存します"),
-                  &TKoyomiForm::SaveAs1Click);
+    AddToolButton("ToolButton3", ToolPicture::FloppyDisk,
+                  QStringLiteral("テキストファイルとして名前をつけて保存します"), &TKoyomiForm::SaveAs1Click);
     AddToolButton("ToolButton4", ToolPicture::Printer, kPrintHint, &TKoyomiForm::Print1Click);
     ToolBar1->addWidget(MakeGap("ToolButton5", ToolBar1));
     for (std::size_t i = 0; i < editCommands_.size(); ++i) {

@@ -78,7 +78,8 @@ void PaintPage(QPainter& p, qreal x, qreal y)
 {
     p.setPen(QPen(kOutline, 1));
     p.setBrush(Qt::white);
-    p.drawPolygon(QPolygonF({{x + 0.5, y + 0.5}, {x + 6.5, y + 0.5}, {x + 8.5, y + 2.5}, {x + 8.5, y + 10.5}, {x + 0.5, y + 10.5}}));
+    p.drawPolygon(QPolygonF(
+        {{x + 0.5, y + 0.5}, {x + 6.5, y + 0.5}, {x + 8.5, y + 2.5}, {x + 8.5, y + 10.5}, {x + 0.5, y + 10.5}}));
     p.setPen(QPen(QColor(90, 120, 200), 1));
     for (int row = 0; row < 3; ++row)
         p.drawLine(QPointF(x + 2, y + 4.5 + row * 2), QPointF(x + 7, y + 4.5 + row * 2));

@@ -32,7 +32,11 @@ void CentreFrame(QWidget& window)
 // before it is shown, the window is centred again by its frame then.
 class FrameCentring final : public QObject {
 public:
-    explicit FrameCentring(QWidget& window) : window_(window) { window.windowHandle()->installEventFilter(this); }
+    explicit FrameCentring(QWidget& window)
+        : window_(window)
+    {
+        window.windowHandle()->installEventFilter(this);
+    }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
@@ -66,8 +70,8 @@ int main(int argc, char* argv[])
     auto eraDialog = std::make_unique<vadelon::TNengoForm>(platform);
     auto aboutBox = std::make_unique<vadelon::TVerForm>();
     vadelon::TVadelonForm* main = form.get();
-    auto almanac = std::make_unique<vadelon::TKoyomiForm>(
-        platform, [main](const QString& hint) { main->DisplayHint(hint); });
+    auto almanac =
+        std::make_unique<vadelon::TKoyomiForm>(platform, [main](const QString& hint) { main->DisplayHint(hint); });
     form->AttachEraDialog(eraDialog.get());
     form->AttachAboutBox(aboutBox.get());
     form->AttachAlmanacWindow(std::bind_front(&vadelon::TKoyomiForm::ShowReport, almanac.get()));

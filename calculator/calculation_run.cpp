@@ -23,16 +23,12 @@ void TVadelonForm::RunCalculation()
                         {Edit5, Edit7, Edit8}))
             RefreshEraFields(PanelSide::Lower);
         break;
-    case CalcMode::AgeCalc:
-        WriteResult(RunAgeCalc(upperYear, Edit5->text().toStdString()), {Edit9});
-        break;
+    case CalcMode::AgeCalc: WriteResult(RunAgeCalc(upperYear, Edit5->text().toStdString()), {Edit9}); break;
     case CalcMode::BirthYearCalc:
         if (WriteResult(RunBirthYearCalc(upperYear, Edit9->text().toStdString()), {Edit5}))
             RefreshEraFields(PanelSide::Lower);
         break;
-    case CalcMode::Almanac:
-        ComposeAlmanac(RunAlmanac(PanelDate(PanelSide::Upper)));
-        break;
+    case CalcMode::Almanac: ComposeAlmanac(RunAlmanac(PanelDate(PanelSide::Upper))); break;
     }
 }
 

@@ -110,9 +110,8 @@ QFrame* BuildDatePanel(QWidget* parent, PanelSide side)
     // gets a name of its own for each.
     const QString panelName = upper ? QStringLiteral("上の日付") : QStringLiteral("下の日付");
     const std::pair<QWidget*, const char*> names[] = {
-        {year, "西暦年"},       {yearSpin, "西暦年の増減"}, {era, "年号"},
-        {eraYear, "和暦年"},    {month, "月"},              {day, "日"},
-        {monthSpin, "月の増減"}, {daySpin, "日の増減"},      {weekday, "曜日"},
+        {year, "西暦年"}, {yearSpin, "西暦年の増減"}, {era, "年号"},         {eraYear, "和暦年"}, {month, "月"},
+        {day, "日"},      {monthSpin, "月の増減"},    {daySpin, "日の増減"}, {weekday, "曜日"},
     };
     for (const auto& [widget, name] : names)
         widget->setAccessibleName(panelName + QLatin1Char(' ') + QString::fromUtf8(name));

@@ -54,7 +54,8 @@ void TVadelonForm::BuildMenu()
     SearchforHelpOn1 = item(Help1, "SearchforHelpOn1", QStringLiteral("ﾄﾋﾟｯｸの検索(&S)"),
                             QStringLiteral("ヘルプトピックの検索画面を表示します。"));
     separator(Help1, "N5");
-    About1 = item(Help1, "About1", QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報(&A)"), QStringLiteral("バージョンや著作権情報を表示します。"));
+    About1 = item(Help1, "About1", QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報(&A)"),
+                  QStringLiteral("バージョンや著作権情報を表示します。"));
 }
 
 }  // namespace vadelon

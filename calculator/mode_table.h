@@ -18,12 +18,12 @@ struct ModeLayout {
     const char* menuCaption;
 
     // The window in the mode.
-    RunImage runImage;       // on BitBtn1
-    bool onlyUpperPanel;     // number and lower panels hidden, the rest of them left as it was
-    bool monthAndDay;        // the month and day controls of both panels shown
-    const char* today;       // caption of Button1, and of Button2 where it is shown
-    const char* upperTitle;  // Label2
-    bool resultBelow;        // the lower panel takes the result, the number field is an input
+    RunImage runImage;           // on BitBtn1
+    bool onlyUpperPanel;         // number and lower panels hidden, the rest of them left as it was
+    bool monthAndDay;            // the month and day controls of both panels shown
+    const char* today;           // caption of Button1, and of Button2 where it is shown
+    const char* upperTitle;      // Label2
+    bool resultBelow;            // the lower panel takes the result, the number field is an input
     const char* numberTitle[2];  // Label16, shifting forward and back
     const char* numberUnit[2];   // Label17, likewise
     const char* note;            // Label18

@@ -1,9 +1,9 @@
 // The date panels' own handlers: spin steps, today, weekday, the change
 // handling that empties stale results, and the era fields in both directions.
 #include "calculator/field_text.h"
-#include "dialogs/nengo_form.h"
 #include "calculator/vadelon_form.h"
 #include "calendar/day_arithmetic.h"
+#include "dialogs/nengo_form.h"
 #include "platform/platform.h"
 
 #include <QComboBox>

@@ -26,8 +26,7 @@ QPainterPath TextPath(const QString& text, const QFont& font, QPointF baseline)
 }
 
 // Text drawn as a filled outline so that it reads on any button face.
-void OutlinedPath(QPainter& p, const QPainterPath& path, const QColor& fill, const QColor& outline,
-                  qreal outlineWidth)
+void OutlinedPath(QPainter& p, const QPainterPath& path, const QColor& fill, const QColor& outline, qreal outlineWidth)
 {
     p.setPen(QPen(outline, outlineWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.setBrush(Qt::NoBrush);

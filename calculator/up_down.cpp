@@ -16,7 +16,8 @@ constexpr int kRepeatDelayMs = 400;
 constexpr int kRepeatIntervalMs = 60;
 }  // namespace
 
-TUpDown::TUpDown(QWidget* parent) : QWidget(parent)
+TUpDown::TUpDown(QWidget* parent)
+    : QWidget(parent)
 {
     setFocusPolicy(Qt::TabFocus);
     repeat_.setSingleShot(false);
@@ -55,8 +56,8 @@ void TUpDown::paintEvent(QPaintEvent*)
         arrow.rect = halves[i].adjusted(3, 2, -3, -2);
         if (sunken)
             arrow.rect.translate(1, 1);
-        style()->drawPrimitive(i == 0 ? QStyle::PE_IndicatorArrowUp : QStyle::PE_IndicatorArrowDown,
-                               &arrow, &painter, this);
+        style()->drawPrimitive(i == 0 ? QStyle::PE_IndicatorArrowUp : QStyle::PE_IndicatorArrowDown, &arrow, &painter,
+                               this);
     }
     // It takes the focus from the keyboard only, so the mark is drawn
     // whenever it has the focus, whatever the style's rule for mouse users.

@@ -60,7 +60,8 @@ void SetHint(QWidget* widget, const QString& hint)
 }  // namespace
 
 TVadelonForm::TVadelonForm(Platform& platform, QWidget* parent)
-    : QMainWindow(parent), platform_(platform)
+    : QMainWindow(parent)
+    , platform_(platform)
 {
     FormCreate();
 }
@@ -112,7 +113,8 @@ void TVadelonForm::FormCreate()
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(escape, &QShortcut::activated, BitBtn2, &QPushButton::click);
     // F1 asks for help, as on every desktop.
-    connect(new QShortcut(QKeySequence::HelpContents, this), &QShortcut::activated, SearchforHelpOn1, &QAction::trigger);
+    connect(new QShortcut(QKeySequence::HelpContents, this), &QShortcut::activated, SearchforHelpOn1,
+            &QAction::trigger);
 
     setFixedSize(kClientWidth, kClientHeight + MainMenu1->sizeHint().height());
 
@@ -265,9 +267,9 @@ void TVadelonForm::SetFocusOrder()
     // Upper date panel, number panel, lower date panel, run button, clear button.
     // Within a panel: Western year, year spin button, era, era year, month,
     // day, month and day spin buttons, today button.
-    const QList<QWidget*> chain{Edit1, UpDown1, ComboBox1, Edit2, Edit3, Edit4, UpDown2, UpDown3, Button1,
-                                Edit9, Edit5, UpDown4, ComboBox2, Edit6, Edit7, Edit8, UpDown5, UpDown6, Button2,
-                                BitBtn1, BitBtn2};
+    const QList<QWidget*> chain{Edit1,   UpDown1, ComboBox1, Edit2,   Edit3,   Edit4,     UpDown2,
+                                UpDown3, Button1, Edit9,     Edit5,   UpDown4, ComboBox2, Edit6,
+                                Edit7,   Edit8,   UpDown5,   UpDown6, Button2, BitBtn1,   BitBtn2};
     for (qsizetype i = 1; i < chain.size(); ++i)
         QWidget::setTabOrder(chain[i - 1], chain[i]);
 }

@@ -7,15 +7,16 @@ namespace vadelon {
 namespace {
 
 // "西暦2000年（平成12年）1月1日": shared by the first line and the caption.
-std::string DateHeading(const AlmanacPanelTexts& t) {
-    return "西暦" + t.westernYear + "年（" + t.eraName + t.eraYear + "年）" + t.month + "月" +
-           t.day + "日";
+std::string DateHeading(const AlmanacPanelTexts& t)
+{
+    return "西暦" + t.westernYear + "年（" + t.eraName + t.eraYear + "年）" + t.month + "月" + t.day + "日";
 }
 
 }  // namespace
 
 AlmanacReport ComposeAlmanacReport(std::int32_t year, std::int32_t month, std::int32_t day,
-                                   const AlmanacPanelTexts& texts) {
+                                   const AlmanacPanelTexts& texts)
+{
     const AlmanacValues v = ComputeAlmanac(year, month, day);
     AlmanacReport report;
     std::vector<std::string>& lines = report.lines;
@@ -39,8 +40,7 @@ AlmanacReport ComposeAlmanacReport(std::int32_t year, std::int32_t month, std::i
     lines.push_back("　同様に、年九星は【" + v.prevYearStar + "】となります。");
     lines.push_back("※また月干支も毎月１日を月の始まりとして算出しています。");
     lines.push_back("　" + IntegerText(month) + "月の節入りは、" + v.solarTerm + "です。");
-    lines.push_back("　節入り前の場合は前月の月干支【" + v.prevMonthStem + v.prevMonthBranch +
-                    "】を使用して下さい。");
+    lines.push_back("　節入り前の場合は前月の月干支【" + v.prevMonthStem + v.prevMonthBranch + "】を使用して下さい。");
     lines.push_back("※節入りの正確な日時は、別に暦などでお調べ下さい。");
     report.caption = DateHeading(texts) + "のこよみ";
     return report;

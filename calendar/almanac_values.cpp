@@ -4,13 +4,11 @@
 
 namespace vadelon {
 
-const std::array<std::string_view, 10> StemNames = {"甲", "乙", "丙", "丁", "戊",
-                                                     "己", "庚", "辛", "壬", "癸"};
+const std::array<std::string_view, 10> StemNames = {"甲", "乙", "丙", "丁", "戊", "己", "庚", "辛", "壬", "癸"};
 const std::array<std::string_view, 12> BranchNames = {"子", "丑", "寅", "卯", "辰", "巳",
-                                                       "午", "未", "申", "酉", "戌", "亥"};
-const std::array<std::string_view, 9> StarNames = {"一白水星", "二黒土星", "三碧木星",
-                                                    "四緑木星", "五黄土星", "六白金星",
-                                                    "七赤金星", "八白土星", "九紫火星"};
+                                                      "午", "未", "申", "酉", "戌", "亥"};
+const std::array<std::string_view, 9> StarNames = {"一白水星", "二黒土星", "三碧木星", "四緑木星", "五黄土星",
+                                                   "六白金星", "七赤金星", "八白土星", "九紫火星"};
 const std::array<std::string_view, 12> SolarTermNames = {
     "小寒（１月６日頃）", "立春（２月４日頃）",   "啓蟄（３月６日頃）",   "清明（４月５日頃）",
     "立夏（５月６日頃）", "芒種（６月６日頃）",   "小暑（７月７日頃）",   "立秋（８月８日頃）",
@@ -21,31 +19,36 @@ namespace {
 constexpr std::int64_t kJulianDayOfReform = 2299161;  // 1582-10-15
 
 // Never negative, so a date before the reform cannot index outside a table.
-std::size_t Remainder(std::int64_t value, std::int64_t divisor) {
+std::size_t Remainder(std::int64_t value, std::int64_t divisor)
+{
     const std::int64_t r = value % divisor;
     return static_cast<std::size_t>(r < 0 ? r + divisor : r);
 }
 
-std::string StarOfYear(std::int64_t year) {
+std::string StarOfYear(std::int64_t year)
+{
     std::int64_t number = 11 - static_cast<std::int64_t>(Remainder(year, 9));
-    if (number > 9) number -= 9;
+    if (number > 9)
+        number -= 9;
     return std::string(StarNames[static_cast<std::size_t>(number - 1)]);
 }
 
 }  // namespace
 
-bool AlmanacAcceptsDate(std::int32_t year, std::int32_t month, std::int32_t day) {
+bool AlmanacAcceptsDate(std::int32_t year, std::int32_t month, std::int32_t day)
+{
     return !DateFieldsBefore(year, month, day, 1582, 10, 15);
 }
 
-const std::string& AlmanacDateMessage() {
-    static const std::string text =
-        "『こよみ』現行暦法のグレゴリオ暦が採用された、\n"
-        "西暦１５８２年１０月１５日以降について対応しています。";
+const std::string& AlmanacDateMessage()
+{
+    static const std::string text = "『こよみ』現行暦法のグレゴリオ暦が採用された、\n"
+                                    "西暦１５８２年１０月１５日以降について対応しています。";
     return text;
 }
 
-AlmanacValues ComputeAlmanac(std::int32_t year, std::int32_t month, std::int32_t day) {
+AlmanacValues ComputeAlmanac(std::int32_t year, std::int32_t month, std::int32_t day)
+{
     AlmanacValues v;
     const std::int64_t y = year;
     v.julianDay = kJulianDayOfReform + DayNumber(year, month, day) - DayNumber(1582, 10, 15);

@@ -18,8 +18,8 @@ std::int64_t DayNumber(std::int32_t year, std::int32_t month, std::int32_t day);
 
 // True when (y1, m1, d1) lies strictly before (y2, m2, d2), compared field by
 // field as raw integers.
-bool DateFieldsBefore(std::int32_t y1, std::int32_t m1, std::int32_t d1,
-                      std::int32_t y2, std::int32_t m2, std::int32_t d2);
+bool DateFieldsBefore(std::int32_t y1, std::int32_t m1, std::int32_t d1, std::int32_t y2, std::int32_t m2,
+                      std::int32_t d2);
 
 struct DayCount {
     // False when the first date is not strictly before the second: the caller
@@ -29,8 +29,8 @@ struct DayCount {
     // out-of-range days); 0 when !inOrder.
     std::int64_t days = 0;
 };
-DayCount DaysBetween(std::int32_t year1, std::int32_t month1, std::int32_t day1,
-                     std::int32_t year2, std::int32_t month2, std::int32_t day2);
+DayCount DaysBetween(std::int32_t year1, std::int32_t month1, std::int32_t day1, std::int32_t year2,
+                     std::int32_t month2, std::int32_t day2);
 
 // "日付の前後関係を確認して下さい。"
 const std::string& OrderMessage();
@@ -42,8 +42,7 @@ enum class ShiftStatus {
 };
 // Moves the date count days (negative: back). On anything but Ok the three
 // fields are left as they were.
-ShiftStatus ShiftDate(std::int32_t& year, std::int32_t& month, std::int32_t& day,
-                      std::int32_t count);
+ShiftStatus ShiftDate(std::int32_t& year, std::int32_t& month, std::int32_t& day, std::int32_t count);
 
 // "（金曜日）" and so on; the blank label "（　曜日）" before 1582-10-15; the
 // empty text for the negative remainders that odd days can give.

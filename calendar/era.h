@@ -36,7 +36,7 @@ enum class EraChoice { Earlier, Later, None };
 
 // The question of a year of change whose month or day leaves the era open.
 struct EraQuestion {
-    std::string_view startYear;   // of the era that begins, as stored
+    std::string_view startYear;  // of the era that begins, as stored
     std::string_view startMonth;
     std::string_view startDay;
     std::string_view earlierName;
@@ -56,8 +56,7 @@ using AskEraChoiceFn = std::function<EraChoice(const EraQuestion&)>;
 
 // A month or day of 0 counts as missing. Calls ask at most once, only for an
 // undetermined date in a year of change; None gives the empty text.
-EraText EraTextForYear(std::int32_t year, std::int32_t month, std::int32_t day,
-                       const AskEraChoiceFn& ask);
+EraText EraTextForYear(std::int32_t year, std::int32_t month, std::int32_t day, const AskEraChoiceFn& ask);
 
 // Start year of the row - 1 + eraYear; nullopt when the row does not exist or
 // the result leaves the 32-bit range.

@@ -6,51 +6,66 @@ namespace vadelon {
 
 namespace {
 
-int HexDigitValue(char c) {
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+int HexDigitValue(char c)
+{
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
     return -1;
 }
 
 // One to eight hex digits, the 32 bits taken as a signed value.
-std::optional<std::int32_t> ReadHex(std::string_view digits) {
-    if (digits.empty() || digits.size() > 8) return std::nullopt;
+std::optional<std::int32_t> ReadHex(std::string_view digits)
+{
+    if (digits.empty() || digits.size() > 8)
+        return std::nullopt;
     std::uint32_t bits = 0;
     for (char c : digits) {
         const int v = HexDigitValue(c);
-        if (v < 0) return std::nullopt;
+        if (v < 0)
+            return std::nullopt;
         bits = (bits << 4) | static_cast<std::uint32_t>(v);
     }
     return static_cast<std::int32_t>(bits);
 }
 
-std::optional<std::int32_t> ReadDecimal(std::string_view text) {
+std::optional<std::int32_t> ReadDecimal(std::string_view text)
+{
     bool negative = false;
     if (!text.empty() && (text.front() == '+' || text.front() == '-')) {
         negative = text.front() == '-';
         text.remove_prefix(1);
     }
-    if (text.empty()) return std::nullopt;
+    if (text.empty())
+        return std::nullopt;
     // The magnitude may reach 2^31 for the negative limit; stop as soon as it
     // passes that, so long runs of digits never overflow.
     constexpr std::int64_t limit = std::int64_t{1} << 31;
     std::int64_t magnitude = 0;
     for (char c : text) {
-        if (c < '0' || c > '9') return std::nullopt;
+        if (c < '0' || c > '9')
+            return std::nullopt;
         magnitude = magnitude * 10 + (c - '0');
-        if (magnitude > limit) return std::nullopt;
+        if (magnitude > limit)
+            return std::nullopt;
     }
     const std::int64_t value = negative ? -magnitude : magnitude;
-    if (value > INT32_MAX) return std::nullopt;
+    if (value > INT32_MAX)
+        return std::nullopt;
     return static_cast<std::int32_t>(value);
 }
 
 }  // namespace
 
-std::optional<std::int32_t> ReadInteger(std::string_view text) {
-    while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
-    if (text.empty()) return std::nullopt;
+std::optional<std::int32_t> ReadInteger(std::string_view text)
+{
+    while (!text.empty() && text.front() == ' ')
+        text.remove_prefix(1);
+    if (text.empty())
+        return std::nullopt;
     if (text.front() == '$' || text.front() == 'x' || text.front() == 'X') {
         return ReadHex(text.substr(1));
     }
@@ -60,6 +75,9 @@ std::optional<std::int32_t> ReadInteger(std::string_view text) {
     return ReadDecimal(text);
 }
 
-std::string IntegerText(std::int64_t value) { return std::to_string(value); }
+std::string IntegerText(std::int64_t value)
+{
+    return std::to_string(value);
+}
 
 }  // namespace vadelon

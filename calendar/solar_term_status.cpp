@@ -15,44 +15,53 @@ enum class Side { Before, SameDay, After };
 
 // Far in the future (ΔT of days) a term can fall a month early, and 小寒 even
 // on 31 December of the year before: the whole date is compared.
-Side SideOf(std::int32_t year, std::int32_t month, std::int32_t day, const SolarTermTime& term) {
-    if (year == term.year && month == term.month && day == term.day) return Side::SameDay;
+Side SideOf(std::int32_t year, std::int32_t month, std::int32_t day, const SolarTermTime& term)
+{
+    if (year == term.year && month == term.month && day == term.day)
+        return Side::SameDay;
     return DateFieldsBefore(year, month, day, term.year, term.month, term.day) ? Side::Before : Side::After;
 }
 
-std::string TwoDigits(std::int32_t value) {
+std::string TwoDigits(std::int32_t value)
+{
     return (value < 10 ? "0" : "") + IntegerText(value);
 }
 
 // "02:01" for the short line, "2時01分" for the long one.
-std::string ClockText(const SolarTermTime& t) {
+std::string ClockText(const SolarTermTime& t)
+{
     return TwoDigits(t.hour) + ":" + TwoDigits(t.minute);
 }
-std::string LongClockText(const SolarTermTime& t) {
+std::string LongClockText(const SolarTermTime& t)
+{
     return IntegerText(t.hour) + "時" + TwoDigits(t.minute) + "分";
 }
 
 // "小寒（1/6 02:01）" for the short line; the year only when it is not the
 // date's own.
-std::string ShortTermText(std::string_view name, const SolarTermTime& t, std::int32_t year) {
+std::string ShortTermText(std::string_view name, const SolarTermTime& t, std::int32_t year)
+{
     const std::string yearText = t.year == year ? std::string() : IntegerText(t.year) + "/";
-    return std::string(name) + "（" + yearText + IntegerText(t.month) + "/" + IntegerText(t.day) + " " +
-           ClockText(t) + "）";
+    return std::string(name) + "（" + yearText + IntegerText(t.month) + "/" + IntegerText(t.day) + " " + ClockText(t) +
+           "）";
 }
 
 // "2000年1月6日 2時01分" for the long form.
-std::string LongDateText(const SolarTermTime& t) {
+std::string LongDateText(const SolarTermTime& t)
+{
     return IntegerText(t.year) + "年" + IntegerText(t.month) + "月" + IntegerText(t.day) + "日 " + LongClockText(t);
 }
 
 // The star names without their element: 一白, 九紫 (where the line is short).
-std::string StarShortName(const std::string& star) {
+std::string StarShortName(const std::string& star)
+{
     return star.substr(0, star.size() / 2);
 }
 
 }  // namespace
 
-SolarTermStatus ComposeSolarTermStatus(std::int32_t year, std::int32_t month, std::int32_t day) {
+SolarTermStatus ComposeSolarTermStatus(std::int32_t year, std::int32_t month, std::int32_t day)
+{
     SolarTermStatus status;
     if (year < kFirstSolarTermYear || year > kLastSolarTermYear || month < 1 || month > 12 || day < 1 ||
         day > DaysInMonth(year, month)) {
@@ -73,8 +82,8 @@ SolarTermStatus ComposeSolarTermStatus(std::int32_t year, std::int32_t month, st
 
     std::string& text = status.text;
     std::string& tip = status.tooltip;
-    tip = IntegerText(year) + "年" + IntegerText(month) + "月の節入り：" + std::string(name) + " " + LongDateText(term) +
-          "（日本時間）\n";
+    tip = IntegerText(year) + "年" + IntegerText(month) + "月の節入り：" + std::string(name) + " " +
+          LongDateText(term) + "（日本時間）\n";
 
     if (month == 2) {
         // 立春 opens February: the month and the year change at the same instant.
@@ -88,13 +97,13 @@ SolarTermStatus ComposeSolarTermStatus(std::int32_t year, std::int32_t month, st
             text = "本日" + ClockText(term) + "立春：月" + monthBefore + "→" + monthAfter + "年" + yearBefore +
                    StarShortName(v.prevYearStar) + "→" + yearAfter + StarShortName(v.yearStar);
             tip += "この日の" + LongClockText(term) + "までは月干支" + monthBefore + "・年干支" + yearBefore +
-                   "・年九星" + starBefore + "、それ以後は月干支" + monthAfter + "・年干支" + yearAfter +
-                   "・年九星" + starAfter + "です。\n";
+                   "・年九星" + starBefore + "、それ以後は月干支" + monthAfter + "・年干支" + yearAfter + "・年九星" +
+                   starAfter + "です。\n";
             break;
         case Side::After:
             text = ShortTermText(name, term, year) + "以後：月" + monthAfter + "年" + yearAfter + v.yearStar;
-            tip += "この日は立春後のため、月干支は" + monthAfter + "、年干支は" + yearAfter + "、年九星は" +
-                   starAfter + "です。\n";
+            tip += "この日は立春後のため、月干支は" + monthAfter + "、年干支は" + yearAfter + "、年九星は" + starAfter +
+                   "です。\n";
             break;
         }
     } else {
@@ -117,7 +126,7 @@ SolarTermStatus ComposeSolarTermStatus(std::int32_t year, std::int32_t month, st
             // 立春 belongs to February, but in the far future (see SideOf)
             // it reaches the end of January.
             const SolarTermTime risshun = SolarTermInstant(year, kRisshunIndex);
-                tip += "立春は" + LongDateText(risshun) + "（日本時間）です。";
+            tip += "立春は" + LongDateText(risshun) + "（日本時間）です。";
             switch (SideOf(year, month, day, risshun)) {
             case Side::Before:
                 text += "　立春前：年" + yearBefore + v.prevYearStar;

@@ -31,7 +31,8 @@ struct Longitude {
 // The Sun's apparent geocentric ecliptic longitude at t, days of TT from
 // J2000.0 (TT stands in for TDB: they differ by under 2 ms), with Δψ, the
 // nutation in longitude, given by the caller.
-Longitude ApparentSolarLongitude(double t, double dpsi) {
+Longitude ApparentSolarLongitude(double t, double dpsi)
+{
     double pvh[2][3], pvb[2][3];
     // Outside 1900-2100 the status warns that the series lose accuracy; the
     // callers know the range and state it, so the warning is not an error.
@@ -52,7 +53,8 @@ Longitude ApparentSolarLongitude(double t, double dpsi) {
 
     // Annual aberration from the Earth's barycentric velocity in units of c.
     double velocity[3];
-    for (int i = 0; i < 3; ++i) velocity[i] = pvb[1][i] * ERFA_AULT / ERFA_DAYSEC;
+    for (int i = 0; i < 3; ++i)
+        velocity[i] = pvb[1][i] * ERFA_AULT / ERFA_DAYSEC;
     const double speed = eraPm(velocity);
     double apparent[3];
     eraAb(direction, velocity, distance, std::sqrt(1.0 - speed * speed), apparent);
@@ -67,9 +69,9 @@ Longitude ApparentSolarLongitude(double t, double dpsi) {
     eraRxp(rm, sunMotion, motion);
     // Newton's rate: the geometric motion plus the general precession in
     // longitude (50.3" a year); aberration changes by less than 10^-5 of it.
-    const double rate = (position[0] * motion[1] - position[1] * motion[0]) /
-                            (position[0] * position[0] + position[1] * position[1]) +
-                        kPrecessionPerDay;
+    const double rate =
+        (position[0] * motion[1] - position[1] * motion[0]) / (position[0] * position[0] + position[1] * position[1]) +
+        kPrecessionPerDay;
     return {eraAnp(std::atan2(ecliptic[1], ecliptic[0]) + dpsi), rate};
 }
 
@@ -79,7 +81,8 @@ Longitude ApparentSolarLongitude(double t, double dpsi) {
 // the centre, aberration and the chief nutation term), solved by
 // fixed-point steps from the term's usual date (about the 6th for a 節, the
 // 21st for a 中気).
-double FirstGuess(std::int32_t year, int index, double target) {
+double FirstGuess(std::int32_t year, int index, double target)
+{
     const std::int32_t month = index / 2 + 1;
     const std::int32_t day = index % 2 == 0 ? 6 : 21;
     double t = static_cast<double>(DayNumber(year, month, day) - kDayNumberOf2000) - 0.5;
@@ -100,7 +103,8 @@ double FirstGuess(std::int32_t year, int index, double target) {
 // position is usually all it takes (every term of 1900-2100). IAU 2000B
 // nutation keeps within about a milliarcsecond of the full series near the
 // present, a few hundredths of a second of time.
-double SolveForLongitude(double t, double target) {
+double SolveForLongitude(double t, double target)
+{
     const double targetRadians = target * kDegree;
     double dpsi, deps;
     eraNut00b(ERFA_DJ00, t, &dpsi, &deps);
@@ -117,30 +121,35 @@ double SolveForLongitude(double t, double target) {
         // change) and 10^-5 of it (aberration's slow change, left out of the
         // rate): after a step under 0.02 days, hundredths of a second. Over
         // 1583-9999 the results stay within 0.01 s of fully converged ones.
-        if (std::fabs(correction) < 0.02) break;
+        if (std::fabs(correction) < 0.02)
+            break;
     }
     return t;
 }
 
-std::int64_t FloorDivide(std::int64_t a, std::int64_t b) {
+std::int64_t FloorDivide(std::int64_t a, std::int64_t b)
+{
     const std::int64_t q = a / b;
     return (a % b != 0 && (a < 0) != (b < 0)) ? q - 1 : q;
 }
 
 }  // namespace
 
-int SolarTermLongitude(int index) {
+int SolarTermLongitude(int index)
+{
     return (285 + 15 * index) % 360;
 }
 
-double DeltaTSeconds(double y) {
+double DeltaTSeconds(double y)
+{
     // Espenak & Meeus (2006), "Polynomial expressions for Delta T", NASA
     // Eclipse Web Site; beyond 2150 their long-term parabola.
     auto longTerm = [](double year) {
         const double u = (year - 1820.0) / 100.0;
         return -20.0 + 32.0 * u * u;
     };
-    if (y < -500.0) return longTerm(y);
+    if (y < -500.0)
+        return longTerm(y);
     if (y < 500.0) {
         const double u = y / 100.0;
         return 10583.6 +
@@ -149,9 +158,8 @@ double DeltaTSeconds(double y) {
     }
     if (y < 1600.0) {
         const double u = (y - 1000.0) / 100.0;
-        return 1574.2 +
-               u * (-556.01 +
-                    u * (71.23472 + u * (0.319781 + u * (-0.8503463 + u * (-0.005050998 + u * 0.0083572073)))));
+        return 1574.2 + u * (-556.01 + u * (71.23472 +
+                                            u * (0.319781 + u * (-0.8503463 + u * (-0.005050998 + u * 0.0083572073)))));
     }
     if (y < 1700.0) {
         const double t = y - 1600.0;
@@ -163,11 +171,10 @@ double DeltaTSeconds(double y) {
     }
     if (y < 1860.0) {
         const double t = y - 1800.0;
-        return 13.72 +
-               t * (-0.332447 +
-                    t * (0.0068612 +
-                         t * (0.0041116 +
-                              t * (-0.00037436 + t * (0.0000121272 + t * (-0.0000001699 + t * 0.000000000875))))));
+        return 13.72 + t * (-0.332447 +
+                            t * (0.0068612 +
+                                 t * (0.0041116 + t * (-0.00037436 + t * (0.0000121272 +
+                                                                          t * (-0.0000001699 + t * 0.000000000875))))));
     }
     if (y < 1900.0) {
         const double t = y - 1860.0;
@@ -197,11 +204,13 @@ double DeltaTSeconds(double y) {
         const double t = y - 2000.0;
         return 62.92 + t * (0.32217 + t * 0.005589);
     }
-    if (y < 2150.0) return longTerm(y) - 0.5628 * (2150.0 - y);
+    if (y < 2150.0)
+        return longTerm(y) - 0.5628 * (2150.0 - y);
     return longTerm(y);
 }
 
-JstDateTime JstFromJulianDate(double julianDateUT, int unitSeconds) {
+JstDateTime JstFromJulianDate(double julianDateUT, int unitSeconds)
+{
     // Units from 1970-01-01 00:00 JST, rounded; the carry may reach the next
     // day, month or year.
     const double daysJst = (julianDateUT - ERFA_DJ00) + 0.5 + kJstOffsetDays + static_cast<double>(kDayNumberOf2000);
@@ -220,7 +229,8 @@ JstDateTime JstFromJulianDate(double julianDateUT, int unitSeconds) {
     return r;
 }
 
-SolarTermTime SolarTermInstant(std::int32_t year, int index) {
+SolarTermTime SolarTermInstant(std::int32_t year, int index)
+{
     const double target = SolarTermLongitude(index);
     const double t = SolveForLongitude(FirstGuess(year, index, target), target);
 
@@ -239,9 +249,11 @@ SolarTermTime SolarTermInstant(std::int32_t year, int index) {
     return r;
 }
 
-std::array<SolarTermTime, kSolarTermsPerYear> SolarTermsOfYear(std::int32_t year) {
+std::array<SolarTermTime, kSolarTermsPerYear> SolarTermsOfYear(std::int32_t year)
+{
     std::array<SolarTermTime, kSolarTermsPerYear> terms;
-    for (int i = 0; i < kSolarTermsPerYear; ++i) terms[static_cast<std::size_t>(i)] = SolarTermInstant(year, i);
+    for (int i = 0; i < kSolarTermsPerYear; ++i)
+        terms[static_cast<std::size_t>(i)] = SolarTermInstant(year, i);
     return terms;
 }
 

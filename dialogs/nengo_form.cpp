@@ -23,8 +23,8 @@ QString FromView(std::string_view text)
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-QLabel* MakeLabel(QWidget* parent, const char* name, int left, int top, int pixelSize,
-                  const QColor& colour, const QString& text = {})
+QLabel* MakeLabel(QWidget* parent, const char* name, int left, int top, int pixelSize, const QColor& colour,
+                  const QString& text = {})
 {
     auto* label = new QLabel(text, parent);
     label->setObjectName(QLatin1String(name));
@@ -50,8 +50,8 @@ QToolButton* MakeToggle(QWidget* parent, const char* name, int left)
 }  // namespace
 
 TNengoForm::TNengoForm(Platform& platform, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
-      platform_(platform)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
+    , platform_(platform)
 {
     setObjectName(QStringLiteral("NengoForm"));
     setWindowTitle(QStringLiteral("年号確認"));
@@ -91,9 +91,9 @@ TNengoForm::TNengoForm(Platform& platform, QWidget* parent)
 
 void TNengoForm::SetQuestionTexts(const EraQuestion& question)
 {
-    Label1->setText(QStringLiteral("西暦") + FromView(question.startYear) + QStringLiteral("年は、")
-                    + FromView(question.startMonth) + QStringLiteral("月") + FromView(question.startDay)
-                    + QStringLiteral("日をもって"));
+    Label1->setText(QStringLiteral("西暦") + FromView(question.startYear) + QStringLiteral("年は、") +
+                    FromView(question.startMonth) + QStringLiteral("月") + FromView(question.startDay) +
+                    QStringLiteral("日をもって"));
     Label2->setText(FromView(question.earlierName));
     Label4->setText(FromView(question.laterName));
     for (QLabel* label : {Label1, Label2, Label3, Label4, Label5})
@@ -105,8 +105,7 @@ void TNengoForm::SetQuestionTexts(const EraQuestion& question)
 EraChoice TNengoForm::AskEraChoice(const EraQuestion& question)
 {
     SetQuestionTexts(question);
-    setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(),
-                                    screen()->availableGeometry()));
+    setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(), screen()->availableGeometry()));
     platform_.RunModal(this);
     // The modal result means nothing: OK, Enter and a close from the window
     // manager all end up here, and the toggles alone carry the answer.

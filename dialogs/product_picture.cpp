@@ -10,11 +10,11 @@ namespace {
 
 // The whole palette. Everything is drawn aliased so that no blended shade
 // appears between these.
-const QColor kGround(0, 0, 80);       // dark navy night
-const QColor kHalo(0, 0, 128);        // navy glow round the moon, letter shadow
-const QColor kMoon(255, 255, 0);      // yellow full moon
-const QColor kCrater(200, 150, 0);    // darker patches on the moon
-const QColor kWhite(255, 255, 255);   // crescent, stars, product name
+const QColor kGround(0, 0, 80);      // dark navy night
+const QColor kHalo(0, 0, 128);       // navy glow round the moon, letter shadow
+const QColor kMoon(255, 255, 0);     // yellow full moon
+const QColor kCrater(200, 150, 0);   // darker patches on the moon
+const QColor kWhite(255, 255, 255);  // crescent, stars, product name
 
 const QString kName = QStringLiteral("ヴァデロン");
 
@@ -67,8 +67,8 @@ QImage ProductPicture()
 
     // A few stars, clear of the moon and the name.
     painter.setBrush(kWhite);
-    for (const QPoint star : {QPoint(156, 14), QPoint(170, 50), QPoint(142, 72), QPoint(96, 78),
-                              QPoint(12, 90), QPoint(174, 92)})
+    for (const QPoint star :
+         {QPoint(156, 14), QPoint(170, 50), QPoint(142, 72), QPoint(96, 78), QPoint(12, 90), QPoint(174, 92)})
         painter.drawRect(star.x(), star.y(), 2, 2);
 
     // The product name, large, with a navy shadow, centred below.

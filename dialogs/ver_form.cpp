@@ -13,8 +13,8 @@
 namespace vadelon {
 namespace {
 
-QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, const QRect& rect,
-                  int pixelSize, bool bold, const QColor& colour)
+QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, const QRect& rect, int pixelSize, bool bold,
+                  const QColor& colour)
 {
     auto* label = new QLabel(text, parent);
     label->setObjectName(QLatin1String(name));
@@ -31,8 +31,7 @@ QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, const 
 void FitToText(QLabel* label)
 {
     const QFontMetrics metrics = label->fontMetrics();
-    QRect fitted(QPoint(), label->size().expandedTo(
-                               QSize(metrics.horizontalAdvance(label->text()), metrics.height())));
+    QRect fitted(QPoint(), label->size().expandedTo(QSize(metrics.horizontalAdvance(label->text()), metrics.height())));
     fitted.moveCenter(label->geometry().center());
     label->setGeometry(fitted);
 }
@@ -54,12 +53,12 @@ TVerForm::TVerForm(QWidget* parent)
     Image1->setGeometry(32, 16, kProductPictureWidth, kProductPictureHeight);
 
     const QColor windowText = palette().color(QPalette::WindowText);
-    Label1 = MakeLabel(this, "Label1", QStringLiteral("Version 1.0"), QRect(72, 192, 104, 19), 19,
-                       true, QColor(0, 0, 128));
-    Label2 = MakeLabel(this, "Label2", QStringLiteral("Copyright (C) ヴァデロン開発者"),
-                       QRect(8, 224, 225, 16), 16, false, windowText);
-    Label3 = MakeLabel(this, "Label3", QStringLiteral("for Windows 95/98/NT"), QRect(56, 256, 152, 16),
-                       16, false, windowText);
+    Label1 =
+        MakeLabel(this, "Label1", QStringLiteral("Version 1.0"), QRect(72, 192, 104, 19), 19, true, QColor(0, 0, 128));
+    Label2 = MakeLabel(this, "Label2", QStringLiteral("Copyright (C) ヴァデロン開発者"), QRect(8, 224, 225, 16), 16,
+                       false, windowText);
+    Label3 = MakeLabel(this, "Label3", QStringLiteral("for Windows 95/98/NT"), QRect(56, 256, 152, 16), 16, false,
+                       windowText);
 
     Button1 = new QPushButton(QStringLiteral("OK"), this);
     Button1->setObjectName(QStringLiteral("Button1"));
@@ -84,8 +83,7 @@ void TVerForm::setVisible(bool visible)
         if (lastPosition_)
             move(*lastPosition_);
         else
-            setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(),
-                                            screen()->availableGeometry()));
+            setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(), screen()->availableGeometry()));
     } else if (!visible && isVisible()) {
         lastPosition_ = pos();
     }

@@ -53,8 +53,7 @@ void TakeFallbacksWhenNeeded(QLineEdit* edit)
             return;
         const QFontMetrics metrics = edit->fontMetrics();
         const QList<uint> characters = text.toUcs4();
-        if (std::all_of(characters.begin(), characters.end(),
-                        [&metrics](uint c) { return metrics.inFontUcs4(c); }))
+        if (std::all_of(characters.begin(), characters.end(), [&metrics](uint c) { return metrics.inFontUcs4(c); }))
             return;
         QFont font = edit->font();
         font.setStyleStrategy(QFont::PreferDefault);

@@ -275,8 +275,9 @@ std::vector<SearchResult> HelpSearchIndex::Search(const QString& query) const
             const QString& text = page.searched.text;
             for (qsizetype at = text.indexOf(word); at >= 0; at = text.indexOf(word, at + word.size())) {
                 const qsizetype where = page.searched.span[at].first;
-                const bool inHeading = std::any_of(page.text.headings.begin(), page.text.headings.end(),
-                                                   [where](const auto& h) { return where >= h.first && where < h.second; });
+                const bool inHeading =
+                    std::any_of(page.text.headings.begin(), page.text.headings.end(),
+                                [where](const auto& h) { return where >= h.first && where < h.second; });
                 result.score += inHeading ? kHeadingWeight : 1;
                 ++found;
                 if (firstHit < 0 || where < firstHit)

@@ -27,11 +27,11 @@ std::vector<std::pair<qsizetype, qsizetype>> FindQueryHits(const QString& source
 
 // A page reduced to what the search needs.
 struct HelpPageText {
-    QString file;   // "eras.html"
-    QString title;  // of <title>
-    QString body;   // the text without tags; '\n' between blocks
+    QString file;                                           // "eras.html"
+    QString title;                                          // of <title>
+    QString body;                                           // the text without tags; '\n' between blocks
     std::vector<std::pair<qsizetype, qsizetype>> headings;  // h1 to h3, ranges of body
-    std::vector<std::pair<qsizetype, QString>> anchors;      // position in body, name
+    std::vector<std::pair<qsizetype, QString>> anchors;     // position in body, name
 };
 HelpPageText ReadHelpPage(const QString& file, const QString& html);
 
@@ -39,7 +39,7 @@ struct SearchResult {
     QString file;
     QString anchor;  // the section of the first hit; empty: the top of the page
     QString title;
-    int score = 0;   // hits, a hit in a heading counting kHeadingWeight
+    int score = 0;  // hits, a hit in a heading counting kHeadingWeight
     int hits = 0;
 };
 

@@ -39,7 +39,9 @@ QLabel* BuddyLabel(const QString& text, QWidget* buddy)
 
 }  // namespace
 
-HelpWindow::HelpWindow(const QString& folder, QWidget* parent) : QWidget(parent, Qt::Window), folder_(folder)
+HelpWindow::HelpWindow(const QString& folder, QWidget* parent)
+    : QWidget(parent, Qt::Window)
+    , folder_(folder)
 {
     setObjectName(QStringLiteral("HelpWindow"));
     setWindowTitle(kHelpWindowTitle);

@@ -13,7 +13,10 @@ namespace {
 // on the first use that needs its pictures.
 class DeferredStandardIcon final : public QIconEngine {
 public:
-    DeferredStandardIcon(const QStyle* style, QStyle::StandardPixmap which) : style_(style), which_(which) {}
+    DeferredStandardIcon(const QStyle* style, QStyle::StandardPixmap which)
+        : style_(style)
+        , which_(which)
+    { }
 
     void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override
     {
@@ -58,8 +61,7 @@ private:
 
 }  // namespace
 
-QIcon DeferredIconStyle::standardIcon(StandardPixmap which, const QStyleOption* option,
-                                      const QWidget* widget) const
+QIcon DeferredIconStyle::standardIcon(StandardPixmap which, const QStyleOption* option, const QWidget* widget) const
 {
     if (which == SP_ToolBarHorizontalExtensionButton || which == SP_ToolBarVerticalExtensionButton)
         return QIcon(new DeferredStandardIcon(baseStyle(), which));

@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QDir>
 #include <QEventLoop>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -13,11 +14,12 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QPushButton>
-#include <QDir>
 
 namespace vadelon {
 
-QtPlatform::QtPlatform(std::unique_ptr<SoundPlayer> sound) : sound_(std::move(sound)) {}
+QtPlatform::QtPlatform(std::unique_ptr<SoundPlayer> sound)
+    : sound_(std::move(sound))
+{ }
 
 QtPlatform::~QtPlatform()
 {
@@ -82,8 +84,7 @@ void QtPlatform::ShowHelpFinder(QWidget* parent, const QString& helpFile)
     ShowMessage(parent, QStringLiteral("ヘルプファイル %1 が見つかりません。").arg(looked.join(QStringLiteral("、"))));
 }
 
-std::optional<QString> QtPlatform::GetOpenFileName(QWidget* parent, const QString& initialName,
-                                                   const QString& filter)
+std::optional<QString> QtPlatform::GetOpenFileName(QWidget* parent, const QString& initialName, const QString& filter)
 {
     QFileDialog dialog(parent);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
@@ -97,8 +98,7 @@ std::optional<QString> QtPlatform::GetOpenFileName(QWidget* parent, const QStrin
     return dialog.selectedFiles().constFirst();
 }
 
-std::optional<QString> QtPlatform::GetSaveFileName(QWidget* parent, const QString& proposedName,
-                                                   const QString& filter)
+std::optional<QString> QtPlatform::GetSaveFileName(QWidget* parent, const QString& proposedName, const QString& filter)
 {
     QFileDialog dialog(parent);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
@@ -125,7 +125,11 @@ namespace {
 // concerned; only a close (or hide) marks it hidden.
 class HideWatcher final : public QObject {
 public:
-    HideWatcher(QWidget* window, QEventLoop* loop) : loop_(loop) { window->installEventFilter(this); }
+    HideWatcher(QWidget* window, QEventLoop* loop)
+        : loop_(loop)
+    {
+        window->installEventFilter(this);
+    }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override

@@ -22,8 +22,7 @@ public:
     void Beep(BeepType type) override;
     QDate Today() override;
     void ShowHelpFinder(QWidget* parent, const QString& helpFile) override;
-    std::optional<QString> GetOpenFileName(QWidget* parent, const QString& initialName,
-                                           const QString& filter) override;
+    std::optional<QString> GetOpenFileName(QWidget* parent, const QString& initialName, const QString& filter) override;
     std::optional<QString> GetSaveFileName(QWidget* parent, const QString& proposedName,
                                            const QString& filter) override;
     std::unique_ptr<QPrinter> DefaultPrinter() override;

@@ -29,8 +29,8 @@ const std::map<std::string, std::string, std::less<>> kUsageLines = {
     {"almanac", "vadelon-calc almanac [--choose earlier|later] [--caption] [--sjis] Y M D"},
     {"setsuiri", kSetsuiriUsage},
 };
-const char* const kCommandOrder[] = {"days",    "shift", "age",     "birth",
-                                     "weekday", "era",   "western", "almanac", "setsuiri"};
+const char* const kCommandOrder[] = {"days", "shift",   "age",     "birth",   "weekday",
+                                     "era",  "western", "almanac", "setsuiri"};
 
 // The command line after the sub-command: flags (with the value of
 // --choose) and the positional arguments in their order.
@@ -42,7 +42,8 @@ struct Arguments {
     std::string badReason;
 };
 
-Arguments Parse(const std::vector<std::string>& args, std::string_view command) {
+Arguments Parse(const std::vector<std::string>& args, std::string_view command)
+{
     Arguments a;
     const bool takesChoice = command == "era" || command == "almanac";
     bool optionsEnded = false;
@@ -89,126 +90,158 @@ Arguments Parse(const std::vector<std::string>& args, std::string_view command) 
     return a;
 }
 
-int Usage(std::ostream& err, std::string_view command, const std::string& reason = {}) {
-    if (!reason.empty()) err << reason << "\n";
+int Usage(std::ostream& err, std::string_view command, const std::string& reason = {})
+{
+    if (!reason.empty())
+        err << reason << "\n";
     const auto found = kUsageLines.find(command);
     if (found != kUsageLines.end()) {
         err << "使い方: " << found->second << "\n";
     } else {
         err << "使い方:\n";
-        for (const char* name : kCommandOrder) err << "  " << kUsageLines.find(name)->second << "\n";
+        for (const char* name : kCommandOrder)
+            err << "  " << kUsageLines.find(name)->second << "\n";
     }
     return kUsage;
 }
 
 // True when every text reads as an integer.
-bool AllRead(const std::vector<std::string>& texts) {
+bool AllRead(const std::vector<std::string>& texts)
+{
     return std::all_of(texts.begin(), texts.end(),
                        [](const std::string& text) { return ReadInteger(text).has_value(); });
 }
 
 // The date of a panel from the positional arguments; a missing month or day
 // is an empty field.
-DateTexts PanelDate(const std::vector<std::string>& values) {
+DateTexts PanelDate(const std::vector<std::string>& values)
+{
     DateTexts date{values.at(0), {}, {}};
-    if (values.size() > 1) date.month = values[1];
-    if (values.size() > 2) date.day = values[2];
+    if (values.size() > 1)
+        date.month = values[1];
+    if (values.size() > 2)
+        date.day = values[2];
     return date;
 }
 
-int Refuse(std::ostream& err, const std::string& message) {
+int Refuse(std::ostream& err, const std::string& message)
+{
     err << message << "\n";
     return kRefused;
 }
 
 // A run's result: its message on err, its texts on one line of out; an input
 // is refused when the run has a message.
-int Report(const RunResult& result, std::ostream& out, std::ostream& err) {
-    if (!result.message.empty()) err << result.message << "\n";
+int Report(const RunResult& result, std::ostream& out, std::ostream& err)
+{
+    if (!result.message.empty())
+        err << result.message << "\n";
     for (std::size_t i = 0; i < result.texts.size(); ++i) {
         out << (i > 0 ? " " : "") << result.texts[i] << (i + 1 == result.texts.size() ? "\n" : "");
     }
     return result.message.empty() ? kSuccess : kRefused;
 }
 
-int Days(const Arguments& a, std::ostream& out, std::ostream& err) {
-    if (a.values.size() != 6) return Usage(err, "days");
+int Days(const Arguments& a, std::ostream& out, std::ostream& err)
+{
+    if (a.values.size() != 6)
+        return Usage(err, "days");
     const std::vector<std::string>& v = a.values;
     return Report(RunDayCount({v[0], v[1], v[2]}, {v[3], v[4], v[5]}), out, err);
 }
 
-int Shift(const Arguments& a, std::ostream& out, std::ostream& err) {
-    if (a.values.size() != 4) return Usage(err, "shift");
+int Shift(const Arguments& a, std::ostream& out, std::ostream& err)
+{
+    if (a.values.size() != 4)
+        return Usage(err, "shift");
     const std::vector<std::string>& v = a.values;
     return Report(RunDateShift({v[0], v[1], v[2]}, v[3], !a.before), out, err);
 }
 
 // age and birth: the difference of the two years.
-int Difference(const Arguments& a, std::string_view command, std::ostream& out,
-               std::ostream& err) {
-    if (a.values.size() != 2) return Usage(err, command);
+int Difference(const Arguments& a, std::string_view command, std::ostream& out, std::ostream& err)
+{
+    if (a.values.size() != 2)
+        return Usage(err, command);
     const std::vector<std::string>& v = a.values;
     return Report(command == "age" ? RunAgeCalc(v[0], v[1]) : RunBirthYearCalc(v[0], v[1]), out, err);
 }
 
-int Weekday(const Arguments& a, std::ostream& out, std::ostream& err) {
-    if (a.values.size() != 3) return Usage(err, "weekday");
-    if (!AllRead(a.values)) return Refuse(err, DateInputMessage());
+int Weekday(const Arguments& a, std::ostream& out, std::ostream& err)
+{
+    if (a.values.size() != 3)
+        return Usage(err, "weekday");
+    if (!AllRead(a.values))
+        return Refuse(err, DateInputMessage());
     out << PanelWeekdayLabel(PanelDate(a.values)) << "\n";
     return kSuccess;
 }
 
 // The era drop-down selects only a name it lists; "　　" and "" leave it empty.
-std::string PanelEraName(const EraText& text) {
+std::string PanelEraName(const EraText& text)
+{
     return EraRowForName(text.name) ? text.name : std::string();
 }
 
 // The era text of a panel, or nothing when the question stays unanswered
 // (the message is then written).
-std::optional<EraText> PanelEra(const DateTexts& date, const std::optional<EraChoice>& choice,
-                                std::ostream& err) {
+std::optional<EraText> PanelEra(const DateTexts& date, const std::optional<EraChoice>& choice, std::ostream& err)
+{
     bool unanswered = false;
     const EraText text = PanelEraTexts(date, [&](const EraQuestion& q) {
-        if (choice) return *choice;
+        if (choice)
+            return *choice;
         unanswered = true;
-        err << q.startYear << "年は" << q.earlierName << "から" << q.laterName
-            << "に改元された年です（" << q.laterName << "は" << q.startYear << "年" << q.startMonth
-            << "月" << q.startDay << "日から）。\n"
-            << "月日を指定するか、--choose earlier（" << q.earlierName << "）または --choose later（"
-            << q.laterName << "）を指定して下さい。\n";
+        err << q.startYear << "年は" << q.earlierName << "から" << q.laterName << "に改元された年です（" << q.laterName
+            << "は" << q.startYear << "年" << q.startMonth << "月" << q.startDay << "日から）。\n"
+            << "月日を指定するか、--choose earlier（" << q.earlierName << "）または --choose later（" << q.laterName
+            << "）を指定して下さい。\n";
         return EraChoice::None;
     });
-    if (unanswered) return std::nullopt;
+    if (unanswered)
+        return std::nullopt;
     return text;
 }
 
-int Era(const Arguments& a, std::ostream& out, std::ostream& err) {
-    if (a.values.empty() || a.values.size() > 3) return Usage(err, "era");
-    if (!AllRead(a.values)) return Refuse(err, DateInputMessage());
+int Era(const Arguments& a, std::ostream& out, std::ostream& err)
+{
+    if (a.values.empty() || a.values.size() > 3)
+        return Usage(err, "era");
+    if (!AllRead(a.values))
+        return Refuse(err, DateInputMessage());
     const std::optional<EraText> text = PanelEra(PanelDate(a.values), a.choice, err);
-    if (!text) return kEraUnanswered;
+    if (!text)
+        return kEraUnanswered;
     out << PanelEraName(*text) << "\t" << text->year << "\n";
     return kSuccess;
 }
 
-int Western(const Arguments& a, std::ostream& out, std::ostream& err) {
-    if (a.values.size() != 2) return Usage(err, "western");
+int Western(const Arguments& a, std::ostream& out, std::ostream& err)
+{
+    if (a.values.size() != 2)
+        return Usage(err, "western");
     const std::optional<std::int32_t> row = EraRowForName(a.values[0]);
-    if (!row) return Refuse(err, "年号「" + PrintableArgument(a.values[0]) + "」はありません。");
+    if (!row)
+        return Refuse(err, "年号「" + PrintableArgument(a.values[0]) + "」はありません。");
     // An era year that does not read, or a year beyond the 32-bit range.
     const std::optional<std::string> year = WesternYearText(row, a.values[1]);
-    if (!year || year->empty()) return Refuse(err, NumberInputMessage());
+    if (!year || year->empty())
+        return Refuse(err, NumberInputMessage());
     out << *year << "\n";
     return kSuccess;
 }
 
-int Almanac(const Arguments& a, std::ostream& out, std::ostream& err) {
-    if (a.values.size() != 3) return Usage(err, "almanac");
+int Almanac(const Arguments& a, std::ostream& out, std::ostream& err)
+{
+    if (a.values.size() != 3)
+        return Usage(err, "almanac");
     const DateTexts date = PanelDate(a.values);
     const AlmanacRun run = RunAlmanac(date);
-    if (!run.accepted) return Refuse(err, run.message);
+    if (!run.accepted)
+        return Refuse(err, run.message);
     const std::optional<EraText> era = PanelEra(date, a.choice, err);
-    if (!era) return kEraUnanswered;
+    if (!era)
+        return kEraUnanswered;
     AlmanacPanelTexts texts;
     texts.westernYear = IntegerText(run.year);
     texts.eraName = PanelEraName(*era);
@@ -218,14 +251,15 @@ int Almanac(const Arguments& a, std::ostream& out, std::ostream& err) {
     texts.weekday = PanelWeekdayLabel(date);
     const AlmanacReport report = ComposeAlmanacReport(run.year, run.month, run.day, texts);
 
-    const std::vector<std::string> lines =
-        a.caption ? std::vector<std::string>{report.caption} : report.lines;
+    const std::vector<std::string> lines = a.caption ? std::vector<std::string>{report.caption} : report.lines;
     const char* const lineEnd = a.sjis ? "\r\n" : "\n";
     std::string text;
-    for (const std::string& line : lines) text += line + lineEnd;
+    for (const std::string& line : lines)
+        text += line + lineEnd;
     if (a.sjis) {
         const std::optional<std::string> bytes = EncodeShiftJis(text);
-        if (!bytes) return Refuse(err, "Shift-JIS に変換できない文字があります。");
+        if (!bytes)
+            return Refuse(err, "Shift-JIS に変換できない文字があります。");
         text = *bytes;
     }
     out << text;
@@ -234,21 +268,31 @@ int Almanac(const Arguments& a, std::ostream& out, std::ostream& err) {
 
 }  // namespace
 
-int RunCalc(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    if (args.empty()) return Usage(err, "");
+int RunCalc(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
+{
+    if (args.empty())
+        return Usage(err, "");
     const std::string& command = args[0];
     if (kUsageLines.find(command) == kUsageLines.end()) {
         return Usage(err, "", "不明なコマンドです: " + PrintableArgument(command));
     }
-    if (command == "setsuiri") return Setsuiri(args, out, err);
+    if (command == "setsuiri")
+        return Setsuiri(args, out, err);
     const Arguments a = Parse(args, command);
-    if (a.bad) return Usage(err, command, a.badReason);
-    if (command == "days") return Days(a, out, err);
-    if (command == "shift") return Shift(a, out, err);
-    if (command == "age" || command == "birth") return Difference(a, command, out, err);
-    if (command == "weekday") return Weekday(a, out, err);
-    if (command == "era") return Era(a, out, err);
-    if (command == "western") return Western(a, out, err);
+    if (a.bad)
+        return Usage(err, command, a.badReason);
+    if (command == "days")
+        return Days(a, out, err);
+    if (command == "shift")
+        return Shift(a, out, err);
+    if (command == "age" || command == "birth")
+        return Difference(a, command, out, err);
+    if (command == "weekday")
+        return Weekday(a, out, err);
+    if (command == "era")
+        return Era(a, out, err);
+    if (command == "western")
+        return Western(a, out, err);
     return Almanac(a, out, err);
 }
 

@@ -9,10 +9,10 @@ namespace vadelon::tools {
 
 enum ExitCode : int {
     kSuccess = 0,
-    kRefused = 1,         // an input the program does not take
-    kUsage = 2,           // wrong arguments; the usage is shown
-    kEraUnanswered = 3,   // a year of change needs --choose
-    kOutputLost = 4,      // standard output could not be written
+    kRefused = 1,        // an input the program does not take
+    kUsage = 2,          // wrong arguments; the usage is shown
+    kEraUnanswered = 3,  // a year of change needs --choose
+    kOutputLost = 4,     // standard output could not be written
 };
 
 // args without the program name. Results go to out (UTF-8, or Shift-JIS for

@@ -34,12 +34,15 @@ std::size_t SequenceLength(std::string_view text, char32_t& c)
     } else {
         return 0;
     }
-    if (text.size() < length) return 0;
+    if (text.size() < length)
+        return 0;
     for (std::size_t i = 1; i < length; ++i) {
-        if ((byte(i) & 0xC0) != 0x80) return 0;
+        if ((byte(i) & 0xC0) != 0x80)
+            return 0;
         c = (c << 6) | (byte(i) & 0x3F);
     }
-    if (c < lowest || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) return 0;
+    if (c < lowest || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF))
+        return 0;
     return length;
 }
 
@@ -58,7 +61,8 @@ std::string PrintableArgument(std::string_view text)
     // Counted in characters, and an undecodable byte as one, so the cut never
     // falls inside a character.
     for (std::size_t count = 0; !text.empty(); ++count) {
-        if (count == kShownCharacters) return shown + "…";
+        if (count == kShownCharacters)
+            return shown + "…";
         char32_t c;
         const std::size_t length = SequenceLength(text, c);
         if (length == 0) {

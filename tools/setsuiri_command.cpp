@@ -16,15 +16,18 @@ namespace {
 const std::string kRangeMessage = "『節入り』西暦１５８３年から９９９９年までについて対応しています。";
 const std::string kOrderMessage = "年の前後関係を確認して下さい。";
 
-int Usage(std::ostream& err, const std::string& reason = {}) {
-    if (!reason.empty()) err << reason << "\n";
+int Usage(std::ostream& err, const std::string& reason = {})
+{
+    if (!reason.empty())
+        err << reason << "\n";
     err << "使い方: " << kSetsuiriUsage << "\n";
     return kUsage;
 }
 
 }  // namespace
 
-int Setsuiri(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+int Setsuiri(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
+{
     bool seconds = false, optionsEnded = false;
     std::vector<std::string> values;
     for (std::size_t i = 1; i < args.size(); ++i) {
@@ -40,7 +43,8 @@ int Setsuiri(const std::vector<std::string>& args, std::ostream& out, std::ostre
             return Usage(err, "不明なオプションです: " + arg);
         }
     }
-    if (values.empty() || values.size() > 2) return Usage(err);
+    if (values.empty() || values.size() > 2)
+        return Usage(err);
 
     const std::optional<std::int32_t> first = ReadInteger(values[0]);
     const std::optional<std::int32_t> last = values.size() == 2 ? ReadInteger(values[1]) : first;
@@ -66,8 +70,8 @@ int Setsuiri(const std::vector<std::string>& args, std::ostream& out, std::ostre
             const JstDateTime t = JstFromJulianDate(terms[i].julianDateUT, seconds ? 1 : 60);
             char line[64];
             const int n = std::snprintf(line, sizeof line, "\t%04d-%02d-%02d %02d:%02d", static_cast<int>(t.year),
-                                        static_cast<int>(t.month), static_cast<int>(t.day),
-                                        static_cast<int>(t.hour), static_cast<int>(t.minute));
+                                        static_cast<int>(t.month), static_cast<int>(t.day), static_cast<int>(t.hour),
+                                        static_cast<int>(t.minute));
             text.append(SolarTermShortNames[i]).append(line, static_cast<std::size_t>(n));
             if (seconds) {
                 std::snprintf(line, sizeof line, ":%02d", static_cast<int>(t.second));

@@ -27,9 +27,11 @@ int CheckOutput(int code)
         lost = true;
         error = errno;
     }
-    if (!lost) return code;
+    if (!lost)
+        return code;
     std::cerr << "標準出力に書き込めませんでした";
-    if (error != 0) std::cerr << "（" << std::strerror(error) << "）";
+    if (error != 0)
+        std::cerr << "（" << std::strerror(error) << "）";
     std::cerr << "。\n";
     return vadelon::tools::kOutputLost;
 }
