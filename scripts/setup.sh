@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-  build-essential cmake g++ clang libclang-rt-14-dev
+  build-essential cmake g++ clang libclang-rt-14-dev clang-format
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-base-dev-tools libgl-dev qt6-translations-l10n
   pkgconf libcanberra-dev sound-theme-freedesktop

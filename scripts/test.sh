@@ -9,6 +9,9 @@ scripts/setup.sh
 
 jobs=$(nproc 2>/dev/null || echo 2)
 
+echo "== source format"
+scripts/check_format.sh
+
 echo "== release build and tests"
 cmake --preset release >/dev/null
 cmake --build --preset release -j "$jobs"
