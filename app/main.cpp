@@ -5,6 +5,7 @@
 #include "dialogs/nengo_form.h"
 #include "dialogs/ver_form.h"
 #include "fonts/fonts.h"
+#include "help_window/help_window.h"
 #include "platform/deferred_icon_style.h"
 #include "platform/qt_platform.h"
 #include "platform/qt_translation.h"
@@ -65,7 +66,8 @@ int main(int argc, char* argv[])
     vadelon::InstallDeferredIconStyle();
     vadelon::InstallQtJapanese();
 
-    vadelon::QtPlatform platform;
+    vadelon::HelpViewer help;
+    vadelon::QtPlatform platform([&help](const QString& helpFile) { return help.Show(helpFile); });
     auto form = std::make_unique<vadelon::TVadelonForm>(platform);
     auto eraDialog = std::make_unique<vadelon::TNengoForm>(platform);
     auto aboutBox = std::make_unique<vadelon::TVerForm>();

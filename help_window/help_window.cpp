@@ -1,8 +1,11 @@
 #include "help_window/help_window.h"
 
+#include "help_window/help_location.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -205,7 +208,9 @@ bool HelpWindow::eventFilter(QObject* watched, QEvent* event)
             return true;
         }
     }
-    if (watched == parentWidget() && event->type() == QEvent::Hide)
+    // Minimising sends a Hide too, but leaves the window shown: the help stays
+    // with it until it is really closed.
+    if (watched == parentWidget() && event->type() == QEvent::Hide && parentWidget()->isHidden())
         LeaveModalWindow();
     return QWidget::eventFilter(watched, event);
 }
@@ -235,6 +240,24 @@ void HelpWindow::LeaveModalWindow()
     setGeometry(frame);
     if (shown)
         show();
+}
+
+HelpViewer::~HelpViewer()
+{
+    delete window_;  // null when the window that owned it took it along
+}
+
+QStringList HelpViewer::Show(const QString& helpFile)
+{
+    QStringList looked;
+    for (const QString& folder : HelpFolderCandidates(helpFile)) {
+        if (QFileInfo::exists(QDir(folder).filePath(kHelpContentsFile))) {
+            PresentHelpWindow(window_, folder);
+            return {};
+        }
+        looked << QDir::toNativeSeparators(QDir(folder).filePath(kHelpContentsFile));
+    }
+    return looked;
 }
 
 void PresentHelpWindow(QPointer<HelpWindow>& window, const QString& folder)

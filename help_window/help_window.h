@@ -96,4 +96,20 @@ private:
 // is none yet, and raises it; usable beside an application-modal window.
 void PresentHelpWindow(QPointer<HelpWindow>& window, const QString& folder);
 
+// The program's help viewer: the one help window, on the manual found for a
+// help file's name (see HelpFolderCandidates).
+class HelpViewer {
+public:
+    HelpViewer() = default;
+    HelpViewer(const HelpViewer&) = delete;
+    HelpViewer& operator=(const HelpViewer&) = delete;
+    ~HelpViewer();
+
+    // Shows the help window; the contents files looked for when no manual was found.
+    QStringList Show(const QString& helpFile);
+
+private:
+    QPointer<HelpWindow> window_;
+};
+
 }  // namespace vadelon

@@ -1,14 +1,9 @@
 #include "platform/qt_platform.h"
 
-#include "help_window/help_location.h"
-#include "help_window/help_window.h"
-
 #include <QApplication>
 #include <QDialog>
-#include <QDir>
 #include <QEventLoop>
 #include <QFileDialog>
-#include <QFileInfo>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPrinter>
@@ -17,14 +12,10 @@
 
 namespace vadelon {
 
-QtPlatform::QtPlatform(std::unique_ptr<SoundPlayer> sound)
-    : sound_(std::move(sound))
+QtPlatform::QtPlatform(HelpViewerFn help, std::unique_ptr<SoundPlayer> sound)
+    : help_(std::move(help))
+    , sound_(std::move(sound))
 { }
-
-QtPlatform::~QtPlatform()
-{
-    delete helpWindow_;  // null when the window it belonged to took it along
-}
 
 void QtPlatform::ShowMessage(QWidget* parent, const QString& text)
 {
@@ -73,15 +64,10 @@ QDate QtPlatform::Today()
 
 void QtPlatform::ShowHelpFinder(QWidget* parent, const QString& helpFile)
 {
-    QStringList looked;
-    for (const QString& folder : HelpFolderCandidates(helpFile)) {
-        if (QFileInfo::exists(QDir(folder).filePath(kHelpContentsFile))) {
-            PresentHelpWindow(helpWindow_, folder);
-            return;
-        }
-        looked << QDir::toNativeSeparators(QDir(folder).filePath(kHelpContentsFile));
-    }
-    ShowMessage(parent, QStringLiteral("ヘルプファイル %1 が見つかりません。").arg(looked.join(QStringLiteral("、"))));
+    const QStringList looked = help_ ? help_(helpFile) : QStringList{helpFile};
+    if (!looked.isEmpty())
+        ShowMessage(parent,
+                    QStringLiteral("ヘルプファイル %1 が見つかりません。").arg(looked.join(QStringLiteral("、"))));
 }
 
 std::optional<QString> QtPlatform::GetOpenFileName(QWidget* parent, const QString& initialName, const QString& filter)

@@ -2,20 +2,21 @@
 #include "platform/platform.h"
 #include "platform/sound.h"
 
+#include <QStringList>
+#include <functional>
 #include <utility>
-
-#include <QPointer>
 
 namespace vadelon {
 
-class HelpWindow;
+// The help viewer behind ShowHelpFinder: shows the finder of the help file
+// it is given, or returns the files it looked for in vain.
+using HelpViewerFn = std::function<QStringList(const QString& helpFile)>;
 
 // The real desktop: QMessageBox, the desktop's sounds, QFileDialog, QPrinterInfo,
-// and the program's own help window.
+// and the help viewer the program hands it.
 class QtPlatform final : public Platform {
 public:
-    explicit QtPlatform(std::unique_ptr<SoundPlayer> sound = MakeDesktopSound());
-    ~QtPlatform() override;
+    explicit QtPlatform(HelpViewerFn help = {}, std::unique_ptr<SoundPlayer> sound = MakeDesktopSound());
     void ShowMessage(QWidget* parent, const QString& text) override;
     void ShowError(QWidget* parent, const QString& message) override;
     SaveAnswer AskSaveChanges(QWidget* parent, const QString& text) override;
@@ -29,8 +30,8 @@ public:
     void RunModal(QWidget* window) override;
 
 private:
+    HelpViewerFn help_;
     std::unique_ptr<SoundPlayer> sound_;
-    QPointer<HelpWindow> helpWindow_;  // the one help window, made when first asked for
 };
 
 }  // namespace vadelon

@@ -171,7 +171,7 @@ private slots:
         QFETCH(QStringList, asked);
         auto sound = std::make_unique<RecordedSound>(themePlays);
         RecordedSound& recorded = *sound;
-        QtPlatform platform(std::move(sound));
+        QtPlatform platform({}, std::move(sound));
         platform.Beep(type);
         QCOMPARE(recorded.asked, asked);
     }

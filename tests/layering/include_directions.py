@@ -18,7 +18,7 @@ QT = "Qt"
 ALLOWED = {
     "calendar": set(),
     "fonts": {QT},
-    "platform": {"help_window", QT},  # the help viewer is the help window
+    "platform": {QT},
     "dialogs": {"calendar", "fonts", "platform", QT},
     "almanac_window": {"fonts", "platform", QT},
     "help_window": {"calendar", "fonts", QT},  # calendar: the era table page of the manual
