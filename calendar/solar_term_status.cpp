@@ -94,7 +94,7 @@ SolarTermStatus ComposeSolarTermStatus(std::int32_t year, std::int32_t month, st
                    "、年九星は" + starBefore + "です。\n";
             break;
         case Side::SameDay:
-            text = "本日" + ClockText(term) + "立春：月" + monthBefore + "→" + monthAfter + "年" + yearBefore +
+            text = "当日" + ClockText(term) + "立春：月" + monthBefore + "→" + monthAfter + "年" + yearBefore +
                    StarShortName(v.prevYearStar) + "→" + yearAfter + StarShortName(v.yearStar);
             tip += "この日の" + LongClockText(term) + "までは月干支" + monthBefore + "・年干支" + yearBefore +
                    "・年九星" + starBefore + "、それ以後は月干支" + monthAfter + "・年干支" + yearAfter + "・年九星" +
@@ -113,7 +113,7 @@ SolarTermStatus ComposeSolarTermStatus(std::int32_t year, std::int32_t month, st
             tip += "この日は節入り前のため、月干支は前月の" + monthBefore + "です。\n";
             break;
         case Side::SameDay:
-            text = "本日" + ClockText(term) + std::string(name) + "：月" + monthBefore + "→" + monthAfter;
+            text = "当日" + ClockText(term) + std::string(name) + "：月" + monthBefore + "→" + monthAfter;
             tip += "この日の" + LongClockText(term) + "までは月干支" + monthBefore + "、それ以後は" + monthAfter +
                    "です。\n";
             break;
@@ -133,7 +133,7 @@ SolarTermStatus ComposeSolarTermStatus(std::int32_t year, std::int32_t month, st
                 tip += "この日は立春前のため、年干支は前年の" + yearBefore + "、年九星は" + starBefore + "です。\n";
                 break;
             case Side::SameDay:
-                text += "　本日" + ClockText(risshun) + "立春：年" + yearBefore + "→" + yearAfter;
+                text += "　当日" + ClockText(risshun) + "立春：年" + yearBefore + "→" + yearAfter;
                 tip += "この日の" + LongClockText(risshun) + "までは年干支" + yearBefore + "・年九星" + starBefore +
                        "、それ以後は年干支" + yearAfter + "・年九星" + starAfter + "です。\n";
                 break;

@@ -46,6 +46,13 @@ std::size_t SequenceLength(std::string_view text, char32_t& c)
     return length;
 }
 
+// Marks that turn the direction of the text after them: they would make a
+// message show other than what it holds.
+bool IsDirectionMark(char32_t c)
+{
+    return c == 0x061C || c == 0x200E || c == 0x200F || (c >= 0x202A && c <= 0x202E) || (c >= 0x2066 && c <= 0x2069);
+}
+
 std::string Escape(const char* format, unsigned value)
 {
     char buffer[8];
@@ -72,7 +79,7 @@ std::string PrintableArgument(std::string_view text)
         }
         if (c < 0x20 || c == 0x7F) {
             shown += Escape("\\x%02x", static_cast<unsigned>(c));
-        } else if (c >= 0x80 && c <= 0x9F) {
+        } else if ((c >= 0x80 && c <= 0x9F) || IsDirectionMark(c)) {
             shown += Escape("\\u%04x", static_cast<unsigned>(c));
         } else if (c == U'\\') {
             shown += "\\\\";

@@ -13,7 +13,7 @@ namespace vadelon::tools {
 
 namespace {
 
-const std::string kRangeMessage = "『節入り』西暦１５８３年から９９９９年までについて対応しています。";
+const std::string kRangeMessage = "『節入り』西暦１５８３年から９９９９年までの年に対応しています。";
 const std::string kOrderMessage = "年の前後関係を確認して下さい。";
 
 int Usage(std::ostream& err, const std::string& reason = {})

@@ -138,7 +138,7 @@ void CalculationRunTest::almanacHandOver()
     };
     for (const Case& c : {Case{"1582", "11", "01", ""},
                           Case{"2000", "1", "1", "小寒（1/6 10:01）前：月【丙子】　立春前：年【己卯】一白水星"},
-                          Case{"2026", "12", "7", "本日11:52大雪：月【己亥】→【庚子】"}}) {
+                          Case{"2026", "12", "7", "当日11:52大雪：月【己亥】→【庚子】"}}) {
         f.platform.Reset();
         FormFixture::Type(f.Edit4, c.day);
         FormFixture::Type(f.Edit3, c.month);

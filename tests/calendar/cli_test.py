@@ -157,7 +157,7 @@ class Results(unittest.TestCase):
         self.check(["almanac", "1582", "10", "14"], 1, "",
                    "『こよみ』現行暦法のグレゴリオ暦が採用された、\n"
                    "西暦１５８２年１０月１５日以降について対応しています。")
-        years = "『節入り』西暦１５８３年から９９９９年までについて対応しています。"
+        years = "『節入り』西暦１５８３年から９９９９年までの年に対応しています。"
         for args, message in ((["1582"], years), (["10000"], years), (["2000", "10000"], years), (["-2000"], years),
                               (["2000", "1999"], "年の前後関係を確認して下さい。"),
                               (["２０００"], "正しく入力して下さい。"), (["2000", "x"], "正しく入力して下さい。"),
@@ -189,6 +189,7 @@ class Messages(unittest.TestCase):
                 (b"\x1b]0;X\x07\x1b[2J", r"\x1b]0;X\x07\x1b[2J"),
                 (b"a\x7fb\x01", r"a\x7fb\x01"),
                 ("\u009b2J\u0080".encode(), r"\u009b2J\u0080"),
+                ("a\u202eb\u2066c\u200f".encode(), r"a\u202eb\u2066c\u200f"),
                 (b"\xff\xfe", r"\xff\xfe"),
                 (b"\xe5\xb9", r"\xe5\xb9"),              # a character cut short
                 (b"\xc0\xaf\xed\xa0\x80", r"\xc0\xaf\xed\xa0\x80"),  # overlong, surrogate
