@@ -4,6 +4,9 @@
 #include <QDialog>
 #include <QEventLoop>
 #include <QFileDialog>
+#include <QFileSystemModel>
+#include <QIdentityProxyModel>
+#include <QLocale>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPrinter>
@@ -70,9 +73,33 @@ void QtPlatform::ShowHelpFinder(QWidget* parent, const QString& helpFile)
                     QStringLiteral("ヘルプファイル %1 が見つかりません。").arg(looked.join(QStringLiteral("、"))));
 }
 
+namespace {
+
+// Qt's file dialog writes its dates in the desktop's locale ("7 Dec" in
+// the C locale); every other word of it is Japanese, so its dates are too.
+class JapaneseDates final : public QIdentityProxyModel {
+public:
+    using QIdentityProxyModel::QIdentityProxyModel;
+
+    QVariant data(const QModelIndex& index, int role) const override
+    {
+        constexpr int kDateColumn = 3;  // name, size, type, date modified
+        if (role == Qt::DisplayRole && index.column() == kDateColumn) {
+            if (const auto* files = qobject_cast<const QFileSystemModel*>(sourceModel())) {
+                return QLocale(QLocale::Japanese, QLocale::Japan)
+                    .toString(files->lastModified(mapToSource(index)), QLocale::ShortFormat);
+            }
+        }
+        return QIdentityProxyModel::data(index, role);
+    }
+};
+
+}  // namespace
+
 std::optional<QString> QtPlatform::GetOpenFileName(QWidget* parent, const QString& initialName, const QString& filter)
 {
     QFileDialog dialog(parent);
+    dialog.setProxyModel(new JapaneseDates(&dialog));
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::AnyFile);  // a typed name need not exist
     dialog.setNameFilters(FileDialogFilters(filter));
@@ -87,6 +114,7 @@ std::optional<QString> QtPlatform::GetOpenFileName(QWidget* parent, const QStrin
 std::optional<QString> QtPlatform::GetSaveFileName(QWidget* parent, const QString& proposedName, const QString& filter)
 {
     QFileDialog dialog(parent);
+    dialog.setProxyModel(new JapaneseDates(&dialog));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setNameFilters(FileDialogFilters(filter));

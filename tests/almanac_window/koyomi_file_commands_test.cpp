@@ -10,6 +10,8 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileDialog>
+#include <QAbstractProxyModel>
+#include <QFileSystemModel>
 #include <QMessageBox>
 #include <QProcess>
 #include <QRegularExpression>
@@ -418,7 +420,7 @@ void KoyomiFileCommandsTest::saveDialogAsksBeforeReplacing()
     QVERIFY(WriteBytes(existing, "keep\r\n"));
     QtPlatform platform;
     enum { Naming, Confirming, Asked, Done } step = Naming;
-    QString question;
+    QString question, dateShown;
     QStringList filters;
     QTimer driver;
     driver.setInterval(20);
@@ -430,6 +432,12 @@ void KoyomiFileCommandsTest::saveDialogAsksBeforeReplacing()
             step = Asked;
         } else if (auto* dialog = qobject_cast<QFileDialog*>(modal)) {
             if (step == Naming) {
+                // The dialog's dates in Japanese, once it has read the folder.
+                const auto* files = qobject_cast<const QFileSystemModel*>(dialog->proxyModel()->sourceModel());
+                const QModelIndex date = dialog->proxyModel()->mapFromSource(files->index(existing, 3));
+                dateShown = date.data().toString();
+                if (dateShown.isEmpty())
+                    return;
                 step = Confirming;
                 filters = dialog->nameFilters();
                 // The Save button, once this tick is over: the question runs a
@@ -450,6 +458,8 @@ void KoyomiFileCommandsTest::saveDialogAsksBeforeReplacing()
     QVERIFY(!chosen);
     QCOMPARE(FileBytes(existing), QByteArray("keep\r\n"));
     QCOMPARE(filters, (QStringList{QStringLiteral("テキストファイル (*.txt)"), QStringLiteral("すべてのファイル (*.*)")}));
+    QVERIFY2(QRegularExpression(QStringLiteral("^\\d{4}/\\d{2}/\\d{2} \\d{1,2}:\\d{2}$")).match(dateShown).hasMatch(),
+             qPrintable(dateShown));
 }
 
 void KoyomiFileCommandsTest::saveAsCancelledKeepsFlag()
