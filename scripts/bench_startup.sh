@@ -13,9 +13,11 @@ scripts/setup.sh
 cmake --preset release >/dev/null
 cmake --build --preset release -j "$(nproc)" --target vadelon vadelon_empty_window vadelon_japanese_label_window vadelon_map_wait >/dev/null
 
-# Xvfb picks a free display number itself and writes it once it is ready.
+# Xvfb picks a free display number itself and writes it once it is ready;
+# -noreset keeps it from resetting each time its last client leaves, which
+# would refuse the next client that connects meanwhile.
 number_file=$(mktemp)
-Xvfb -displayfd 1 -screen 0 1024x768x24 -nolisten tcp >"$number_file" 2>/dev/null &
+Xvfb -displayfd 1 -screen 0 1024x768x24 -nolisten tcp -noreset >"$number_file" 2>/dev/null &
 xvfb=$!
 trap 'kill $xvfb 2>/dev/null; rm -f "$number_file"' EXIT
 for _ in $(seq 1 100); do [ -s "$number_file" ] && break; sleep 0.1; done

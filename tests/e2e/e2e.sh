@@ -67,8 +67,10 @@ open_and_close_help() {
   wait_gone "$help_title" || fail "help window opened by $* did not close with Esc"
 }
 
-# Xvfb picks a free display number itself and writes it once it is ready.
-Xvfb -displayfd 1 -screen 0 1024x768x24 -nolisten tcp >"$work/display" 2>/dev/null &
+# Xvfb picks a free display number itself and writes it once it is ready;
+# -noreset keeps it from resetting when a client (xdpyinfo) leaves, which
+# would refuse the next client that connects meanwhile.
+Xvfb -displayfd 1 -screen 0 1024x768x24 -nolisten tcp -noreset >"$work/display" 2>/dev/null &
 xvfb_pid=$!
 for _ in $(seq 1 100); do [ -s "$work/display" ] && break; sleep 0.1; done
 display=":$(head -n 1 "$work/display")"
