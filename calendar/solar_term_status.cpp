@@ -82,6 +82,42 @@ SolarTermStatus ComposeSolarTermStatus(std::int32_t year, std::int32_t month, st
 
     std::string& text = status.text;
     std::string& tip = status.tooltip;
+
+    // Far in the future (ΔT of days) the next month's 節 can fall on or
+    // before the date, within its month: that one then decides.
+    const std::int32_t nextMonthYear = month == 12 ? year + 1 : year;
+    const std::int32_t nextMonth = month == 12 ? 1 : month + 1;
+    if (nextMonthYear <= kLastSolarTermYear) {
+        const int nextIndex = 2 * (nextMonth - 1);
+        const SolarTermTime next = SolarTermInstant(nextMonthYear, nextIndex);
+        const Side nextSide = SideOf(year, month, day, next);
+        if (nextSide != Side::Before) {
+            const std::string_view nextName = SolarTermShortNames[static_cast<std::size_t>(nextIndex)];
+            const AlmanacValues n = ComputeAlmanac(nextMonthYear, nextMonth, 1);
+            const std::string nextMonthText = "【" + n.monthStem + n.monthBranch + "】";
+            tip = IntegerText(nextMonthYear) + "年" + IntegerText(nextMonth) + "月の節入り：" + std::string(nextName) +
+                  " " + LongDateText(next) + "（日本時間、翌月の節入りがこの月に入っています）\n";
+            if (nextSide == Side::SameDay) {
+                text = "当日" + ClockText(next) + std::string(nextName) + "：月" + monthAfter + "→" + nextMonthText;
+                tip += "この日の" + LongClockText(next) + "までは月干支" + monthAfter + "、それ以後は" + nextMonthText +
+                       "です。\n";
+            } else {
+                text = ShortTermText(nextName, next, year) + "以後：月" + nextMonthText;
+                tip += "この日は翌月の節入り後のため、月干支は" + nextMonthText + "です。\n";
+            }
+            if (month <= 2) {
+                // 立春 (February's 節) has passed by the next 節 of January or February.
+                const bool risshunToday = month == 1 && nextSide == Side::SameDay;
+                text +=
+                    risshunToday ? "　年" + yearBefore + "→" + yearAfter : "　立春以後：年" + yearAfter + v.yearStar;
+                tip += "年干支は立春" + std::string(risshunToday ? "の時刻" : "") + "から" + yearAfter + "、年九星は" +
+                       starAfter + "です。\n";
+            }
+            tip += "（太陽の視黄経が15度の倍数になる時刻を計算し、分未満を四捨五入しています）";
+            return status;
+        }
+    }
+
     tip = IntegerText(year) + "年" + IntegerText(month) + "月の節入り：" + std::string(name) + " " +
           LongDateText(term) + "（日本時間）\n";
 
