@@ -1,6 +1,6 @@
 #!/usr/bin/env python3
-"""The manual checker passes the fixture manual and fails each copy of it that
-has one broken target, naming that target.
+"""The manual checker passes the built manual (its pictures included) and
+fails each copy of it that has one broken target, naming that target.
 
 Usage: check_manual_test.py CHECKER MANUAL_DIR
 """
@@ -20,19 +20,11 @@ def append(name, text):
     return change
 
 
-def add_image(root):
-    os.makedirs(os.path.join(root, "images"), exist_ok=True)
-    open(os.path.join(root, "images", "shot.png"), "wb").close()
-    append("intro.html", '<img src="images/shot.png">')(root)
-
-
 # (what is broken, the change, a text the fault must name; None: passes)
 cases = [
     ("nothing", lambda root: None, None),
-    ("an image that exists", add_image, None),
     ("a link to a missing page", append("intro.html", '<a href="nowhere.html">x</a>'), "nowhere.html"),
     ("a link to a missing anchor", append("intro.html", '<a href="faq.html#nosuch">x</a>'), "#nosuch"),
-    ("a same-page anchor", append("faq.html", '<a href="#gone">x</a>'), "#gone"),
     ("a missing image", append("intro.html", '<img src="images/none.png">'), "images/none.png"),
     ("a keyword target", append("keywords.txt", "どこにもない\tlost.html#a\n"), "lost.html"),
     ("a keyword without target", append("keywords.txt", "ただの語\n"), "keywords.txt"),
