@@ -58,6 +58,37 @@ std::string StarShortName(const std::string& star)
     return star.substr(0, star.size() / 2);
 }
 
+// The tooltip's first line: the month's 節 and its instant.
+std::string TermHeader(std::int32_t year, std::int32_t month, std::string_view name, const SolarTermTime& t,
+                       std::string_view aside)
+{
+    return IntegerText(year) + "年" + IntegerText(month) + "月の節入り：" + std::string(name) + " " + LongDateText(t) +
+           "（日本時間" + std::string(aside) + "）\n";
+}
+
+// The month's part of the note for the 節 that decides it: before it the 干支
+// before, from it the 干支 after. whose qualifies that 節 in the tooltip.
+void DescribeMonthTerm(SolarTermStatus& status, std::string_view name, const SolarTermTime& t, Side side,
+                       std::int32_t year, const std::string& before, const std::string& after, std::string_view whose)
+{
+    switch (side) {
+    case Side::Before:
+        status.text = ShortTermText(name, t, year) + "前：月" + before;
+        status.tooltip += "この日は節入り前のため、月干支は前月の" + before + "です。\n";
+        break;
+    case Side::SameDay:
+        status.text = "当日" + ClockText(t) + std::string(name) + "：月" + before + "→" + after;
+        status.tooltip += "この日の" + LongClockText(t) + "までは月干支" + before + "、それ以後は" + after + "です。\n";
+        break;
+    case Side::After:
+        status.text = ShortTermText(name, t, year) + "以後：月" + after;
+        status.tooltip += "この日は" + std::string(whose) + "節入り後のため、月干支は" + after + "です。\n";
+        break;
+    }
+}
+
+constexpr std::string_view kMethodNote = "（太陽の視黄経が15度の倍数になる時刻を計算し、分未満を四捨五入しています）";
+
 }  // namespace
 
 SolarTermStatus ComposeSolarTermStatus(std::int32_t year, std::int32_t month, std::int32_t day)
@@ -95,16 +126,8 @@ SolarTermStatus ComposeSolarTermStatus(std::int32_t year, std::int32_t month, st
             const std::string_view nextName = SolarTermShortNames[static_cast<std::size_t>(nextIndex)];
             const AlmanacValues n = ComputeAlmanac(nextMonthYear, nextMonth, 1);
             const std::string nextMonthText = "【" + n.monthStem + n.monthBranch + "】";
-            tip = IntegerText(nextMonthYear) + "年" + IntegerText(nextMonth) + "月の節入り：" + std::string(nextName) +
-                  " " + LongDateText(next) + "（日本時間、翌月の節入りがこの月に入っています）\n";
-            if (nextSide == Side::SameDay) {
-                text = "当日" + ClockText(next) + std::string(nextName) + "：月" + monthAfter + "→" + nextMonthText;
-                tip += "この日の" + LongClockText(next) + "までは月干支" + monthAfter + "、それ以後は" + nextMonthText +
-                       "です。\n";
-            } else {
-                text = ShortTermText(nextName, next, year) + "以後：月" + nextMonthText;
-                tip += "この日は翌月の節入り後のため、月干支は" + nextMonthText + "です。\n";
-            }
+            tip = TermHeader(nextMonthYear, nextMonth, nextName, next, "、翌月の節入りがこの月に入っています");
+            DescribeMonthTerm(status, nextName, next, nextSide, year, monthAfter, nextMonthText, "翌月の");
             if (month <= 2) {
                 // 立春 (February's 節) has passed by the next 節 of January or February.
                 const bool risshunToday = month == 1 && nextSide == Side::SameDay;
@@ -113,13 +136,12 @@ SolarTermStatus ComposeSolarTermStatus(std::int32_t year, std::int32_t month, st
                 tip += "年干支は立春" + std::string(risshunToday ? "の時刻" : "") + "から" + yearAfter + "、年九星は" +
                        starAfter + "です。\n";
             }
-            tip += "（太陽の視黄経が15度の倍数になる時刻を計算し、分未満を四捨五入しています）";
+            tip += kMethodNote;
             return status;
         }
     }
 
-    tip = IntegerText(year) + "年" + IntegerText(month) + "月の節入り：" + std::string(name) + " " +
-          LongDateText(term) + "（日本時間）\n";
+    tip = TermHeader(year, month, name, term, "");
 
     if (month == 2) {
         // 立春 opens February: the month and the year change at the same instant.
@@ -143,21 +165,7 @@ SolarTermStatus ComposeSolarTermStatus(std::int32_t year, std::int32_t month, st
             break;
         }
     } else {
-        switch (side) {
-        case Side::Before:
-            text = ShortTermText(name, term, year) + "前：月" + monthBefore;
-            tip += "この日は節入り前のため、月干支は前月の" + monthBefore + "です。\n";
-            break;
-        case Side::SameDay:
-            text = "当日" + ClockText(term) + std::string(name) + "：月" + monthBefore + "→" + monthAfter;
-            tip += "この日の" + LongClockText(term) + "までは月干支" + monthBefore + "、それ以後は" + monthAfter +
-                   "です。\n";
-            break;
-        case Side::After:
-            text = ShortTermText(name, term, year) + "以後：月" + monthAfter;
-            tip += "この日は節入り後のため、月干支は" + monthAfter + "です。\n";
-            break;
-        }
+        DescribeMonthTerm(status, name, term, side, year, monthBefore, monthAfter, "");
         if (month == 1) {
             // 立春 belongs to February, but in the far future (see SideOf)
             // it reaches the end of January.
@@ -180,7 +188,7 @@ SolarTermStatus ComposeSolarTermStatus(std::int32_t year, std::int32_t month, st
             }
         }
     }
-    tip += "（太陽の視黄経が15度の倍数になる時刻を計算し、分未満を四捨五入しています）";
+    tip += kMethodNote;
     return status;
 }
 
