@@ -2,7 +2,8 @@
 
 #include <QDir>
 #include <QFile>
-#include <QRegularExpression>
+#include <QTextBlock>
+#include <QTextDocument>
 #include <algorithm>
 
 namespace vadelon {
@@ -18,40 +19,6 @@ void Push(SearchText& out, QChar c, std::pair<qsizetype, qsizetype> span)
 {
     out.text += c;
     out.span.push_back(span);
-}
-
-bool IsBlockTag(const QString& name)
-{
-    static const QStringList kBlocks =
-        QStringLiteral("p br li ul ol h1 h2 h3 h4 tr td th table div pre dl dt dd hr caption blockquote").split(u' ');
-    return kBlocks.contains(name);
-}
-
-QString DecodeEntity(const QString& entity)
-{
-    if (entity.startsWith(QLatin1String("#x")) || entity.startsWith(QLatin1String("#X"))) {
-        bool ok = false;
-        const uint code = entity.mid(2).toUInt(&ok, 16);
-        return ok ? QString::fromUcs4(reinterpret_cast<const char32_t*>(&code), 1) : QString();
-    }
-    if (entity.startsWith(u'#')) {
-        bool ok = false;
-        const uint code = entity.mid(1).toUInt(&ok, 10);
-        return ok ? QString::fromUcs4(reinterpret_cast<const char32_t*>(&code), 1) : QString();
-    }
-    if (entity == QLatin1String("amp"))
-        return QStringLiteral("&");
-    if (entity == QLatin1String("lt"))
-        return QStringLiteral("<");
-    if (entity == QLatin1String("gt"))
-        return QStringLiteral(">");
-    if (entity == QLatin1String("quot"))
-        return QStringLiteral("\"");
-    if (entity == QLatin1String("apos"))
-        return QStringLiteral("'");
-    if (entity == QLatin1String("nbsp"))
-        return QStringLiteral(" ");
-    return QString();
 }
 
 }  // namespace
@@ -135,102 +102,24 @@ std::vector<std::pair<qsizetype, qsizetype>> FindQueryHits(const QString& source
 
 HelpPageText ReadHelpPage(const QString& file, const QString& html)
 {
-    static const QRegularExpression kAnchorAttribute(
-        QLatin1String(R"re((?:^|\s)(?:id|name)\s*=\s*(?:"([^"]*)"|'([^']*)'))re"),
-        QRegularExpression::CaseInsensitiveOption);
+    // Qt's own reading of the page, the one the page view shows: positions
+    // here are positions there.
+    QTextDocument document;
+    document.setHtml(html);
     HelpPageText page;
     page.file = file;
-    bool inTitle = false;
-    bool hidden = false;  // inside head, script or style
-    bool inPre = false;
-    qsizetype headingStart = -1;
-
-    auto lineBreak = [&] {
-        if (page.body.isEmpty() || page.body.back() == u'\n')
-            return;
-        if (page.body.back() == u' ')
-            page.body.back() = u'\n';
-        else
-            page.body += u'\n';
-    };
-    auto addText = [&](const QString& text) {
-        for (QChar c : text) {
-            if (inTitle) {
-                page.title += c;
-            } else if (hidden) {
-            } else if (inPre && c == u'\n') {
-                page.body += c;
-            } else if (c.isSpace() && c != u'\u00a0') {
-                if (!page.body.isEmpty() && page.body.back() != u' ' && page.body.back() != u'\n')
-                    page.body += u' ';
-            } else {
-                page.body += c;
-            }
+    page.title = document.metaInformation(QTextDocument::DocumentTitle).simplified();
+    page.body = document.toPlainText();
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        const int level = block.blockFormat().headingLevel();
+        if (level >= 1 && level <= 3)
+            page.headings.emplace_back(block.position(), block.position() + block.length() - 1);
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextFragment fragment = it.fragment();
+            for (const QString& name : fragment.charFormat().anchorNames())
+                page.anchors.emplace_back(fragment.position(), name);
         }
-    };
-
-    for (qsizetype i = 0; i < html.size();) {
-        const QChar c = html[i];
-        if (c == u'<') {
-            if (QStringView(html).mid(i, 4) == QLatin1String("<!--")) {
-                const qsizetype end = html.indexOf(QLatin1String("-->"), i + 4);
-                i = end < 0 ? html.size() : end + 3;
-                continue;
-            }
-            const qsizetype end = html.indexOf(u'>', i);
-            if (end < 0)
-                break;
-            const QString tag = html.mid(i + 1, end - i - 1);
-            i = end + 1;
-            const bool closing = tag.startsWith(u'/');
-            qsizetype nameEnd = closing ? 1 : 0;
-            while (nameEnd < tag.size() && tag[nameEnd].isLetterOrNumber())
-                ++nameEnd;
-            const QString name = tag.mid(closing ? 1 : 0, nameEnd - (closing ? 1 : 0)).toLower();
-            if (name == QLatin1String("title")) {
-                inTitle = !closing;
-                continue;
-            }
-            if (name == QLatin1String("head") || name == QLatin1String("script") || name == QLatin1String("style")) {
-                hidden = !closing;
-                continue;
-            }
-            if (IsBlockTag(name))
-                lineBreak();
-            if (name == QLatin1String("pre"))
-                inPre = !closing;
-            if (name == QLatin1String("h1") || name == QLatin1String("h2") || name == QLatin1String("h3")) {
-                if (!closing) {
-                    headingStart = page.body.size();
-                } else if (headingStart >= 0) {
-                    page.headings.emplace_back(headingStart, page.body.size());
-                    headingStart = -1;
-                }
-            }
-            if (!closing) {
-                auto match = kAnchorAttribute.globalMatch(tag.mid(nameEnd));
-                while (match.hasNext()) {
-                    const QRegularExpressionMatch m = match.next();
-                    page.anchors.emplace_back(page.body.size(), m.captured(1) + m.captured(2));
-                }
-            }
-            continue;
-        }
-        if (c == u'&') {
-            const qsizetype end = html.indexOf(u';', i);
-            if (end > i && end - i <= 10) {
-                const QString decoded = DecodeEntity(html.mid(i + 1, end - i - 1));
-                if (!decoded.isEmpty()) {
-                    addText(decoded);
-                    i = end + 1;
-                    continue;
-                }
-            }
-        }
-        addText(QString(c));
-        ++i;
     }
-    page.title = page.title.simplified();
     return page;
 }
 

@@ -29,7 +29,7 @@ std::vector<std::pair<qsizetype, qsizetype>> FindQueryHits(const QString& source
 struct HelpPageText {
     QString file;                                           // "eras.html"
     QString title;                                          // of <title>
-    QString body;                                           // the text without tags; '\n' between blocks
+    QString body;                                           // the text as the page view holds it
     std::vector<std::pair<qsizetype, qsizetype>> headings;  // h1 to h3, ranges of body
     std::vector<std::pair<qsizetype, QString>> anchors;     // position in body, name
 };
