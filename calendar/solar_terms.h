@@ -40,8 +40,4 @@ SolarTermTime SolarTermInstant(std::int32_t year, int index);
 
 std::array<SolarTermTime, kSolarTermsPerYear> SolarTermsOfYear(std::int32_t year);
 
-// ΔT = TT − UT in seconds at a decimal year, from the polynomial expressions
-// of Espenak and Meeus (2006).
-double DeltaTSeconds(double decimalYear);
-
 }  // namespace vadelon

@@ -1,3 +1,4 @@
+#include "calendar/delta_t.h"
 #include "calendar/solar_term_status.h"
 #include "calendar/solar_terms.h"
 
@@ -59,15 +60,26 @@ TEST(SolarTermsTest, EveryYearInOrder) {
     }
 }
 
-// The Espenak & Meeus pieces join within a fraction of a second: a mistyped
-// coefficient shows as a jump at a boundary.
-TEST(SolarTermsTest, DeltaTPiecesJoin) {
-    for (double year : {500.0, 1600.0, 1700.0, 1800.0, 1860.0, 1900.0, 1920.0, 1941.0, 1961.0, 1986.0, 2005.0,
+// ΔT has no jump: neither where two of the Espenak & Meeus pieces meet (a
+// mistyped coefficient shows as a jump) nor where the observed values begin
+// and end; and it is the observed value where there is one.
+TEST(SolarTermsTest, DeltaT) {
+    for (double year : {500.0, 1600.0, 1700.0, 1800.0, 1860.0, 1900.0, 1920.0, 1941.0, 1950.0, 1955.0, 2026.0,
                         2050.0, 2150.0}) {
         EXPECT_NEAR(DeltaTSeconds(year - 1e-9), DeltaTSeconds(year), 0.5) << year;
     }
-    EXPECT_NEAR(DeltaTSeconds(2000.0), 63.86, 0.005);
-    EXPECT_NEAR(DeltaTSeconds(1650.0), 50.2, 0.1);
+    struct Case {
+        double year, seconds, tolerance;
+    };
+    const Case cases[] = {
+        {1650.0, 50.2, 0.1},     // before the observations: the polynomial
+        {1955.0, 31.07, 0.005},  // the first and the last observed value
+        {2026.0, 69.11, 0.005},
+        {2008.72, 65.69, 0.005},  // the 2008 秋分, between two observed values
+        {2024.0, 69.18, 0.005},   // where the 2006 polynomial had 73.9
+    };
+    for (const Case& c : cases)
+        EXPECT_NEAR(DeltaTSeconds(c.year), c.seconds, c.tolerance) << c.year;
 }
 
 // Columns of a line in the status bar's font: kanji, kana and full-width
