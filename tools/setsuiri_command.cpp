@@ -1,6 +1,7 @@
 #include "setsuiri_command.h"
 
 #include "calc_commands.h"
+#include "printable_argument.h"
 
 #include "calendar/calculation_rules.h"
 #include "calendar/integer_reading.h"
@@ -40,7 +41,7 @@ int Setsuiri(const std::vector<std::string>& args, std::ostream& out, std::ostre
         } else if (arg == "--seconds") {
             seconds = true;
         } else {
-            return Usage(err, "不明なオプションです: " + arg);
+            return Usage(err, "不明なオプションです: " + PrintableArgument(arg));
         }
     }
     if (values.empty() || values.size() > 2)

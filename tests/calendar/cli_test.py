@@ -197,7 +197,7 @@ class Messages(unittest.TestCase):
             p = subprocess.run([CALC, "western", given, "1"], capture_output=True, timeout=30)
             self.assertEqual(p.returncode, 1, given)
             self.assertEqual(p.stderr.decode("utf-8"), "年号「" + shown + "」はありません。\n", given)
-        for args in (["\x1b[2J"], ["era", "--\x1b[2J", "1"]):
+        for args in (["\x1b[2J"], ["era", "--\x1b[2J", "1"], ["setsuiri", "--\x1b[2J", "2000"]):
             _, _, err = run(*args)
             self.assertIn(r"\x1b[2J", err, args)
             self.assertNotIn("\x1b", err, args)
