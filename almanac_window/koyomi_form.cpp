@@ -20,6 +20,8 @@
 #include <QTextCursor>
 #include <QToolButton>
 
+#include <algorithm>
+
 namespace vadelon {
 
 TKoyomiForm::TKoyomiForm(Platform& platform, std::function<void(const QString&)> hintSink, QWidget* parent)
@@ -60,6 +62,9 @@ TKoyomiForm::TKoyomiForm(Platform& platform, std::function<void(const QString&)>
     SolarTermNote = new QLabel(StatusBar1);
     SolarTermNote->setObjectName(QStringLiteral("SolarTermNote"));
     SolarTermNote->setFont(OwnTextFont(kFixedFamily, 12));
+    // A note longer than the bar (in the far future) is cut off rather than
+    // widening the window: the tooltip holds all of it.
+    SolarTermNote->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     StatusBar1->addWidget(SolarTermNote, 1);
 
     BuildMenus();
@@ -87,7 +92,36 @@ void TKoyomiForm::ClearText()
 void TKoyomiForm::SetReportNote(const QString& note, const QString& detail)
 {
     SolarTermNote->setText(note);
-    SolarTermNote->setToolTip(detail);
+    // Read out as plain text, not as the tooltip's markup.
+    SolarTermNote->setAccessibleDescription(detail);
+    noteDetail_ = detail;
+    UpdateNoteTooltip();
+}
+
+void TKoyomiForm::UpdateNoteTooltip()
+{
+    if (noteDetail_.isEmpty()) {
+        SolarTermNote->setToolTip({});
+        return;
+    }
+    // A plain tooltip keeps each line whole, some 700 pixels beside a window
+    // of 470; rich text in a table of a set width wraps inside it. The tip's
+    // frame adds a few pixels, so the table stays 30 inside the window.
+    constexpr int kInset = 30;
+    constexpr int kNarrowest = 200;
+    QStringList lines = noteDetail_.split(QLatin1Char('\n'));
+    for (QString& line : lines)
+        line = line.toHtmlEscaped();
+    SolarTermNote->setToolTip(
+        QStringLiteral(R"(<table width="%1" cellspacing="0" cellpadding="0"><tr><td>%2</td></tr></table>)")
+            .arg(std::max(kNarrowest, width() - kInset))
+            .arg(lines.join(QStringLiteral("<br>"))));
+}
+
+void TKoyomiForm::resizeEvent(QResizeEvent* event)
+{
+    QMainWindow::resizeEvent(event);
+    UpdateNoteTooltip();
 }
 
 QString TKoyomiForm::ReportNote() const

@@ -72,7 +72,8 @@ public:
 
 protected:
     bool event(QEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;  // FormCloseQuery
+    void closeEvent(QCloseEvent* event) override;    // FormCloseQuery
+    void resizeEvent(QResizeEvent* event) override;  // the note's tooltip follows the width
 
 private:
     void BuildMenus();
@@ -85,10 +86,13 @@ private:
     // returns false when nothing could be written.
     bool WriteTextTo(const QString& path);
     bool FormCloseQuery();
+    // The note's detail as a tooltip wrapped to the window's width.
+    void UpdateNoteTooltip();
 
     Platform& platform_;
     std::function<void(const QString&)> hintSink_;
     QString caption_;
+    QString noteDetail_;  // the status bar's note in its long form, lines joined by '\n'
     bool saveCancelled_ = false;
     bool shownBefore_ = false;
     int appendedLines_ = 0;  // since the last ClearText

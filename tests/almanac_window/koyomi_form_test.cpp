@@ -15,6 +15,7 @@
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QToolBar>
+#include <QToolTip>
 
 using namespace vadelon;
 using namespace vadelon::testing;
@@ -44,6 +45,7 @@ private slots:
     void rightClickOpensPopupMenu();
     void reportHandOver();
     void firstShowingCentredLaterKeepsPlace();
+    void noteTooltipWithinTheWindow();
 
     void enablingAfterReport_data();
     void enablingAfterReport();
@@ -284,6 +286,32 @@ void KoyomiFormTest::firstShowingCentredLaterKeepsPlace()
         window->hide();
     });
     QCOMPARE(second, QRect(30, 40, 500, 300));
+}
+
+// The note's long form, a line of which is wider than the window, shows
+// wrapped to the window's width, whatever that is now.
+void KoyomiFormTest::noteTooltipWithinTheWindow()
+{
+    KoyomiFixture f;
+    const QString line = QStringLiteral("この日の17時27分までは月干支【乙丑】・年干支【癸卯】・年九星【四緑木星】、"
+                                        "それ以後は月干支【丙寅】・年干支【甲辰】・年九星【三碧木星】です。");
+    f.form->SetReportNote(QStringLiteral("当日17:27 立春"), line + QLatin1Char('\n') + line + line);
+    f.form->show();
+    QLabel* note = f.form->findChild<QLabel*>(QStringLiteral("SolarTermNote"));
+    for (const int width : {470, 700}) {
+        f.form->resize(width, 431);
+        QTRY_COMPARE(f.form->width(), width);
+        QToolTip::showText(note->mapToGlobal(QPoint(0, 0)), note->toolTip(), note);
+        QWidget* tip = nullptr;
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            if (w->inherits("QTipLabel") && w->isVisible())
+                tip = w;
+        }
+        QVERIFY(tip);
+        QVERIFY2(tip->width() <= width && tip->width() > width - 60, qPrintable(QString::number(tip->width())));
+        QToolTip::hideText();
+    }
+    f.form->hide();
 }
 
 void KoyomiFormTest::enablingAfterReport_data()

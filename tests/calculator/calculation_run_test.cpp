@@ -137,8 +137,9 @@ void CalculationRunTest::almanacHandOver()
         const char* note;  // the status bar's, beside the report
     };
     for (const Case& c : {Case{"1582", "11", "01", ""},
-                          Case{"2000", "1", "1", "小寒（1/6 10:01）前：月【丙子】　立春前：年【己卯】一白水星"},
-                          Case{"2026", "12", "7", "当日11:52大雪：月【己亥】→【庚子】"}}) {
+                          Case{"2000", "1", "1", "小寒（1/6 10:01）前　月：丙子　立春前　年：己卯　九星：一白水星"},
+                          Case{"2024", "2", "4",
+                               "当日17:27 立春　月：乙丑→丙寅　年：癸卯→甲辰　九星：四緑木星→三碧木星"}}) {
         f.platform.Reset();
         FormFixture::Type(f.Edit4, c.day);
         FormFixture::Type(f.Edit3, c.month);
