@@ -1,6 +1,7 @@
 #include "calendar/calculation_rules.h"
 
 #include "calendar/almanac.h"
+#include "calendar/business_days.h"
 #include "calendar/day_arithmetic.h"
 #include "calendar/integer_reading.h"
 
@@ -106,6 +107,28 @@ RunResult RunDateShift(const DateTexts& date, std::string_view countText, bool f
     }
     // A month outside 1 to 12 or a year beyond the 32-bit range.
     if (status != ShiftStatus::Ok)
+        return Refused(DateInputMessage());
+    return RunResult{{IntegerText(y), IntegerText(m), IntegerText(d)}, {}, false};
+}
+
+RunResult RunBusinessDayCount(const DateTexts& from, const DateTexts& to, bool yearEndClosure)
+{
+    const auto v = ReadAll({from.year, from.month, from.day, to.year, to.month, to.day});
+    if (!v)
+        return Refused(DateInputMessage());
+    const DayCount count = BusinessDaysBetween((*v)[0], (*v)[1], (*v)[2], (*v)[3], (*v)[4], (*v)[5], yearEndClosure);
+    if (!count.inOrder)
+        return RunResult{{IntegerText(0)}, OrderMessage(), false};
+    return RunResult{{IntegerText(count.days)}, {}, false};
+}
+
+RunResult RunBusinessDayShift(const DateTexts& date, std::string_view countText, bool yearEndClosure)
+{
+    const auto v = ReadAll({date.year, date.month, date.day, countText});
+    if (!v)
+        return Refused(DateInputMessage());
+    std::int32_t y = (*v)[0], m = (*v)[1], d = (*v)[2];
+    if (ShiftBusinessDays(y, m, d, (*v)[3], yearEndClosure) != ShiftStatus::Ok)
         return Refused(DateInputMessage());
     return RunResult{{IntegerText(y), IntegerText(m), IntegerText(d)}, {}, false};
 }

@@ -40,6 +40,12 @@ const std::string& NumberInputMessage();
 RunResult RunDayCount(const DateTexts& from, const DateTexts& to);
 // The date count days after (forward) or before it: year, month and day.
 RunResult RunDateShift(const DateTexts& date, std::string_view count, bool forward);
+// The business days (営業日) from the upper to the lower date, counted as the
+// day count counts, with or without the year-end closure: the number.
+RunResult RunBusinessDayCount(const DateTexts& from, const DateTexts& to, bool yearEndClosure);
+// The date of the count-th business day after the date (before it when
+// negative): year, month and day.
+RunResult RunBusinessDayShift(const DateTexts& date, std::string_view count, bool yearEndClosure);
 // The full age in the current year of a person born in the birth year.
 RunResult RunAgeCalc(std::string_view birthYear, std::string_view currentYear);
 // The birth year of a person of the given full age in the current year.

@@ -1,5 +1,6 @@
 #include "calc_commands.h"
 
+#include "holiday_commands.h"
 #include "printable_argument.h"
 #include "setsuiri_command.h"
 #include "shift_jis.h"
@@ -28,14 +29,16 @@ const std::map<std::string, std::string, std::less<>> kUsageLines = {
     {"western", "vadelon-calc western ERANAME ERAYEAR"},
     {"almanac", "vadelon-calc almanac [--choose earlier|later] [--caption] [--sjis] Y M D"},
     {"setsuiri", kSetsuiriUsage},
+    {"holidays", kHolidaysUsage},
+    {"bizdays", "vadelon-calc bizdays [--yearend] (Y1 M1 D1 Y2 M2 D2 | --after N Y M D)"},
 };
-const char* const kCommandOrder[] = {"days", "shift",   "age",     "birth",   "weekday",
-                                     "era",  "western", "almanac", "setsuiri"};
+const char* const kCommandOrder[] = {"days",    "shift",    "age",      "birth",  "weekday", "era",
+                                     "western", "almanac", "setsuiri", "holidays", "bizdays"};
 
 // The command line after the sub-command: flags (with the value of
 // --choose) and the positional arguments in their order.
 struct Arguments {
-    bool before = false, caption = false, sjis = false;
+    bool before = false, caption = false, sjis = false, yearEnd = false, after = false;
     std::optional<EraChoice> choice;
     std::vector<std::string> values;
     bool bad = false;
@@ -60,6 +63,10 @@ Arguments Parse(const std::vector<std::string>& args, std::string_view command)
             a.caption = true;
         } else if (arg == "--sjis" && command == "almanac") {
             a.sjis = true;
+        } else if (arg == "--yearend" && command == "bizdays") {
+            a.yearEnd = true;
+        } else if (arg == "--after" && command == "bizdays") {
+            a.after = true;
         } else if (takesChoice && (arg == "--choose" || arg.rfind("--choose=", 0) == 0)) {
             std::string value;
             if (arg == "--choose") {
@@ -148,6 +155,20 @@ int Days(const Arguments& a, std::ostream& out, std::ostream& err)
         return Usage(err, "days");
     const std::vector<std::string>& v = a.values;
     return Report(RunDayCount({v[0], v[1], v[2]}, {v[3], v[4], v[5]}), out, err);
+}
+
+// The count between two dates, or with --after the date N business days on.
+int BusinessDays(const Arguments& a, std::ostream& out, std::ostream& err)
+{
+    const std::vector<std::string>& v = a.values;
+    if (a.after) {
+        if (v.size() != 4)
+            return Usage(err, "bizdays");
+        return Report(RunBusinessDayShift({v[1], v[2], v[3]}, v[0], a.yearEnd), out, err);
+    }
+    if (v.size() != 6)
+        return Usage(err, "bizdays");
+    return Report(RunBusinessDayCount({v[0], v[1], v[2]}, {v[3], v[4], v[5]}, a.yearEnd), out, err);
 }
 
 int Shift(const Arguments& a, std::ostream& out, std::ostream& err)
@@ -293,6 +314,13 @@ int RunCalc(const std::vector<std::string>& args, std::ostream& out, std::ostrea
         return Era(a, out, err);
     if (command == "western")
         return Western(a, out, err);
+    if (command == "holidays") {
+        if (a.values.empty() || a.values.size() > 2)
+            return Usage(err, command);
+        return ListHolidays(a.values, out, err);
+    }
+    if (command == "bizdays")
+        return BusinessDays(a, out, err);
     return Almanac(a, out, err);
 }
 
