@@ -118,7 +118,12 @@ bool OnOrAfter(const YearShape& s, int dayOfYear, std::int32_t sinceYear, int si
 // bits (day d at bit d + 1, so that the day before 1 January exists).
 class Builder {
 public:
-    Builder(const YearShape& shape, YearHolidays& result) : shape_(shape), result_(result) { result_.count = 0; }
+    Builder(const YearShape& shape, YearHolidays& result)
+        : shape_(shape)
+        , result_(result)
+    {
+        result_.count = 0;
+    }
 
     void Add(int dayOfYear, std::string_view name, bool national)
     {
@@ -200,7 +205,8 @@ YearHolidays HolidaysOfShape(const YearShape& s)
     Builder b(s, result);
     // The law came into force on 1948-07-20.
     const int firstDay = s.year == kFirstHolidayYear ? DayOfYear(s.leap, 7, 20) : 0;
-    const bool moved = std::any_of(std::begin(kMoves), std::end(kMoves), [&](const Move& m) { return m.year == s.year; });
+    const bool moved =
+        std::any_of(std::begin(kMoves), std::end(kMoves), [&](const Move& m) { return m.year == s.year; });
 
     for (const Rule& r : kRules) {
         if (s.year < r.first || s.year > r.last)
@@ -241,8 +247,7 @@ YearHolidays HolidaysOfShape(const YearShape& s)
     const int withSubstitutes = b.Count();
     for (int i = 0; i < withSubstitutes; ++i) {
         const int day = b.DayAt(i) + 1;
-        if (!b.IsNational(day - 1) || !b.IsNational(day + 1) || b.IsHoliday(day) ||
-            !OnOrAfter(s, day, 1985, 12, 27))
+        if (!b.IsNational(day - 1) || !b.IsNational(day + 1) || b.IsHoliday(day) || !OnOrAfter(s, day, 1985, 12, 27))
             continue;
         if (today || b.Weekday(day) != kSunday)
             b.Add(day, "国民の休日", false);

@@ -32,7 +32,7 @@ const std::map<std::string, std::string, std::less<>> kUsageLines = {
     {"holidays", kHolidaysUsage},
     {"bizdays", "vadelon-calc bizdays [--yearend] (Y1 M1 D1 Y2 M2 D2 | --after N Y M D)"},
 };
-const char* const kCommandOrder[] = {"days",    "shift",    "age",      "birth",  "weekday", "era",
+const char* const kCommandOrder[] = {"days",    "shift",   "age",      "birth",    "weekday", "era",
                                      "western", "almanac", "setsuiri", "holidays", "bizdays"};
 
 // The command line after the sub-command: flags (with the value of
