@@ -22,23 +22,41 @@ for p in "${packages[@]}"; do
   fi
 done
 
-if [ ${#missing[@]} -eq 0 ]; then
-  exit 0
+# Node.js and npm run the test-only peers of the holiday rules; a machine may
+# have them from elsewhere than Debian, so they are asked for by command.
+if ! command -v node >/dev/null 2>&1 || ! command -v npm >/dev/null 2>&1; then
+  missing+=(nodejs npm)
 fi
 
-echo "setup: installing ${missing[*]}"
-if [ "$(id -u)" -ne 0 ]; then
-  if command -v sudo >/dev/null 2>&1; then
-    SUDO=sudo
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "setup: installing ${missing[*]}"
+  if [ "$(id -u)" -ne 0 ]; then
+    if command -v sudo >/dev/null 2>&1; then
+      SUDO=sudo
+    else
+      echo "setup: these packages are missing and this user is not root." >&2
+      echo "setup: run as root:  apt-get update && apt-get install -y ${missing[*]}" >&2
+      exit 1
+    fi
   else
-    echo "setup: these packages are missing and this user is not root." >&2
-    echo "setup: run as root:  apt-get update && apt-get install -y ${missing[*]}" >&2
-    exit 1
+    SUDO=
   fi
-else
-  SUDO=
+  export DEBIAN_FRONTEND=noninteractive
+  $SUDO apt-get update -qq
+  $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+  echo "setup: done"
 fi
-export DEBIAN_FRONTEND=noninteractive
-$SUDO apt-get update -qq
-$SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
-echo "setup: done"
+
+# The npm packages the holiday tests compare with, at the versions pinned in
+# the package-lock. Without the registry the build goes on; the peer test then
+# fails and says what is missing.
+cd "$(dirname "$0")/../tests/calendar/holiday_peers"
+if ! node -e '
+  for (const [path, entry] of Object.entries(require("./package-lock.json").packages))
+    if (path && require("./" + path + "/package.json").version !== entry.version) process.exit(1);
+' 2>/dev/null; then
+  echo "setup: installing the npm test peers into tests/calendar/holiday_peers"
+  if ! npm ci --no-audit --no-fund --loglevel=error >/dev/null; then
+    echo "setup: npm ci failed (no npm registry?); the holiday peer test fails until it succeeds" >&2
+  fi
+fi
