@@ -164,6 +164,23 @@ class Results(unittest.TestCase):
         self.assertEqual((rc, out), (3, ""))
         self.assertIn("昭和", err)
 
+    def test_holidays_and_business_days(self):
+        rc, out, _ = run("holidays", "$7E3", "2019")
+        self.assertEqual((rc, out.splitlines()[0], out.splitlines()[5], len(out.splitlines())),
+                         (0, "2019-01-01\t元日", "2019-04-30\t国民の休日", 22))
+        years = "『祝日』西暦１９４８年から９９９９年までの年に対応しています。"
+        for args, message in ((["1947"], years), (["2000", "10000"], years),
+                              (["2000", "1999"], "年の前後関係を確認して下さい。"), (["x"], "正しく入力して下さい。")):
+            self.check(["holidays", *args], 1, "", message)
+        self.check(["bizdays", "2019", "4", "26", "2019", "5", "7"], 0, "1\n")
+        self.check(["bizdays", "--yearend", "2026", "12", "28", "2027", "1", "4"], 0, "1\n")
+        self.check(["bizdays", "2026", "12", "28", "2027", "1", "4"], 0, "4\n")
+        self.check(["bizdays", "2026", "1", "2", "2026", "1", "1"], 1, "0\n", "日付の前後関係を確認して下さい。")
+        self.check(["bizdays", "2026", "1", "2", "2026", "1", "x"], 1, "", "日付を正しく入力して下さい。")
+        self.check(["bizdays", "--after", "1", "2019", "4", "26"], 0, "2019 5 7\n")
+        self.check(["bizdays", "--after", "-1", "--yearend", "2027", "1", "4"], 0, "2026 12 28\n")
+        self.check(["bizdays", "--after", "1", "2019", "13", "1"], 1, "", "日付を正しく入力して下さい。")
+
     def test_almanac_sjis_bytes(self):
         p = subprocess.run([CALC, "almanac", "--sjis", "2000", "1", "1"], capture_output=True)
         self.assertEqual(p.returncode, 0)
@@ -197,7 +214,8 @@ class Messages(unittest.TestCase):
             p = subprocess.run([CALC, "western", given, "1"], capture_output=True, timeout=30)
             self.assertEqual(p.returncode, 1, given)
             self.assertEqual(p.stderr.decode("utf-8"), "年号「" + shown + "」はありません。\n", given)
-        for args in (["\x1b[2J"], ["era", "--\x1b[2J", "1"], ["setsuiri", "--\x1b[2J", "2000"]):
+        for args in (["\x1b[2J"], ["era", "--\x1b[2J", "1"], ["setsuiri", "--\x1b[2J", "2000"],
+                     ["bizdays", "--\x1b[2J"]):
             _, _, err = run(*args)
             self.assertIn(r"\x1b[2J", err, args)
             self.assertNotIn("\x1b", err, args)
@@ -234,7 +252,9 @@ class Usage(unittest.TestCase):
                      ["era"], ["era", "1", "2", "3", "4"], ["era", "--choose", "middle", "1989"],
                      ["era", "--choose"], ["almanac", "--sjis", "2000", "1"],
                      ["days", "--before", "1", "1", "1", "2", "1", "1"], ["western", "平成"],
-                     ["setsuiri"], ["setsuiri", "2000", "2001", "2002"], ["setsuiri", "--minutes", "2000"]):
+                     ["setsuiri"], ["setsuiri", "2000", "2001", "2002"], ["setsuiri", "--minutes", "2000"],
+                     ["holidays"], ["holidays", "2000", "2001", "2002"], ["bizdays", "2000", "1", "1"],
+                     ["bizdays", "--after", "1", "2000", "1", "1", "1"], ["holidays", "--yearend", "2000"]):
             rc, out, err = run(*args)
             self.assertEqual((rc, out), (2, ""), args)
             self.assertIn("使い方", err, args)
