@@ -1,8 +1,10 @@
 // The core operations on arbitrary 32-bit fields: no crash, no undefined
 // behaviour, and the invariants that tie the operations together.
 #include "calendar/almanac.h"
+#include "calendar/business_days.h"
 #include "calendar/day_arithmetic.h"
 #include "calendar/era.h"
+#include "calendar/holidays.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -127,6 +129,34 @@ void CheckAlmanac(std::int32_t y, std::int32_t m, std::int32_t d) {
     Check(report.caption == "西暦年（年）月日のこよみ");
 }
 
+void CheckBusinessDays(std::int32_t y1, std::int32_t m1, std::int32_t d1, std::int32_t y2, std::int32_t m2,
+                       std::int32_t d2, std::int32_t count) {
+    using namespace vadelon;
+    const bool closure = (count & 1) != 0;
+    const DayCount days = DaysBetween(y1, m1, d1, y2, m2, d2);
+    const DayCount business = BusinessDaysBetween(y1, m1, d1, y2, m2, d2, closure);
+    Check(business.inOrder == days.inOrder);
+    // At most 5 of 7 days, never of the other sign.
+    Check(days.days >= 0 ? business.days >= 0 && business.days <= days.days
+                         : business.days <= 0 && business.days >= days.days);
+    if (!IsRealDate(y1, m1, d1)) return;
+    Check(IsBusinessDay(y1, m1, d1, closure) == (BusinessDaysBetween(y1, m1, d1 - 1, y1, m1, d1, closure).days == 1));
+    std::int32_t y = y1, m = m1, d = d1;
+    const ShiftStatus status = ShiftBusinessDays(y, m, d, count, closure);
+    if (status != ShiftStatus::Ok) {
+        Check(status == ShiftStatus::YearOutOfRange && y == y1 && m == m1 && d == d1);
+        return;
+    }
+    Check(IsRealDate(y, m, d));
+    // The count-th business day: itself one, with count of them up to it.
+    if (count == 0) {
+        Check(y == y1 && m == m1 && d == d1);
+        return;
+    }
+    Check(IsBusinessDay(y, m, d, closure) && HolidayName(y, m, d).empty());
+    if (count > 0) Check(BusinessDaysBetween(y1, m1, d1, y, m, d, closure).days == count);
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -144,5 +174,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     CheckEra(y2 % 2200, m2 % 14, d2 % 32, extra);
     CheckAlmanac(y1, m1, d1);
     CheckAlmanac(1582 + (y2 & 0x3ff), m2 % 16, d2 % 64);
+    CheckBusinessDays(y1, m1, d1, y2, m2, d2, count);
+    // Real dates, in and around the holiday years.
+    CheckBusinessDays(1900 + (y2 & 0x3fff), 1 + static_cast<std::int32_t>(static_cast<std::uint32_t>(m2) % 12),
+                      1 + static_cast<std::int32_t>(static_cast<std::uint32_t>(d2) % 28), y2, m1, d1, count % 5000);
     return 0;
 }
