@@ -1,5 +1,6 @@
 #include "calendar/solar_terms.h"
 
+#include "calendar/apparent_longitudes.h"
 #include "calendar/civil_days.h"
 #include "calendar/day_arithmetic.h"
 #include "calendar/delta_t.h"
@@ -22,71 +23,16 @@ constexpr double kJstOffsetDays = 9.0 / 24.0;
 // 2000-01-01 in the day numbers of civil_days (1970-01-01 is 0).
 constexpr std::int64_t kDayNumberOf2000 = 10957;
 constexpr double kMeanDaysPerDegree = 365.2422 / 360.0;
-constexpr double kPrecessionPerDay = 5028.796195 * ERFA_DAS2R / ERFA_DJC;
-
-struct Longitude {
-    double radians;  // 0 to 2π
-    double rate;     // radians a day
-};
-
-// The Sun's apparent geocentric ecliptic longitude at t, days of TT from
-// J2000.0 (TT stands in for TDB: they differ by under 2 ms), with Δψ, the
-// nutation in longitude, given by the caller.
-Longitude ApparentSolarLongitude(double t, double dpsi)
-{
-    double pvh[2][3], pvb[2][3];
-    // Outside 1900-2100 the status warns that the series lose accuracy; the
-    // callers know the range and state it, so the warning is not an error.
-    (void)eraEpv00(ERFA_DJ00, t, pvh, pvb);
-
-    // The Sun where it was when the light left it: its barycentric motion over
-    // the light time (about 8.3 minutes) moves it some kilometres.
-    const double distance = eraPm(pvh[0]);
-    const double lightDays = distance * ERFA_AULT / ERFA_DAYSEC;
-    double toSun[3], sunMotion[3];
-    for (int i = 0; i < 3; ++i) {
-        const double sunVelocity = pvb[1][i] - pvh[1][i];
-        toSun[i] = -pvh[0][i] - lightDays * sunVelocity;
-        sunMotion[i] = -pvh[1][i];
-    }
-    double direction[3], unused;
-    eraPn(toSun, &unused, direction);
-
-    // Annual aberration from the Earth's barycentric velocity in units of c.
-    double velocity[3];
-    for (int i = 0; i < 3; ++i)
-        velocity[i] = pvb[1][i] * ERFA_AULT / ERFA_DAYSEC;
-    const double speed = eraPm(velocity);
-    double apparent[3];
-    eraAb(direction, velocity, distance, std::sqrt(1.0 - speed * speed), apparent);
-
-    // Mean ecliptic and equinox of date (IAU 2006 precession); nutation moves
-    // the equinox along that ecliptic by Δψ.
-    double rm[3][3];
-    eraEcm06(ERFA_DJ00, t, rm);
-    double ecliptic[3], position[3], motion[3];
-    eraRxp(rm, apparent, ecliptic);
-    eraRxp(rm, toSun, position);
-    eraRxp(rm, sunMotion, motion);
-    // Newton's rate: the geometric motion plus the general precession in
-    // longitude (50.3" a year); aberration changes by less than 10^-5 of it.
-    const double rate =
-        (position[0] * motion[1] - position[1] * motion[0]) / (position[0] * position[0] + position[1] * position[1]) +
-        kPrecessionPerDay;
-    return {eraAnp(std::atan2(ecliptic[1], ecliptic[0]) + dpsi), rate};
-}
 
 // A first guess within minutes near the present (hours in the far future,
 // where the formulas drift, and a step or two more): the low-precision solar
 // theory of Meeus's "Astronomical Algorithms" (mean longitude, equation of
 // the centre, aberration and the chief nutation term), solved by
-// fixed-point steps from the term's usual date (about the 6th for a 節, the
-// 21st for a 中気).
-double FirstGuess(std::int32_t year, int index, double target)
+// fixed-point steps from a day near the crossing (for a term its usual date,
+// about the 6th for a 節, the 21st for a 中気).
+double FirstGuess(std::int64_t startDay, double target)
 {
-    const std::int32_t month = index / 2 + 1;
-    const std::int32_t day = index % 2 == 0 ? 6 : 21;
-    double t = static_cast<double>(DayNumber(year, month, day) - kDayNumberOf2000) - 0.5;
+    double t = static_cast<double>(startDay - kDayNumberOf2000) - 0.5;
     for (int step = 0; step < 3; ++step) {
         const double c = t / ERFA_DJC;
         const double meanLongitude = 280.46646 + c * (36000.76983 + c * 0.0003032);
@@ -107,15 +53,13 @@ double FirstGuess(std::int32_t year, int index, double target)
 double SolveForLongitude(double t, double target)
 {
     const double targetRadians = target * kDegree;
-    double dpsi, deps;
-    eraNut00b(ERFA_DJ00, t, &dpsi, &deps);
+    double dpsi = NutationInLongitude(t);
     for (int step = 0; step < 8; ++step) {
-        const Longitude l = ApparentSolarLongitude(t, dpsi);
+        const EclipticLongitude l = ApparentSolarLongitude(t, dpsi);
         const double correction = eraAnpm(l.radians - targetRadians) / l.rate;
         t -= correction;
         // Δψ moves with the step (up to 0.2" a day): the root moves with it.
-        double dpsiThere;
-        eraNut00b(ERFA_DJ00, t, &dpsiThere, &deps);
+        const double dpsiThere = NutationInLongitude(t);
         t -= (dpsiThere - dpsi) / l.rate;
         dpsi = dpsiThere;
         // What a step leaves is its square times 3·10^-4 a day (the rate's
@@ -161,11 +105,17 @@ JstDateTime JstFromJulianDate(double julianDateUT, int unitSeconds)
     return r;
 }
 
-SolarTermTime SolarTermInstant(std::int32_t year, int index)
-{
-    const double target = SolarTermLongitude(index);
-    const double t = SolveForLongitude(FirstGuess(year, index, target), target);
+namespace {
 
+// The usual date of a longitude's crossing in a year: 1 January is near 280.5°.
+std::int64_t UsualDay(std::int32_t year, double degrees)
+{
+    const double daysAfterNewYear = std::fmod(degrees + 79.5, 360.0) * kMeanDaysPerDegree;
+    return DayNumber(year, 1, 1) + static_cast<std::int64_t>(daysAfterNewYear);
+}
+
+SolarTermTime TimeOfInstant(double t)
+{
     SolarTermTime r;
     r.deltaT = DeltaTSeconds(2000.0 + t / 365.2425);
     const double tUT = t - r.deltaT / ERFA_DAYSEC;
@@ -179,6 +129,26 @@ SolarTermTime SolarTermInstant(std::int32_t year, int index)
     r.hour = jst.hour;
     r.minute = jst.minute;
     return r;
+}
+
+}  // namespace
+
+SolarTermTime SolarTermInstant(std::int32_t year, int index)
+{
+    const double target = SolarTermLongitude(index);
+    const std::int32_t month = index / 2 + 1;
+    const std::int32_t day = index % 2 == 0 ? 6 : 21;
+    return TimeOfInstant(SolveForLongitude(FirstGuess(DayNumber(year, month, day), target), target));
+}
+
+double EstimateSunAtLongitude(std::int32_t year, double degrees)
+{
+    return FirstGuess(UsualDay(year, degrees), degrees);
+}
+
+SolarTermTime SunAtLongitude(std::int32_t year, double degrees)
+{
+    return TimeOfInstant(SolveForLongitude(EstimateSunAtLongitude(year, degrees), degrees));
 }
 
 std::array<SolarTermTime, kSolarTermsPerYear> SolarTermsOfYear(std::int32_t year)

@@ -40,4 +40,13 @@ SolarTermTime SolarTermInstant(std::int32_t year, int index);
 
 std::array<SolarTermTime, kSolarTermsPerYear> SolarTermsOfYear(std::int32_t year);
 
+// The Sun at any apparent longitude (0 <= degrees < 360): the crossing in
+// year near its usual date (the 雑節 入梅 at 80°, 土用 at 27°, ...).
+SolarTermTime SunAtLongitude(std::int32_t year, double degrees);
+
+// The same crossing as days of TT from J2000.0 by the low-precision solar
+// theory that starts the search: within about a quarter of an hour near the
+// present, and no ephemeris evaluated.
+double EstimateSunAtLongitude(std::int32_t year, double degrees);
+
 }  // namespace vadelon

@@ -1,6 +1,7 @@
 #include "calc_commands.h"
 
 #include "holiday_commands.h"
+#include "kyureki_command.h"
 #include "printable_argument.h"
 #include "setsuiri_command.h"
 #include "shift_jis.h"
@@ -31,9 +32,10 @@ const std::map<std::string, std::string, std::less<>> kUsageLines = {
     {"setsuiri", kSetsuiriUsage},
     {"holidays", kHolidaysUsage},
     {"bizdays", "vadelon-calc bizdays [--yearend] (Y1 M1 D1 Y2 M2 D2 | --after N Y M D)"},
+    {"kyureki", kKyurekiUsage},
 };
 const char* const kCommandOrder[] = {"days",    "shift",   "age",      "birth",    "weekday", "era",
-                                     "western", "almanac", "setsuiri", "holidays", "bizdays"};
+                                     "western", "almanac", "setsuiri", "holidays", "bizdays", "kyureki"};
 
 // The command line after the sub-command: flags (with the value of
 // --choose) and the positional arguments in their order.
@@ -299,6 +301,8 @@ int RunCalc(const std::vector<std::string>& args, std::ostream& out, std::ostrea
     }
     if (command == "setsuiri")
         return Setsuiri(args, out, err);
+    if (command == "kyureki")
+        return Kyureki(args, out, err);
     const Arguments a = Parse(args, command);
     if (a.bad)
         return Usage(err, command, a.badReason);

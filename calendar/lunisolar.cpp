@@ -1,0 +1,185 @@
+#include "calendar/lunisolar.h"
+
+#include "calendar/day_arithmetic.h"
+#include "calendar/delta_t.h"
+#include "calendar/moon_phases.h"
+#include "calendar/solar_terms.h"
+
+#include <erfam.h>
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <map>
+
+namespace vadelon {
+
+namespace {
+
+constexpr double kJulianDate1970 = 2440587.5;  // 1970-01-01 00:00
+constexpr double kJstOffsetDays = 9.0 / 24.0;
+constexpr double kSecond = 1.0 / 86400.0;
+// Most dates are settled by the estimates of new moons and solar terms, which
+// cost no ephemeris; only an instant that near the change of its rounded date
+// (23:59:30 JST) is solved. Over 1872-2101 the estimates stay within 26 s and
+// 15 minutes of the solved instants (the tests hold them to half the margins).
+constexpr double kNewMoonDoubt = 120 * kSecond;
+constexpr double kSolarTermDoubt = 1800 * kSecond;
+constexpr int kWinterSolstice = 23;  // index among the solar terms
+constexpr int kWinterMonth = 11;
+
+std::int64_t DayOfInstant(double julianDateUT)
+{
+    const JstDateTime jst = JstFromJulianDate(julianDateUT, 60);
+    return DayNumber(jst.year, jst.month, jst.day);
+}
+
+// The JST day number of an instant given as days of TT from J2000.0, by its
+// time rounded to the minute; nothing within doubt of 23:59:30.
+std::optional<std::int64_t> SettledDay(double daysTT, double doubt)
+{
+    const double deltaT = DeltaTSeconds(2000.0 + daysTT / 365.2425) * kSecond;
+    const double jst = daysTT - deltaT + ERFA_DJ00 - kJulianDate1970 + kJstOffsetDays + 30 * kSecond;
+    const double day = std::floor(jst);
+    if (jst - day < doubt || jst - day > 1.0 - doubt)
+        return std::nullopt;
+    return static_cast<std::int64_t>(day);
+}
+
+// The months from one 冬至's month up to the next one's.
+struct Span {
+    std::int32_t winterYear = 0;
+    std::int64_t firstLunation = 0;
+    int length = 0;  // 12 or 13
+    int leap = 0;    // index of the leap month in a span of 13
+};
+
+// One reckoning's new-moon and 中気 dates, each found once.
+class Reckoning {
+public:
+    std::int64_t NewMoonDay(std::int64_t lunation)
+    {
+        const auto found = newMoonDays_.find(lunation);
+        if (found != newMoonDays_.end())
+            return found->second;
+        const std::optional<std::int64_t> settled = SettledDay(EstimateNewMoon(lunation), kNewMoonDoubt);
+        const std::int64_t day = settled ? *settled : DayOfInstant(NewMoonInstant(lunation).julianDateUT);
+        newMoonDays_.emplace(lunation, day);
+        return day;
+    }
+
+    // The lunation whose month holds a day: the last new moon on or before it.
+    std::int64_t MonthHolding(std::int64_t day)
+    {
+        const double daysTT = static_cast<double>(day) + kJulianDate1970 - ERFA_DJ00 + 0.5;
+        std::int64_t lunation = NearestLunation(daysTT);
+        if (NewMoonDay(lunation) > day)
+            --lunation;
+        else if (NewMoonDay(lunation + 1) <= day)
+            ++lunation;
+        return lunation;
+    }
+
+    // The lunation of the 11th month: the one that holds 冬至.
+    std::int64_t WinterMonth(std::int32_t year) { return MonthHolding(TermDay(year, kWinterSolstice)); }
+
+    Span SpanFrom(std::int32_t winterYear)
+    {
+        Span span;
+        span.winterYear = winterYear;
+        span.firstLunation = WinterMonth(winterYear);
+        span.length = static_cast<int>(WinterMonth(winterYear + 1) - span.firstLunation);
+        if (span.length != 13)
+            return span;
+        // The 中気 of the span: 冬至 and 大寒 to 小雪 of the next year.
+        std::array<std::int64_t, 12> terms{};
+        terms[0] = TermDay(winterYear, kWinterSolstice);
+        for (int i = 1; i < 12; ++i)
+            terms[static_cast<std::size_t>(i)] = TermDay(winterYear + 1, 2 * i - 1);
+        for (int i = 1; i < span.length; ++i) {
+            const std::int64_t first = NewMoonDay(span.firstLunation + i);
+            const std::int64_t next = NewMoonDay(span.firstLunation + i + 1);
+            const bool holdsTerm =
+                std::any_of(terms.begin(), terms.end(), [&](std::int64_t d) { return d >= first && d < next; });
+            if (!holdsTerm) {
+                span.leap = i;
+                break;
+            }
+        }
+        return span;
+    }
+
+private:
+    std::int64_t TermDay(std::int32_t year, int index)
+    {
+        const std::optional<std::int64_t> settled =
+            SettledDay(EstimateSunAtLongitude(year, SolarTermLongitude(index)), kSolarTermDoubt);
+        return settled ? *settled : DayOfInstant(SolarTermInstant(year, index).julianDateUT);
+    }
+
+    std::map<std::int64_t, std::int64_t> newMoonDays_;
+};
+
+// The number, leap and year of the month at index in its span.
+LunisolarMonth MonthAt(const Span& span, int index)
+{
+    LunisolarMonth month;
+    int count = index;
+    if (span.leap > 0 && index >= span.leap) {
+        count = index - 1;
+        month.leap = index == span.leap;
+    }
+    month.month = (kWinterMonth - 1 + count) % 12 + 1;
+    // 11月 and 12月 open the span, in the year whose 1月 began that winter's year.
+    month.year = month.month >= kWinterMonth ? span.winterYear : span.winterYear + 1;
+    return month;
+}
+
+}  // namespace
+
+std::optional<LunisolarDate> LunisolarDateOf(std::int32_t year, std::int32_t month, std::int32_t day)
+{
+    if (year < kFirstLunisolarYear || year > kLastLunisolarYear || month < 1 || month > 12 || day < 1 ||
+        day > DaysInMonth(year, month))
+        return std::nullopt;
+    const std::int64_t dayNumber = DayNumber(year, month, day);
+    Reckoning reckoning;
+    const std::int64_t lunation = reckoning.MonthHolding(dayNumber);
+    const Span span = reckoning.SpanFrom(reckoning.WinterMonth(year) <= lunation ? year : year - 1);
+    const LunisolarMonth m = MonthAt(span, static_cast<int>(lunation - span.firstLunation));
+    const auto dayOfMonth = static_cast<std::int32_t>(dayNumber - reckoning.NewMoonDay(lunation) + 1);
+    return LunisolarDate{m.year, m.month, dayOfMonth, m.leap};
+}
+
+std::vector<LunisolarMonth> LunisolarMonthsBeginningIn(std::int32_t firstYear, std::int32_t lastYear)
+{
+    firstYear = std::max(firstYear, kFirstLunisolarYear);
+    lastYear = std::min(lastYear, kLastLunisolarYear);
+    std::vector<LunisolarMonth> months;
+    if (lastYear < firstYear)
+        return months;
+    const std::int64_t firstDay = DayNumber(firstYear, 1, 1);
+    const std::int64_t lastDay = DayNumber(lastYear, 12, 31);
+    Reckoning reckoning;
+    for (std::int32_t winterYear = firstYear - 1; winterYear <= lastYear; ++winterYear) {
+        const Span span = reckoning.SpanFrom(winterYear);
+        for (int i = 0; i < span.length; ++i) {
+            const std::int64_t lunation = span.firstLunation + i;
+            const std::int64_t begins = reckoning.NewMoonDay(lunation);
+            if (begins < firstDay || begins > lastDay)
+                continue;
+            LunisolarMonth m = MonthAt(span, i);
+            m.newMoonUT = NewMoonInstant(lunation).julianDateUT;
+            months.push_back(m);
+        }
+    }
+    return months;
+}
+
+std::string_view RokuyoName(const LunisolarDate& date)
+{
+    static constexpr std::array<std::string_view, 6> kNames = {"大安", "赤口", "先勝", "友引", "先負", "仏滅"};
+    return kNames[static_cast<std::size_t>((date.month + date.day) % 6)];
+}
+
+}  // namespace vadelon
