@@ -4,8 +4,11 @@
 #include "calendar/almanac.h"
 #include "calendar/day_arithmetic.h"
 #include "calendar/era.h"
+#include "calendar/lunisolar.h"
+#include "calendar/moon_phases.h"
 #include "calendar/solar_term_status.h"
 #include "calendar/solar_terms.h"
+#include "calendar/zassetsu.h"
 
 #include "reference_walk.h"
 
@@ -193,6 +196,55 @@ void BM_SolarTermStatus(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_SolarTermStatus)->Unit(benchmark::kMicrosecond);
+
+// One new moon solved: one evaluation of the Earth's ephemeris and two or
+// three of the Moon's.
+void BM_NewMoonInstant(benchmark::State& state) {
+    std::int64_t lunation = 325;  // 2026-04-17
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(lunation);
+        benchmark::DoNotOptimize(NewMoonInstant(lunation));
+    }
+}
+BENCHMARK(BM_NewMoonInstant)->Unit(benchmark::kMicrosecond);
+
+// The 旧暦 date of one day: its 冬至-to-冬至 span from the estimates, solved
+// only near midnight.
+void BM_LunisolarDate(benchmark::State& state) {
+    std::int32_t y = 2026;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(y);
+        benchmark::DoNotOptimize(LunisolarDateOf(y, 5, 6));
+    }
+}
+BENCHMARK(BM_LunisolarDate)->Unit(benchmark::kMicrosecond);
+
+void BM_NoonMoonAge(benchmark::State& state) {
+    std::int32_t y = 2026;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(y);
+        benchmark::DoNotOptimize(NoonMoonAgeTenths(y, 5, 6));
+    }
+}
+BENCHMARK(BM_NoonMoonAge)->Unit(benchmark::kMicrosecond);
+
+// 雑節 and the day's solar term: a day in the summer 土用 (three crossings
+// solved) and a day far from any (none).
+void BM_Zassetsu(benchmark::State& state) {
+    const std::int32_t m = state.range(0) == 0 ? 7 : 11, d = state.range(0) == 0 ? 19 : 14;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(ZassetsuOf(2025, m, d));
+        benchmark::DoNotOptimize(SolarTermOn(2025, m, d));
+    }
+}
+BENCHMARK(BM_Zassetsu)->DenseRange(0, 1)->ArgName("quiet")->Unit(benchmark::kMicrosecond);
+
+// The 旧暦 of a century: every month of 2001-2100 with its new moon solved,
+// what vadelon-calc kyureki 2001 2100 computes.
+void BM_LunisolarCentury(benchmark::State& state) {
+    for (auto _ : state) benchmark::DoNotOptimize(LunisolarMonthsBeginningIn(2001, 2100));
+}
+BENCHMARK(BM_LunisolarCentury)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

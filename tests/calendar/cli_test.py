@@ -149,6 +149,12 @@ class Results(unittest.TestCase):
         self.assertEqual(len(out.splitlines()), 48)
         self.assertEqual(out.splitlines()[2], "立春\t2021-02-03 23:59")
         self.assertRegex(run("setsuiri", "--seconds", "2021")[1].splitlines()[2], r"^立春\t2021-02-03 23:5\d:\d\d$")
+        # The 旧暦 months that begin in a year, with their new moons in JST.
+        rc, out, _ = run("kyureki", "2033")
+        self.assertEqual(rc, 0)
+        self.assertEqual(len(out.splitlines()), 13)
+        self.assertRegex(out.splitlines()[-1], r"^2033年閏11月\t2033-12-22 \d\d:\d\d$")
+        self.assertRegex(run("kyureki", "--seconds", "2026")[1].splitlines()[1], r"^2026年1月\t2026-02-17 \d\d:\d\d:\d\d$")
 
     def test_almanac_refusals(self):
         self.check(["almanac", "1582", "10", "14"], 1, "",
@@ -160,6 +166,9 @@ class Results(unittest.TestCase):
                               (["２０００"], "正しく入力して下さい。"), (["2000", "x"], "正しく入力して下さい。"),
                               ([" 2000 "], "正しく入力して下さい。")):
             self.check(["setsuiri", *args], 1, "", message)
+        lunisolar = "『旧暦』西暦１８７３年から２１００年までの年に対応しています。"
+        for args in (["1872"], ["2100", "2101"]):
+            self.check(["kyureki", *args], 1, "", lunisolar)
         rc, out, err = run("almanac", "1989", "0", "1")
         self.assertEqual((rc, out), (3, ""))
         self.assertIn("昭和", err)
@@ -254,7 +263,8 @@ class Usage(unittest.TestCase):
                      ["days", "--before", "1", "1", "1", "2", "1", "1"], ["western", "平成"],
                      ["setsuiri"], ["setsuiri", "2000", "2001", "2002"], ["setsuiri", "--minutes", "2000"],
                      ["holidays"], ["holidays", "2000", "2001", "2002"], ["bizdays", "2000", "1", "1"],
-                     ["bizdays", "--after", "1", "2000", "1", "1", "1"], ["holidays", "--yearend", "2000"]):
+                     ["bizdays", "--after", "1", "2000", "1", "1", "1"], ["holidays", "--yearend", "2000"],
+                     ["kyureki"], ["kyureki", "--minutes", "2000"]):
             rc, out, err = run(*args)
             self.assertEqual((rc, out), (2, ""), args)
             self.assertIn("使い方", err, args)

@@ -3,10 +3,12 @@
 中気 of 1873-2100 from vadelon-calc (kyureki, setsuiri) against PyEphem
 (libastro's own Moon and Sun, precession, nutation and ΔT), and the 旧暦 label
 of every month start against a reckoning of the rules made here from
-PyEphem's instants alone.
+PyEphem's instants alone. The manual's list of new moons and 中気 within two
+minutes of midnight must be the one the program gives.
 
-Usage: kyureki_peer_test.py VADELON_CALC [FIRST LAST]   (exit 77: skipped)
+Usage: kyureki_peer_test.py VADELON_CALC MANUAL_PAGE [FIRST LAST]   (exit 77: skipped)
 """
+import re
 import subprocess
 import sys
 
@@ -111,12 +113,11 @@ def main():
     except ImportError:
         print("skipped: PyEphem (Debian package python3-ephem) is not installed for", sys.executable)
         return SKIPPED
-    calc = sys.argv[1]
-    first, last = (int(sys.argv[2]), int(sys.argv[3])) if len(sys.argv) > 3 else (1873, 2100)
+    calc, manual = sys.argv[1], sys.argv[2]
+    first, last = (int(sys.argv[3]), int(sys.argv[4])) if len(sys.argv) > 4 else (1873, 2100)
 
     months = calc_lines(calc, "kyureki", "--seconds", first, last)
-    ours_terms = [(name, clock_seconds(ephem, when))
-                  for name, when in calc_lines(calc, "setsuiri", "--seconds", first - 1, last + 1)]
+    ours_terms = calc_lines(calc, "setsuiri", "--seconds", first, last)
     moons = peer_new_moons(ephem, first, last)
     terms = peer_principal_terms(ephem, first, last)
     problems = []
@@ -134,13 +135,14 @@ def main():
 
     # Every 中気 of the years.
     worst_term = (0.0, "")
-    principal = [(name, t) for k, (name, t) in enumerate(ours_terms) if k % 2 == 1]
-    for (name, ours), (peer, _) in zip(principal, terms):
-        diff = ours - peer
+    principal = ours_terms[1::2]
+    # PyEphem's list starts a year earlier, for the reckoning.
+    for (name, when), (peer, _) in zip(principal, terms[12:]):
+        diff = clock_seconds(ephem, when) - peer
         if abs(diff) > abs(worst_term[0]):
-            worst_term = (diff, name + " " + str(ephem.Date(ours / DAY)))
+            worst_term = (diff, name + " " + when)
         if abs(diff) > LIMIT_SECONDS:
-            problems.append(("中気", name, str(ephem.Date(ours / DAY)), round(diff, 1)))
+            problems.append(("中気", name, when, round(diff, 1)))
 
     # Every month start's label against the reckoning from PyEphem's instants.
     # Where the two ephemerides put an instant on either side of midnight the
@@ -148,11 +150,9 @@ def main():
     labels = reckon(moons, terms)
     near = {jst_day(m) for m in moons if near_midnight(m, 2 * LIMIT_SECONDS)}
     near |= {jst_day(t) for t, _ in terms if near_midnight(t, 2 * LIMIT_SECONDS)}
-    checked = 0
     for label, when in months:
         day = jst_day(clock_seconds(ephem, when))
         peer = labels.get(day)
-        checked += 1
         if peer != label:
             where = "near midnight" if any(abs(day - n) <= 31 for n in near) else "MISMATCH"
             print("label %s: ours %s, peer %s (%s)" % (when, label, peer, where))
@@ -161,11 +161,20 @@ def main():
     if len(months) != len([s for s in labels if first <= ephem_year(s) <= last]):
         problems.append(("month count", len(months), len(labels)))
 
+    # The manual's table of instants within two minutes of midnight.
+    if (first, last) == (1873, 2100):
+        ours_near = {when for _, when in months + principal if near_midnight(clock_seconds(ephem, when), 120)}
+        with open(manual, encoding="utf-8") as f:
+            section = f.read().split('id="midnight"')[1].split("</table>")[0]
+        listed = set(re.findall(r"<td>(\d{4}-\d\d-\d\d \d\d:\d\d:\d\d)</td>", section))
+        if listed != ours_near:
+            problems.append(("manual's midnight list", sorted(listed - ours_near), sorted(ours_near - listed)))
+
     for p in problems[:20]:
         print("problem:", p)
     print("%d new moons of %d-%d: largest difference %.1f s (%s)" % (len(months), first, last, *worst_moon))
     print("%d 中気: largest difference %.1f s (%s)" % (len(principal), *worst_term))
-    print("%d month labels checked against the reckoning from PyEphem" % checked)
+    print("%d month labels checked against the reckoning from PyEphem" % len(months))
     return 1 if problems else 0
 
 
