@@ -3,6 +3,7 @@
 // reach: ±32767).
 #include "calendar/almanac.h"
 #include "calendar/day_arithmetic.h"
+#include "calendar/day_notes.h"
 #include "calendar/era.h"
 #include "calendar/lunisolar.h"
 #include "calendar/moon_phases.h"
@@ -238,6 +239,21 @@ void BM_Zassetsu(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_Zassetsu)->DenseRange(0, 1)->ArgName("quiet")->Unit(benchmark::kMicrosecond);
+
+// One date's 暦注, all six notes, what vadelon-calc koyomi computes: a quiet
+// day, a day of 土用 and 丑, and 2026-05-06 (a 振替休日).
+void BM_DayNotes(benchmark::State& state) {
+    struct Date {
+        std::int32_t y, m, d;
+    };
+    constexpr Date kDates[] = {{2025, 11, 14}, {2025, 7, 19}, {2026, 5, 6}};
+    const Date date = kDates[state.range(0)];
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(date);
+        benchmark::DoNotOptimize(DayNotesOf(date.y, date.m, date.d));
+    }
+}
+BENCHMARK(BM_DayNotes)->DenseRange(0, 2)->ArgName("date")->Unit(benchmark::kMicrosecond);
 
 // The 旧暦 of a century: every month of 2001-2100 with its new moon solved,
 // what vadelon-calc kyureki 2001 2100 computes.

@@ -1,6 +1,7 @@
 #include "calc_commands.h"
 
 #include "holiday_commands.h"
+#include "koyomi_command.h"
 #include "kyureki_command.h"
 #include "printable_argument.h"
 #include "setsuiri_command.h"
@@ -32,10 +33,11 @@ const std::map<std::string, std::string, std::less<>> kUsageLines = {
     {"setsuiri", kSetsuiriUsage},
     {"holidays", kHolidaysUsage},
     {"bizdays", "vadelon-calc bizdays [--yearend] (Y1 M1 D1 Y2 M2 D2 | --after N Y M D)"},
+    {"koyomi", kKoyomiUsage},
     {"kyureki", kKyurekiUsage},
 };
-const char* const kCommandOrder[] = {"days",    "shift",   "age",      "birth",    "weekday", "era",
-                                     "western", "almanac", "setsuiri", "holidays", "bizdays", "kyureki"};
+const char* const kCommandOrder[] = {"days",    "shift",    "age",      "birth",   "weekday", "era",    "western",
+                                     "almanac", "setsuiri", "holidays", "bizdays", "koyomi",  "kyureki"};
 
 // The command line after the sub-command: flags (with the value of
 // --choose) and the positional arguments in their order.
@@ -325,6 +327,8 @@ int RunCalc(const std::vector<std::string>& args, std::ostream& out, std::ostrea
     }
     if (command == "bizdays")
         return BusinessDays(a, out, err);
+    if (command == "koyomi")
+        return a.values.size() == 3 ? Koyomi(a.values, out, err) : Usage(err, command);
     return Almanac(a, out, err);
 }
 

@@ -190,6 +190,19 @@ class Results(unittest.TestCase):
         self.check(["bizdays", "--after", "-1", "--yearend", "2027", "1", "4"], 0, "2026 12 28\n")
         self.check(["bizdays", "--after", "1", "2019", "13", "1"], 1, "", "日付を正しく入力して下さい。")
 
+    def test_koyomi(self):
+        # Six lines in their order, a value empty where none applies.
+        self.check(["koyomi", "2026", "5", "6"], 0,
+                   "旧暦\t2026年3月20日\n六曜\t仏滅\n祝日\t振替休日\n節気\t\n雑節\t\n月齢\t18.6\n")
+        self.assertEqual(run("koyomi", "2033", "12", "22")[1].splitlines()[0], "旧暦\t2033年閏11月1日")
+        self.check(["koyomi", "1583", "1", "1"], 0, "旧暦\t\n六曜\t\n祝日\t\n節気\t\n雑節\t\n月齢\t\n")
+        years = "『暦注』西暦１５８３年から９９９９年までの日付に対応しています。"
+        for args, message in ((["1582", "12", "31"], years), (["10000", "1", "1"], years),
+                              (["2026", "2", "29"], "日付を正しく入力して下さい。"),
+                              (["2026", "13", "1"], "日付を正しく入力して下さい。"),
+                              (["2026", "5", "x"], "日付を正しく入力して下さい。")):
+            self.check(["koyomi", *args], 1, "", message)
+
     def test_almanac_sjis_bytes(self):
         p = subprocess.run([CALC, "almanac", "--sjis", "2000", "1", "1"], capture_output=True)
         self.assertEqual(p.returncode, 0)
@@ -264,7 +277,8 @@ class Usage(unittest.TestCase):
                      ["setsuiri"], ["setsuiri", "2000", "2001", "2002"], ["setsuiri", "--minutes", "2000"],
                      ["holidays"], ["holidays", "2000", "2001", "2002"], ["bizdays", "2000", "1", "1"],
                      ["bizdays", "--after", "1", "2000", "1", "1", "1"], ["holidays", "--yearend", "2000"],
-                     ["kyureki"], ["kyureki", "--minutes", "2000"]):
+                     ["kyureki"], ["kyureki", "--minutes", "2000"], ["koyomi", "2026", "5"],
+                     ["koyomi", "--seconds", "2026", "5", "6"]):
             rc, out, err = run(*args)
             self.assertEqual((rc, out), (2, ""), args)
             self.assertIn("使い方", err, args)
