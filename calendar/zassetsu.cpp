@@ -146,9 +146,10 @@ std::string_view SolarTermOn(std::int32_t year, std::int32_t month, std::int32_t
         day > DaysInMonth(year, month))
         return {};
     const std::int64_t d = DayNumber(year, month, day);
-    // The terms of the year, and 小寒 of the next, which ΔT brings into
-    // 31 December from 9237 on.
-    for (int i = 0; i <= kSolarTermsPerYear; ++i) {
+    // The month's 節 and 中気 and the next month's 節, which ΔT brings into
+    // the month far in the future (小寒 of the next year into 31 December
+    // from 9237 on); the Gregorian calendar keeps the others out of it.
+    for (int i = 2 * month - 2; i <= 2 * month; ++i) {
         const std::int32_t termYear = i < kSolarTermsPerYear ? year : year + 1;
         const int index = i % kSolarTermsPerYear;
         if (Near(d, GuessedDay(termYear, SolarTermLongitude(index)), 0, 0) &&

@@ -178,6 +178,17 @@ TEST(ZassetsuTest, SolarTermOnDate)
     };
     for (const Case& c : cases)
         EXPECT_EQ(SolarTermOn(c.y, c.m, c.d), c.name) << c.y << "-" << c.m << "-" << c.d;
+    // Only the few terms that can fall in the date's month are looked at:
+    // every term of every 229th year is found on its own date.
+    for (std::int32_t year = kFirstSolarTermYear; year <= kLastSolarTermYear; year += 229) {
+        const auto terms = SolarTermsOfYear(year);
+        for (std::size_t i = 0; i < terms.size(); ++i) {
+            const SolarTermTime& t = terms[i];
+            if (t.year == year) {
+                EXPECT_EQ(SolarTermOn(t.year, t.month, t.day), SolarTermShortNames[i]) << year << " " << i;
+            }
+        }
+    }
 }
 
 }  // namespace
