@@ -1,5 +1,6 @@
 #include "almanac_window/koyomi_form.h"
 
+#include "almanac_window/file_replace.h"
 #include "almanac_window/text_file.h"
 #include "almanac_window/toolbar_pictures.h"
 #include "fonts/fonts.h"
@@ -268,8 +269,8 @@ bool TKoyomiForm::WriteTextTo(const QString& path)
         platform_.ShowError(this, UnencodableMessage(path, *encoded.unencodable));
         return false;
     }
-    if (!WriteFileAtomically(path, encoded.bytes)) {
-        platform_.ShowError(this, QStringLiteral("ファイル %1 を作成できません").arg(path));
+    if (const std::optional<WriteFault> fault = ReplaceFile(path, encoded.bytes)) {
+        platform_.ShowError(this, CreateFailureMessage(path, *fault));
         return false;
     }
     return true;

@@ -1,137 +1,18 @@
 #include "almanac_window/text_file.h"
 
+#include "almanac_window/cp932.h"
+
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStringDecoder>
-#include <QStringEncoder>
-#include <array>
+#include <algorithm>
 #include <utility>
-#include <vector>
 
 namespace vadelon {
 
 namespace {
 
-constexpr auto kShiftJis = "Shift_JIS";
 constexpr char16_t kReplacement = u'\uFFFD';
-
-// ICU's Shift_JIS table (IBM 943) rotates the control codes 1A, 1C and 7F
-// among themselves; the Windows code page that the files are written in maps
-// the whole single-byte ASCII half to itself. icuChar[b] is what the decoder
-// reads byte b as (and what the encoder writes as b); the two passes below
-// put the straight mapping back on both sides of the converter.
-struct AsciiHalf {
-    std::array<char16_t, 0x80> icuChar{};
-    std::array<char16_t, 0x80> byteOf{};
-    bool straight = true;
-};
-
-const AsciiHalf& IcuAsciiHalf()
-{
-    static const AsciiHalf half = [] {
-        AsciiHalf h;
-        for (char16_t b = 0; b < 0x80; ++b)
-            h.icuChar[b] = h.byteOf[b] = b;
-        for (char16_t b = 0; b < 0x80; ++b) {
-            const char byte = char(b);
-            QStringDecoder decoder(kShiftJis, QStringConverter::Flag::Stateless);
-            const QString read = decoder(QByteArrayView(&byte, 1));
-            if (decoder.hasError() || read.size() != 1 || read.front().unicode() >= 0x80)
-                continue;
-            h.icuChar[b] = read.front().unicode();
-        }
-        for (char16_t b = 0; b < 0x80; ++b) {
-            h.byteOf[h.icuChar[b]] = b;
-            h.straight = h.straight && h.icuChar[b] == b;
-        }
-        return h;
-    }();
-    return half;
-}
-
-// After decoding Shift-JIS: a double-byte character never lies below 0x80,
-// so every such character came from its own single byte.
-void StraightenDecodedAscii(QString& text)
-{
-    const AsciiHalf& half = IcuAsciiHalf();
-    if (half.straight)
-        return;
-    for (QChar& c : text) {
-        if (c.unicode() < 0x80)
-            c = QChar(half.byteOf[c.unicode()]);
-    }
-}
-
-// Before encoding: the character that the encoder writes as the wanted byte.
-QString BentForEncoder(QStringView line)
-{
-    QString out = line.toString();
-    const AsciiHalf& half = IcuAsciiHalf();
-    if (half.straight)
-        return out;
-    for (QChar& c : out) {
-        if (c.unicode() < 0x80)
-            c = QChar(half.icuChar[c.unicode()]);
-    }
-    return out;
-}
-
-bool IsLeadByte(uchar b)
-{
-    return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC);
-}
-
-bool IsTrailByte(uchar b)
-{
-    return b >= 0x40 && b <= 0xFC && b != 0x7F;
-}
-
-// The character of one single byte or one lead/trail pair, or -1 when the
-// code page has none. Looked up through the decoder once per distinct key:
-// this path only runs for files that did not decode cleanly as a whole.
-int DecodeShiftJisUnit(const char* unit, int length)
-{
-    static std::vector<int> cache(0x10000, -2);
-    const int key = length == 1 ? uchar(unit[0]) : (uchar(unit[0]) << 8) | uchar(unit[1]);
-    int& slot = cache[std::size_t(key)];
-    if (slot == -2) {
-        QStringDecoder decoder(kShiftJis, QStringConverter::Flag::Stateless);
-        const QString out = decoder(QByteArrayView(unit, length));
-        slot = (decoder.hasError() || out.size() != 1) ? -1 : out.front().unicode();
-    }
-    return slot;
-}
-
-// Byte by byte: a decodable character is kept, every other byte becomes
-// U+FFFD and decoding goes on with the byte after it.
-QString DecodeShiftJisLeniently(const QByteArray& bytes)
-{
-    QString text;
-    text.reserve(bytes.size());
-    const char* data = bytes.constData();
-    const qsizetype n = bytes.size();
-    for (qsizetype i = 0; i < n;) {
-        const uchar b = uchar(data[i]);
-        if (IsLeadByte(b)) {
-            if (i + 1 < n && IsTrailByte(uchar(data[i + 1]))) {
-                const int c = DecodeShiftJisUnit(data + i, 2);
-                if (c >= 0) {
-                    text += QChar(char16_t(c));
-                    i += 2;
-                    continue;
-                }
-            }
-            text += QChar(kReplacement);
-            ++i;
-            continue;
-        }
-        const int c = DecodeShiftJisUnit(data + i, 1);
-        text += c >= 0 ? QChar(char16_t(c)) : QChar(kReplacement);
-        ++i;
-    }
-    return text;
-}
 
 // Qt's UTF-16 decoder passes a surrogate without its partner through.
 void ReplaceLoneSurrogates(QString& text)
@@ -157,23 +38,30 @@ QString DecodeBytes(const QByteArray& bytes)
             return text;
         }
     }
+    // Text in UTF-8 has at least one multibyte sequence and no invalid one;
+    // short texts in it are often valid CP932 as well (「日本」 is 「譌･譛ｬ」),
+    // while the bytes of a CP932 text beyond ASCII seldom form valid UTF-8.
     QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
-    const QString asUtf8 = utf8(bytes);
-    const bool utf8Valid = !utf8.hasError();
-    if (utf8Valid && bytes.startsWith("\xEF\xBB\xBF"))
+    QString asUtf8 = utf8(bytes);
+    const bool multibyte = std::any_of(bytes.begin(), bytes.end(), [](char b) { return uchar(b) >= 0x80; });
+    if (multibyte && !utf8.hasError())
         return asUtf8;
+    return DecodeCp932(bytes);
+}
 
-    QStringDecoder shiftJis(kShiftJis, QStringConverter::Flag::Stateless);
-    QString asShiftJis = shiftJis(bytes);
-    if (!shiftJis.hasError()) {
-        StraightenDecodedAscii(asShiftJis);
-        return asShiftJis;
+// Where the editor starts a new line: a block at '\n' (a CR is one by now),
+// U+2029 and the frame marks U+FDD0 and U+FDD1, a line within the block at
+// U+2028. Each of them counts against the limits.
+bool BreaksTheLine(QChar c)
+{
+    switch (c.unicode()) {
+    case u'\n':
+    case u'\u2028':
+    case u'\u2029':
+    case u'\uFDD0':
+    case u'\uFDD1': return true;
+    default: return false;
     }
-    if (utf8Valid)
-        return asUtf8;
-    QString lenient = DecodeShiftJisLeniently(bytes);
-    StraightenDecodedAscii(lenient);
-    return lenient;
 }
 
 bool FitsTheEditor(const QString& text)
@@ -181,28 +69,13 @@ bool FitsTheEditor(const QString& text)
     qsizetype lines = 1;
     qsizetype lineStart = 0;
     for (qsizetype i = 0; i < text.size(); ++i) {
-        if (text[i] != QLatin1Char('\n'))
+        if (!BreaksTheLine(text[i]))
             continue;
         if (i - lineStart > kMaxTextLineChars || ++lines > kMaxTextLines)
             return false;
         lineStart = i + 1;
     }
     return text.size() - lineStart <= kMaxTextLineChars;
-}
-
-UnencodableChar FindUnencodable(QStringView line, int lineNumber)
-{
-    for (qsizetype i = 0; i < line.size();) {
-        const qsizetype length =
-            (line[i].isHighSurrogate() && i + 1 < line.size() && line[i + 1].isLowSurrogate()) ? 2 : 1;
-        const QStringView character = line.mid(i, length);
-        QStringEncoder encoder(kShiftJis, QStringConverter::Flag::Stateless);
-        const QByteArray ignored = encoder(character);
-        if (encoder.hasError())
-            return {lineNumber, character.toString()};
-        i += length;
-    }
-    return {lineNumber, QString()};
 }
 
 }  // namespace
@@ -240,38 +113,16 @@ EncodedText EncodeTextFileBytes(const QString& text)
     EncodedText result;
     if (text.isEmpty())
         return result;
-    QStringEncoder encoder(kShiftJis, QStringConverter::Flag::Stateless);
-    QByteArray bytes;
-    bytes.reserve(text.size() * 2 + 64);
-    int lineNumber = 0;
-    for (const QStringView line : QStringView(text).split(u'\n')) {
-        ++lineNumber;
-        bytes += encoder(BentForEncoder(line));
-        if (encoder.hasError()) {
-            result.unencodable = FindUnencodable(line, lineNumber);
-            return result;
-        }
-        bytes += "\r\n";
+    Cp932Bytes encoded = EncodeCp932(text);
+    if (encoded.unencodableAt >= 0) {
+        const qsizetype at = encoded.unencodableAt;
+        const qsizetype length = text[at].isHighSurrogate() && at + 1 < text.size() && text[at + 1].isLowSurrogate() ? 2 : 1;
+        result.unencodable = UnencodableChar{int(QStringView(text).first(at).count(u'\n')) + 1, text.mid(at, length)};
+        return result;
     }
-    result.bytes = bytes;
+    // A line feed byte is never part of a double-byte character.
+    result.bytes = encoded.bytes.replace('\n', "\r\n") + "\r\n";
     return result;
-}
-
-bool WriteFileAtomically(const QString& path, const QByteArray& bytes)
-{
-    // Unbuffered, so that a full disk or a file size limit shows in the count
-    // that write() returns: buffered, the data would only go out in commit(),
-    // which in Qt 6.4 renames the temporary file over the target even when
-    // that last write failed.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return false;
-    if (file.write(bytes) != bytes.size() || file.error() != QFileDevice::NoError) {
-        file.cancelWriting();
-        file.commit();  // removes the temporary file, replaces nothing
-        return false;
-    }
-    return file.commit();
 }
 
 QString UnencodableMessage(const QString& path, const UnencodableChar& where)

@@ -1,7 +1,8 @@
 #pragma once
-// The almanac window's text file format: Shift-JIS, every line followed by
-// CR LF, no byte-order mark. Reading is lenient (any bytes give some text);
-// writing is strict (a character Shift-JIS cannot hold stops the save).
+// The almanac window's text file format: Shift-JIS as the Windows code page
+// 932 has it (cp932.h), every line followed by CR LF, no byte-order mark.
+// Reading is lenient (any bytes give some text); writing is strict (a
+// character the code page cannot hold stops the save).
 #include <QByteArray>
 #include <QString>
 #include <optional>
@@ -20,13 +21,15 @@ inline constexpr qsizetype kMaxTextLineChars = 8 * 1024;  // UTF-16 units
 
 // Bytes to editor text, lines separated by '\n'. Bytes behind a UTF-16 BOM
 // (LE or BE) are read as UTF-16, with U+FFFD for what does not decode. Valid
-// UTF-8 (with or without a BOM) that is not valid Shift-JIS, or any valid UTF-8
-// behind a BOM, is read as UTF-8; anything else as Shift-JIS with U+FFFD for
-// every byte that is not part of a decodable character. CR LF, LF and a lone CR all end a line; a
-// line break at the very end opens no further line.
+// UTF-8 with at least one multibyte sequence (a BOM is one) is read as UTF-8;
+// anything else as CP932 with U+FFFD for every byte that is not part of a
+// decodable character. CR LF, LF and a lone CR all end a line; a line break
+// at the very end opens no further line.
 QString DecodeTextFileBytes(const QByteArray& bytes);
 
-// Reads a regular file within the limits above; nullopt when it cannot.
+// Reads a regular file within the limits above, where every character at
+// which the editor starts a line (U+2028, U+2029, U+FDD0, U+FDD1 as well as
+// the line breaks) ends a line; nullopt when it cannot.
 std::optional<QString> ReadTextFile(const QString& path);
 
 struct UnencodableChar {
@@ -40,12 +43,8 @@ struct EncodedText {
 };
 
 // Editor text (lines separated by '\n') to the file's bytes: each line in
-// Shift-JIS followed by CR LF; the empty text gives an empty file.
+// CP932 followed by CR LF; the empty text gives an empty file.
 EncodedText EncodeTextFileBytes(const QString& text);
-
-// Replaces path atomically with bytes; false when that failed (the file, if
-// any, is then untouched).
-bool WriteFileAtomically(const QString& path, const QByteArray& bytes);
 
 // "ファイル … を保存できません…" naming the character, its code and its line.
 QString UnencodableMessage(const QString& path, const UnencodableChar& where);

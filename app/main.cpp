@@ -1,5 +1,7 @@
 // ヴァデロン: start-up. The four windows are created once, in this order, and
 // live until the calculator window closes and the program ends.
+#include "almanac_window/ending.h"
+#include "almanac_window/file_replace.h"
 #include "almanac_window/koyomi_form.h"
 #include "calculator/vadelon_form.h"
 #include "dialogs/nengo_form.h"
@@ -7,6 +9,7 @@
 #include "fonts/fonts.h"
 #include "help_window/help_window.h"
 #include "platform/deferred_icon_style.h"
+#include "platform/end_requests.h"
 #include "platform/qt_platform.h"
 #include "platform/qt_translation.h"
 
@@ -59,6 +62,7 @@ private:
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
+    vadelon::IgnoreFileSizeSignal();
     // The title names the program; no display name, which the desktop would
     // append to every window's caption.
     QApplication::setApplicationName(vadelon::kAppTitle);
@@ -87,5 +91,8 @@ int main(int argc, char* argv[])
     // never keep it alive.
     for (QWidget* other : std::initializer_list<QWidget*>{eraDialog.get(), aboutBox.get(), almanac.get()})
         other->setAttribute(Qt::WA_QuitOnClose, false);
+    // A kill, Ctrl+C or the session's end closes the windows as the user would.
+    vadelon::EndRequests endRequests;
+    vadelon::Ending ending(endRequests, *form, *almanac);
     return QApplication::exec();
 }

@@ -4,10 +4,12 @@
 #include <QDialog>
 #include <QEventLoop>
 #include <QFileDialog>
+#include <QFileIconProvider>
 #include <QFileSystemModel>
 #include <QIdentityProxyModel>
 #include <QLocale>
 #include <QMessageBox>
+#include <QMimeDatabase>
 #include <QPointer>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -94,16 +96,58 @@ public:
     }
 };
 
+// Types and icons by the name alone. Qt's own provider asks the MIME
+// database, which reads a file whose name says nothing, on the thread that
+// draws the dialog: /proc/kmsg, whose read waits for the kernel's next
+// message, froze the dialog for good.
+class IconsByName final : public QFileIconProvider {
+public:
+    QIcon icon(IconType type) const override { return QFileIconProvider::icon(type); }
+    QIcon icon(const QFileInfo& info) const override
+    {
+        if (info.isDir())
+            return QFileIconProvider::icon(Folder);
+        const QMimeType mime = ByName(info);
+        for (const QString& name : {mime.iconName(), mime.genericIconName()}) {
+            if (QIcon::hasThemeIcon(name))
+                return QIcon::fromTheme(name);
+        }
+        return QFileIconProvider::icon(File);
+    }
+    QString type(const QFileInfo& info) const override
+    {
+        if (info.isDir())
+            return QFileIconProvider::type(info);
+        const QMimeType mime = ByName(info);
+        return mime.comment().isEmpty() ? mime.name() : mime.comment();
+    }
+
+private:
+    // A device or a FIFO is told by its kind, which stat() gives.
+    QMimeType ByName(const QFileInfo& info) const { return mimes_.mimeTypeForFile(info, QMimeDatabase::MatchExtension); }
+
+    QMimeDatabase mimes_;
+};
+
+// Both dialogs are Qt's own, whatever the desktop offers: only this one lists
+// a folder without reading the files in it, and shows every column in Japanese.
+void Prepare(QFileDialog& dialog, QFileIconProvider& icons, const QString& filter)
+{
+    dialog.setOption(QFileDialog::DontUseNativeDialog, true);
+    dialog.setIconProvider(&icons);
+    dialog.setProxyModel(new JapaneseDates(&dialog));
+    dialog.setFileMode(QFileDialog::AnyFile);  // a typed name need not exist
+    dialog.setNameFilters(FileDialogFilters(filter));
+}
+
 }  // namespace
 
 std::optional<QString> QtPlatform::GetOpenFileName(QWidget* parent, const QString& initialName, const QString& filter)
 {
+    IconsByName icons;  // outlives the dialog that uses it
     QFileDialog dialog(parent);
-    dialog.setProxyModel(new JapaneseDates(&dialog));
+    Prepare(dialog, icons, filter);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    dialog.setFileMode(QFileDialog::AnyFile);  // a typed name need not exist
-    dialog.setNameFilters(FileDialogFilters(filter));
-    dialog.setOption(QFileDialog::DontUseNativeDialog, false);
     if (!initialName.isEmpty())
         dialog.selectFile(initialName);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
@@ -113,11 +157,10 @@ std::optional<QString> QtPlatform::GetOpenFileName(QWidget* parent, const QStrin
 
 std::optional<QString> QtPlatform::GetSaveFileName(QWidget* parent, const QString& proposedName, const QString& filter)
 {
+    IconsByName icons;
     QFileDialog dialog(parent);
-    dialog.setProxyModel(new JapaneseDates(&dialog));
+    Prepare(dialog, icons, filter);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setNameFilters(FileDialogFilters(filter));
     // Qt asks before replacing an existing file unless told not to.
     dialog.selectFile(proposedName);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())

@@ -1,11 +1,12 @@
 // vadelon-calc: the calendar core from the command line.
 #include "calc_commands.h"
+#include "calendar/system_reasons.h"
 
 #include <unistd.h>
 
 #include <cerrno>
+#include <csignal>
 #include <cstdio>
-#include <cstring>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -31,7 +32,7 @@ int CheckOutput(int code)
         return code;
     std::cerr << "標準出力に書き込めませんでした";
     if (error != 0)
-        std::cerr << "（" << std::strerror(error) << "）";
+        std::cerr << "（" << vadelon::SystemReason(error) << "）";
     std::cerr << "。\n";
     return vadelon::tools::kOutputLost;
 }
@@ -40,6 +41,9 @@ int CheckOutput(int code)
 
 int main(int argc, char** argv)
 {
+    // Past a file-size limit a write then fails with EFBIG, which is reported
+    // as every lost output is, instead of the signal ending the process.
+    std::signal(SIGXFSZ, SIG_IGN);
     const std::vector<std::string> args(argv + 1, argv + argc);
     return CheckOutput(vadelon::tools::RunCalc(args, std::cout, std::cerr));
 }

@@ -20,7 +20,7 @@ ALLOWED = {
     "fonts": {QT},
     "platform": {QT},
     "dialogs": {"calendar", "fonts", "platform", QT},
-    "almanac_window": {"fonts", "platform", QT},
+    "almanac_window": {"calendar", "fonts", "platform", QT},  # calendar: the reasons of a failed write
     "help_window": {"calendar", "fonts", QT},  # calendar: the era table page of the manual
     "calculator": {"calendar", "dialogs", "fonts", "platform", QT},
     "app": {"almanac_window", "calculator", "dialogs", "fonts", "help_window", "platform", QT},

@@ -1,0 +1,40 @@
+#pragma once
+// The end of the program when it is asked for from outside: a termination
+// signal, or the desktop session ending (logout, shutdown). A changed text in
+// the almanac window is never lost without the user's answer.
+#include <QObject>
+
+class QWidget;
+
+namespace vadelon {
+
+class EndRequests;
+class TKoyomiForm;
+
+class Ending final : public QObject {
+public:
+    // Ends the run on each of requests as the user would: the almanac window
+    // closed as its Exit does (asking about a changed text), then the main
+    // window. A window kept open by キャンセル keeps the program running;
+    // while any other dialog is open the request waits until it has closed.
+    // The desktop session's commit-data request asks the same question.
+    Ending(EndRequests& requests, QWidget& mainWindow, TKoyomiForm& almanac);
+
+    // Whether the desktop session may end. With a changed text shown, the
+    // save question is asked when mayAsk (the session manager allows it);
+    // otherwise, or when the user is answering another dialog, nothing is
+    // saved and the session's end is refused.
+    bool SessionMayEnd(bool mayAsk);
+    // Whether SessionMayEnd has a question to ask.
+    bool TextAtStake() const;
+
+private:
+    void OnRequest();
+
+    QWidget& mainWindow_;
+    TKoyomiForm& almanac_;
+    bool waiting_ = false;  // a request waits for a dialog to close
+    bool closing_ = false;  // a request is being carried out
+};
+
+}  // namespace vadelon

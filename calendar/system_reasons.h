@@ -1,0 +1,13 @@
+#pragma once
+// Why a file or an output could not be written, in the words of the
+// interface: the window's messages and vadelon-calc's both take them from
+// here. Plain C++, no toolkit.
+#include <string>
+
+namespace vadelon {
+
+// A short Japanese reason for the error number errnum (容量不足 for ENOSPC,
+// …); the system's own text for the rare numbers that have none.
+std::string SystemReason(int errnum);
+
+}  // namespace vadelon
