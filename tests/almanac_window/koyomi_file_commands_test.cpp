@@ -20,8 +20,12 @@
 
 #include <algorithm>
 #include <csignal>
+#include <fcntl.h>
+#include <sys/inotify.h>
 #include <sys/mount.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -93,20 +97,22 @@ enum class SaveBy { SaveAs, ExitQuestion };
 struct SaveOutcome {
     bool modified = false;
     bool open = false;
-    bool oneErrorBox = false;  // "ファイル … を作成できません." and nothing else
+    bool oneErrorBox = false;  // the expected error and nothing else
     int questions = 0;         // save questions asked, the last one after the failure
 };
 
 // Runs the report of 2000-01-01 in a child process, saves it to target the
 // given way, then asks to close once more (answered キャンセル). With
-// fileSizeLimit set, the child may write files only up to that many bytes.
-// The child tells its outcome by its exit status.
-std::optional<SaveOutcome> SaveInChild(const QString& target, SaveBy by, std::optional<rlim_t> fileSizeLimit)
+// fileSizeLimit set, the child may write files only up to that many bytes;
+// SIGXFSZ keeps its default there, which ends the process unless the program
+// ignores it. The child tells its outcome by its exit status.
+std::optional<SaveOutcome> SaveInChild(const QString& target, SaveBy by, std::optional<rlim_t> fileSizeLimit,
+                                       const QString& expectedError)
 {
     const pid_t pid = fork();
     if (pid == 0) {
         if (fileSizeLimit) {
-            signal(SIGXFSZ, SIG_IGN);  // a write past the limit then fails with EFBIG
+            signal(SIGXFSZ, SIG_DFL);
             const rlimit limit{*fileSizeLimit, *fileSizeLimit};
             if (setrlimit(RLIMIT_FSIZE, &limit) != 0)
                 _exit(127);
@@ -131,7 +137,7 @@ std::optional<SaveOutcome> SaveInChild(const QString& target, SaveBy by, std::op
             if (box.kind == ShownBox::Error)
                 errors << box.text;
         }
-        const bool oneErrorBox = errors == QStringList{QStringLiteral("ファイル %1 を作成できません.").arg(target)};
+        const bool oneErrorBox = errors == QStringList{expectedError};
         _exit(int(f.modified()) | int(open) << 1 | int(oneErrorBox) << 2 | std::min(questions, 7) << 3);
     }
     int status = 0;
@@ -141,13 +147,14 @@ std::optional<SaveOutcome> SaveInChild(const QString& target, SaveBy by, std::op
     return SaveOutcome{(bits & 1) != 0, (bits & 2) != 0, (bits & 4) != 0, bits >> 3};
 }
 
-// A 64 KiB tmpfs over the folder, unmounted again when it goes.
+// A 64 KiB tmpfs over the folder (read-only with MS_RDONLY), unmounted
+// again when it goes.
 struct SmallTmpfs {
     QString path;
     bool mounted = false;
-    explicit SmallTmpfs(const QString& folder) : path(folder)
+    explicit SmallTmpfs(const QString& folder, unsigned long flags = 0) : path(folder)
     {
-        mounted = mount("tmpfs", QFile::encodeName(path).constData(), "tmpfs", 0, "size=64k") == 0;
+        mounted = mount("tmpfs", QFile::encodeName(path).constData(), "tmpfs", flags, "size=64k") == 0;
     }
     ~SmallTmpfs()
     {
@@ -175,7 +182,11 @@ private slots:
     void saveAsReplacesAndKeepsCaption();
     void saveDialogAsksBeforeReplacing();
     void saveAsCancelledKeepsFlag();
-    void saveAsIntoUnwritableFolder();
+    void saveTargets_data();
+    void saveTargets();
+    void codePageThroughSaveAndOpen_data();
+    void codePageThroughSaveAndOpen();
+    void openDialogReadsNoFile();
     void saveAsRefusesUnencodableText();
     void failedWriteKeepsOldFile_data();
     void failedWriteKeepsOldFile();
@@ -461,21 +472,224 @@ void KoyomiFileCommandsTest::saveAsCancelledKeepsFlag()
     QVERIFY(f.platform.boxes.empty());
 }
 
-void KoyomiFileCommandsTest::saveAsIntoUnwritableFolder()
+enum class Target { NewName, RegularFile, LongName, LinkToFile, Fifo, CharDevice, Folder, BelowAFile, ReadOnly };
+
+namespace {
+
+// The kind of what the name stands for (S_IFREG, S_IFIFO, …), 0 for nothing.
+mode_t KindOf(const QString& path)
 {
+    struct stat st {};
+    return lstat(QFile::encodeName(path).constData(), &st) == 0 ? st.st_mode & S_IFMT : 0;
+}
+
+QStringList EverythingIn(const QString& folder)
+{
+    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
+}
+
+}  // namespace
+
+void KoyomiFileCommandsTest::saveTargets_data()
+{
+    // What Save As meets under the chosen name, and the reason it refuses
+    // with (empty: it writes).
+    QTest::addColumn<Target>("target");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("new name") << Target::NewName << QString();
+    QTest::newRow("regular file") << Target::RegularFile << QString();
+    QTest::newRow("regular file, 255-byte name") << Target::LongName << QString();
+    QTest::newRow("link to a regular file") << Target::LinkToFile << QString();
+    QTest::newRow("fifo") << Target::Fifo << QStringLiteral("装置などの特殊ファイル");
+    QTest::newRow("character device") << Target::CharDevice << QStringLiteral("装置などの特殊ファイル");
+    QTest::newRow("folder") << Target::Folder << QStringLiteral("フォルダ");
+    QTest::newRow("below a regular file") << Target::BelowAFile << QStringLiteral("フォルダでない途中の名前");
+    QTest::newRow("read-only file system") << Target::ReadOnly << QStringLiteral("書き込み禁止");
+}
+
+void KoyomiFileCommandsTest::saveTargets()
+{
+    QFETCH(Target, target);
+    QFETCH(QString, reason);
     QTemporaryDir dir;
-    const QString file = dir.filePath(QStringLiteral("plain"));
-    QVERIFY(WriteBytes(file, "x"));
-    // Below a regular file nothing can be created, whoever runs the test.
-    const QString target = file + QStringLiteral("/report.txt");
+    const QByteArray old("old\r\n");
+    QString path = dir.filePath(QStringLiteral("report.txt"));
+    QString contents = path;  // where the text lands
+    int holder = -1;          // keeps a FIFO open, so that opening it never blocks
+    std::optional<SmallTmpfs> tmpfs;
+    const bool root = geteuid() == 0;
+    switch (target) {
+    case Target::NewName: break;
+    case Target::RegularFile: QVERIFY(WriteBytes(path, old)); break;
+    case Target::LongName:
+        path = contents = dir.filePath(QString(NAME_MAX - 4, QLatin1Char('a')) + QStringLiteral(".txt"));
+        QVERIFY(WriteBytes(path, old));
+        break;
+    case Target::LinkToFile:
+        contents = dir.filePath(QStringLiteral("real.txt"));
+        QVERIFY(WriteBytes(contents, old));
+        QVERIFY(QFile::link(contents, path));
+        break;
+    case Target::Fifo:
+        QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0666), 0);
+        holder = open(QFile::encodeName(path).constData(), O_RDWR | O_NONBLOCK);
+        break;
+    case Target::CharDevice:
+        if (!root)
+            QSKIP("mknod needs root");
+        // The numbers of /dev/full: a write into the node itself would fail.
+        QCOMPARE(mknod(QFile::encodeName(path).constData(), S_IFCHR | 0666, makedev(1, 7)), 0);
+        break;
+    case Target::Folder: QVERIFY(QDir().mkdir(path)); break;
+    case Target::BelowAFile:
+        QVERIFY(WriteBytes(dir.filePath(QStringLiteral("plain")), old));
+        path = dir.filePath(QStringLiteral("plain/report.txt"));
+        break;
+    case Target::ReadOnly:
+        if (!root)
+            QSKIP("mounting a tmpfs needs root");
+        QVERIFY(QDir().mkdir(dir.filePath(QStringLiteral("ro"))));
+        tmpfs.emplace(dir.filePath(QStringLiteral("ro")), MS_RDONLY);
+        if (!tmpfs->mounted)
+            QSKIP(qPrintable(QStringLiteral("cannot mount a tmpfs: %1").arg(qt_error_string(errno))));
+        path = dir.filePath(QStringLiteral("ro/report.txt"));
+        break;
+    }
+    if (KindOf(contents) == S_IFREG)
+        QVERIFY(QFile::setPermissions(contents, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther));
+    const QString folder = QFileInfo(path).absolutePath();
+    const QStringList before = EverythingIn(folder);
+    const mode_t kind = KindOf(path);
+    const QFile::Permissions permissions = QFile::permissions(contents);
+
     KoyomiFixture f;
-    f.form->AppendLine(QStringLiteral("x"));
-    f.form->SetCaption(kTitle);
-    f.platform.saveFileAnswers.push_back(target);
+    f.form->AppendLine(QStringLiteral("new"));
+    f.platform.saveFileAnswers.push_back(path);
     f.press(QStringLiteral("SaveAs1"));
-    QCOMPARE(f.platform.MessageTexts(), QStringList{QStringLiteral("ファイル %1 を作成できません.").arg(target)});
-    QVERIFY(f.modified());
-    QCOMPARE(f.form->Caption(), kTitle);
+    if (holder >= 0)
+        close(holder);
+
+    QCOMPARE(KindOf(path), reason.isEmpty() && kind == 0 ? S_IFREG : kind);
+    QCOMPARE(f.modified(), !reason.isEmpty());
+    if (reason.isEmpty()) {
+        QCOMPARE(f.platform.MessageTexts(), QStringList());
+        QCOMPARE(FileBytes(contents), QByteArray("new\r\n"));
+        if (kind != 0)
+            QCOMPARE(QFile::permissions(contents), permissions);
+    } else {
+        QCOMPARE(f.platform.MessageTexts(),
+                 QStringList{QStringLiteral("ファイル %1 を作成できません（%2）.").arg(path, reason)});
+    }
+    // Nothing left behind, nothing replaced but the file itself.
+    QStringList after = before;
+    if (reason.isEmpty() && kind == 0) {
+        after << QFileInfo(path).fileName();
+        after.sort();
+    }
+    QCOMPARE(EverythingIn(folder), after);
+}
+
+void KoyomiFileCommandsTest::codePageThroughSaveAndOpen_data()
+{
+    // The JIS forms that input methods type, an NEC extension, a half-width
+    // kana, and one that iconv writes but that would read back as another
+    // character (¥ as 0x5C, which reads as a backslash).
+    QTest::addColumn<QString>("character");
+    QTest::addColumn<bool>("written");
+    for (const char16_t c : {u'\u301C', u'\u2016', u'\u2212', u'\u2014', u'\u00A2', u'\u00A3', u'\u00AC', u'\u2460', u'\uFF71'})
+        QTest::newRow(qPrintable(QStringLiteral("U+%1").arg(uint(c), 4, 16, QLatin1Char('0')))) << QString(QChar(c)) << true;
+    QTest::newRow("U+00A5, refused") << QStringLiteral("\u00A5") << false;
+}
+
+void KoyomiFileCommandsTest::codePageThroughSaveAndOpen()
+{
+    // Saved through Save As and opened again, against glibc's iconv for CP932
+    // in both directions.
+    QFETCH(QString, character);
+    QFETCH(bool, written);
+    const QByteArray peerBytes = Iconv({QStringLiteral("-f"), QStringLiteral("UTF-8"), QStringLiteral("-t"), QStringLiteral("CP932")},
+                                       (QStringLiteral("a") + character + QStringLiteral("\r\n")).toUtf8());
+    const QString peerRead = QString::fromUtf8(
+        Iconv({QStringLiteral("-f"), QStringLiteral("CP932"), QStringLiteral("-t"), QStringLiteral("UTF-8")}, peerBytes));
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("cp932.txt"));
+    KoyomiFixture f;
+    f.form->AppendLine(QStringLiteral("a") + character);
+    f.platform.saveFileAnswers.push_back(path);
+    f.press(QStringLiteral("SaveAs1"));
+    if (!written) {
+        // iconv's bytes would bring back another character.
+        QVERIFY(peerRead != QStringLiteral("a") + character + QStringLiteral("\r\n"));
+        QVERIFY(!QFile::exists(path));
+        QCOMPARE(f.platform.MessageTexts().size(), 1);
+        QVERIFY(f.platform.MessageTexts()[0].contains(QStringLiteral("「%1」").arg(character)));
+        return;
+    }
+    QCOMPARE(FileBytes(path).toHex(' '), peerBytes.toHex(' '));
+    f.platform.openAnswers.push_back(path);
+    f.press(QStringLiteral("Open1"));
+    QCOMPARE(f.form->Text() + QStringLiteral("\r\n"), peerRead);
+}
+
+void KoyomiFileCommandsTest::openDialogReadsNoFile()
+{
+    // The open dialog lists a folder by names and stat() alone: no file in it
+    // is opened, not even one whose name tells nothing of its contents (Qt's
+    // own icons and types read those, and /proc/kmsg never answers), and a
+    // FIFO whose writer never writes does not hold it up.
+    QTemporaryDir dir;
+    QVERIFY(WriteBytes(dir.filePath(QStringLiteral("kmsg")), "<6>a kernel line\n"));
+    QVERIFY(WriteBytes(dir.filePath(QStringLiteral("notes.txt")), "text\r\n"));
+    QVERIFY(WriteBytes(dir.filePath(QStringLiteral("data.bin")), QByteArray(64, '\x01')));
+    const QByteArray fifo = QFile::encodeName(dir.filePath(QStringLiteral("pipe.txt")));
+    QCOMPARE(mkfifo(fifo.constData(), 0666), 0);
+    const int writer = open(fifo.constData(), O_RDWR | O_NONBLOCK);
+    QVERIFY(writer >= 0);
+    const int watch = inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+    QVERIFY(inotify_add_watch(watch, QFile::encodeName(dir.path()).constData(), IN_OPEN | IN_ACCESS) >= 0);
+    alarm(60);  // a dialog stuck in a read ends the test instead of hanging it
+
+    QtPlatform platform;
+    int looks = 0;
+    QTimer driver;
+    driver.setInterval(20);
+    connect(&driver, &QTimer::timeout, [&] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        if (dialog == nullptr)
+            return;
+        if (looks == 0)
+            dialog->selectNameFilter(dialog->nameFilters().value(1));  // すべてのファイル
+        auto* files = dialog->findChild<QFileSystemModel*>();
+        const QModelIndex folder = files->index(dir.path());
+        // Everything a view of the folder asks for, until it has been read.
+        for (int row = 0; row < files->rowCount(folder); ++row) {
+            for (int column = 0; column < files->columnCount(folder); ++column) {
+                for (const int role : {int(Qt::DisplayRole), int(Qt::DecorationRole), int(Qt::ToolTipRole)})
+                    files->index(row, column, folder).data(role);
+            }
+        }
+        if (files->rowCount(folder) > 0 && ++looks == 25)
+            dialog->reject();
+    });
+    driver.start();
+    QVERIFY(!platform.GetOpenFileName(nullptr, dir.filePath(QStringLiteral("notes.txt")), kTextFileFilter));
+    driver.stop();
+    alarm(0);
+    close(writer);
+
+    QStringList opened;
+    char buffer[4096];
+    for (ssize_t n; (n = read(watch, buffer, sizeof buffer)) > 0;) {
+        for (char* p = buffer; p < buffer + n;) {
+            const auto* event = reinterpret_cast<const inotify_event*>(p);
+            if (event->len > 0)
+                opened << QString::fromUtf8(event->name);
+            p += sizeof(inotify_event) + event->len;
+        }
+    }
+    close(watch);
+    QCOMPARE(looks, 25);
+    QCOMPARE(opened, QStringList());
 }
 
 void KoyomiFileCommandsTest::saveAsRefusesUnencodableText()
@@ -536,8 +750,10 @@ void KoyomiFileCommandsTest::failedWriteKeepsOldFile()
     } else {
         QVERIFY(WriteBytes(target, old));
     }
+    const QString reason = fault == Fault::FileSizeLimit ? QStringLiteral("ファイルサイズの上限") : QStringLiteral("容量不足");
     const std::optional<SaveOutcome> outcome =
-        SaveInChild(target, by, fault == Fault::FileSizeLimit ? std::optional<rlim_t>(100) : std::nullopt);
+        SaveInChild(target, by, fault == Fault::FileSizeLimit ? std::optional<rlim_t>(100) : std::nullopt,
+                    QStringLiteral("ファイル %1 を作成できません（%2）.").arg(target, reason));
     QVERIFY(outcome);
     QCOMPARE(FileBytes(target), old);
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name), expectedFiles);

@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QFont>
 #include <QPlainTextEdit>
+#include <QProcess>
 #include <QTest>
 #include <QToolButton>
 #include <memory>
@@ -77,6 +78,16 @@ inline bool WriteBytes(const QString& path, const QByteArray& bytes)
 {
     QFile file(path);
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+// glibc's iconv run on input with arguments; its standard output.
+inline QByteArray Iconv(const QStringList& arguments, const QByteArray& input)
+{
+    QProcess iconv;
+    iconv.start(QStringLiteral("iconv"), arguments);
+    iconv.write(input);
+    iconv.closeWriteChannel();
+    return iconv.waitForFinished(60000) ? iconv.readAllStandardOutput() : QByteArray("<iconv failed>");
 }
 
 }  // namespace vadelon::testing

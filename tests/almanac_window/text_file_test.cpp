@@ -1,6 +1,8 @@
-// The Shift-JIS text file format: decoding of any bytes, strict encoding,
-// atomic writes and the refusal of files the editor cannot take.
+// The CP932 text file format: decoding of any bytes, strict encoding checked
+// against glibc's iconv over the whole BMP, and the refusal of files the
+// editor cannot take.
 #include "almanac_window/text_file.h"
+#include "tests/almanac_window/koyomi_fixture.h"
 
 #include <QFile>
 #include <QRandomGenerator>
@@ -9,6 +11,7 @@
 #include <QTest>
 
 using namespace vadelon;
+using vadelon::testing::Iconv;
 
 class TextFileTest : public QObject {
     Q_OBJECT
@@ -21,12 +24,11 @@ private slots:
     void refusesUnencodable();
     void namesTheCharacterAndLine();
     void roundTripsReportCharacters();
-    void asciiHalfIsItself();
+    void encodesAsIconvOverTheBmp();
     void readsOnlyRegularFiles();
     void readsWithinTheEditorsLimits_data();
     void readsWithinTheEditorsLimits();
     void readsAnyBinaryWithoutLoss();
-    void writesAtomically();
 };
 
 void TextFileTest::decodes_data()
@@ -54,6 +56,9 @@ void TextFileTest::decodes_data()
     QTest::newRow("utf-16le bom only") << QByteArray("\xFF\xFE") << QString();
     QTest::newRow("utf-8 without bom") << QByteArray("\xC3\x80 la carte \xE2\x80\x94 \xE6\x97\xA5\xE6\x9C\xAC")
                                        << QStringLiteral("À la carte — 日本");
+    // Short UTF-8 texts that are valid CP932 as well.
+    for (const QString& word : {QStringLiteral("漢漢漢"), QStringLiteral("日本"), QStringLiteral("東京"), QStringLiteral("こよみ")})
+        QTest::newRow(qPrintable(QStringLiteral("utf-8 ") + word)) << word.toUtf8() << word;
     QTest::newRow("control codes 1a 1c 7f") << QByteArray("\x1A\x1C\x7F") << QStringLiteral("\u001A\u001C\u007F");
     QTest::newRow("control codes beside a bad byte")
         << QByteArray("\x1A\x80\x7F\x1C") << QStringLiteral("\u001A\uFFFD\u007F\u001C");
@@ -147,22 +152,47 @@ void TextFileTest::roundTripsReportCharacters()
     QCOMPARE(EncodeTextFileBytes(DecodeTextFileBytes(encoded.bytes)).bytes, encoded.bytes);
 }
 
-void TextFileTest::asciiHalfIsItself()
+void TextFileTest::encodesAsIconvOverTheBmp()
 {
-    // Every single byte below 0x80 but the line breaks is the character of
-    // the same code, read and written.
-    QByteArray bytes;
-    QString text;
-    for (int b = 0; b < 0x80; ++b) {
-        if (b == '\r' || b == '\n')
+    // Every BMP character on a line of its own through iconv -c (what it
+    // cannot write it leaves out) and back. A character is written exactly when
+    // iconv writes it as bytes that read back as itself, or it is one of the
+    // JIS forms that are written as the code page's own character; the bytes
+    // are iconv's.
+    const QString jisForms = QStringLiteral("\u301C\u2016\u2212\u2014\u00A2\u00A3\u00AC");
+    QString all;
+    QList<char16_t> characters;
+    for (char32_t c = 0; c < 0x10000; ++c) {
+        if (c == '\n' || c == '\r' || (c >= 0xD800 && c < 0xE000))
             continue;
-        bytes += char(b);
-        text += QChar(char16_t(b));
+        characters << char16_t(c);
+        all += QChar(char16_t(c)) + QLatin1Char('\n');
     }
-    QCOMPARE(DecodeTextFileBytes(bytes), text);
-    const EncodedText encoded = EncodeTextFileBytes(text);
-    QVERIFY(!encoded.unencodable);
-    QCOMPARE(encoded.bytes, bytes + "\r\n");
+    const QByteArray written = Iconv({QStringLiteral("-c"), QStringLiteral("-f"), QStringLiteral("UTF-8"),
+                                      QStringLiteral("-t"), QStringLiteral("CP932")},
+                                     all.toUtf8());
+    const QList<QByteArray> peerBytes = written.split('\n');
+    const QStringList peerRead =
+        QString::fromUtf8(Iconv({QStringLiteral("-f"), QStringLiteral("CP932"), QStringLiteral("-t"), QStringLiteral("UTF-8")},
+                                written))
+            .split(QLatin1Char('\n'));
+    QCOMPARE(peerBytes.size(), characters.size() + 1);
+    QCOMPARE(peerRead.size(), characters.size() + 1);
+    int writtenCount = 0;
+    for (qsizetype i = 0; i < characters.size(); ++i) {
+        const QString character(QChar(characters[i]));
+        const bool readsBack = peerRead[i] == character || jisForms.contains(character);
+        const bool expected = !peerBytes[i].isEmpty() && readsBack;
+        const EncodedText encoded = EncodeTextFileBytes(character);
+        const QString what = QStringLiteral("U+%1").arg(uint(characters[i]), 4, 16, QLatin1Char('0'));
+        QVERIFY2(encoded.unencodable.has_value() != expected, qPrintable(what));
+        if (expected) {
+            QVERIFY2(encoded.bytes == peerBytes[i] + "\r\n", qPrintable(what + QStringLiteral(" ") + encoded.bytes.toHex()));
+            QVERIFY2(DecodeTextFileBytes(encoded.bytes) == peerRead[i], qPrintable(what));
+            ++writtenCount;
+        }
+    }
+    QVERIFY(writtenCount > 7000);  // the code page's characters, not a few
 }
 
 void TextFileTest::readsOnlyRegularFiles()
@@ -195,6 +225,18 @@ void TextFileTest::readsWithinTheEditorsLimits_data()
     QTest::newRow("one line too many") << QByteArray("\n").repeated(kMaxTextLines) + "a" << false;
     QTest::newRow("largest file") << line1k.repeated(kMaxTextFileBytes / line1k.size()) << true;
     QTest::newRow("one byte too large") << line1k.repeated(kMaxTextFileBytes / line1k.size()) + "a" << false;
+    // The editor starts a line at each of these too (UTF-16LE behind its mark).
+    const auto utf16 = [](const QString& text) {
+        return QByteArray("\xFF\xFE") + QByteArray(reinterpret_cast<const char*>(text.utf16()), text.size() * 2);
+    };
+    const QString breaks = QStringLiteral("\u2028\u2029\uFDD0\uFDD1");
+    const QString manyBreaks = breaks.repeated(kMaxTextLines / breaks.size());
+    QTest::newRow("4 MiB of U+2029") << utf16(QString(kMaxTextFileBytes / 2 - 1, QChar(0x2029))) << false;
+    QTest::newRow("most lines, other breaks") << utf16(manyBreaks.chopped(1)) << true;
+    QTest::newRow("one line too many, other breaks") << utf16(manyBreaks) << false;
+    QTest::newRow("longest lines, broken at U+2028")
+        << utf16(QString(kMaxTextLineChars, QLatin1Char('a')).repeated(2).insert(kMaxTextLineChars, QChar(0x2028)))
+        << true;
 }
 
 void TextFileTest::readsWithinTheEditorsLimits()
@@ -228,24 +270,6 @@ void TextFileTest::readsAnyBinaryWithoutLoss()
     QVERIFY(text->size() >= bytes.size() / 2);
     QVERIFY(text->contains(QChar(0xFFFD)));
     QVERIFY(!text->contains(QLatin1Char('\r')));
-}
-
-void TextFileTest::writesAtomically()
-{
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("a.txt"));
-    QVERIFY(WriteFileAtomically(path, "first\r\n"));
-    QVERIFY(WriteFileAtomically(path, "second\r\n"));
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    QCOMPARE(file.readAll(), QByteArray("second\r\n"));
-    file.close();
-    // A path below a regular file cannot be created, even by root.
-    QVERIFY(!WriteFileAtomically(path + QStringLiteral("/b.txt"), "x"));
-    QVERIFY(!WriteFileAtomically(dir.path(), "x"));  // a folder is not replaced
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    QCOMPARE(file.readAll(), QByteArray("second\r\n"));
-    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("a.txt")});
 }
 
 QTEST_GUILESS_MAIN(TextFileTest)
