@@ -1,11 +1,16 @@
 // The almanac window's layout, hints, editing commands with their enabling
-// rule, the save question and the close request.
+// rule, the save question, the close request, and the end of the program
+// asked for by a signal or by the desktop session.
 #include "tests/almanac_window/koyomi_fixture.h"
+
+#include "almanac_window/ending.h"
+#include "platform/end_requests.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QCursor>
+#include <QDialog>
 #include <QEnterEvent>
 #include <QFontInfo>
 #include <QLabel>
@@ -16,6 +21,8 @@
 #include <QTemporaryDir>
 #include <QToolBar>
 #include <QToolTip>
+#include <algorithm>
+#include <csignal>
 
 using namespace vadelon;
 using namespace vadelon::testing;
@@ -60,6 +67,10 @@ private slots:
     void closeAfterFailedSaveStaysOpen();
     void cancelThenSaveAsClosesWithoutQuestion();
     void exitWhenUnchangedClosesAtOnce();
+    void endRequests_data();
+    void endRequests();
+    void sessionEnd_data();
+    void sessionEnd();
 };
 
 void KoyomiFormTest::windowAtCreation()
@@ -495,8 +506,8 @@ void KoyomiFormTest::closeAfterFailedSaveStaysOpen()
     });
     QVERIFY(stillOpen);
     QVERIFY(f.modified());
-    QCOMPARE(f.platform.MessageTexts().last(),
-             QStringLiteral("ファイル %1 を作成できません.").arg(dir.filePath(QStringLiteral("no/such/folder.txt"))));
+    QCOMPARE(f.platform.MessageTexts().last(), QStringLiteral("ファイル %1 を作成できません（存在しないフォルダ）.")
+                                                   .arg(dir.filePath(QStringLiteral("no/such/folder.txt"))));
 }
 
 void KoyomiFormTest::cancelThenSaveAsClosesWithoutQuestion()
@@ -532,6 +543,130 @@ void KoyomiFormTest::exitWhenUnchangedClosesAtOnce()
     QVERIFY(!stillOpen);
     QVERIFY(f.platform.boxes.empty());
     QVERIFY(f.platform.beeps.empty());
+}
+
+namespace {
+int SaveQuestions(const ScriptedPlatform& platform)
+{
+    return int(std::count_if(platform.boxes.begin(), platform.boxes.end(),
+                             [](const ShownBox& box) { return box.kind == ShownBox::SaveQuestion; }));
+}
+}  // namespace
+
+void KoyomiFormTest::endRequests_data()
+{
+    // The almanac window shown (modally) or hidden with its text changed or
+    // not; SIGTERMs sent, while another dialog is open or not; the answer to
+    // the save question. Then what was asked and which windows stayed open.
+    QTest::addColumn<bool>("shown");
+    QTest::addColumn<bool>("changed");
+    QTest::addColumn<bool>("dialogOpen");
+    QTest::addColumn<int>("requests");
+    QTest::addColumn<SaveAnswer>("answer");
+    QTest::addColumn<int>("questions");
+    QTest::addColumn<bool>("staysOpen");
+    QTest::newRow("unchanged text") << true << false << false << 1 << SaveAnswer::Cancel << 0 << false;
+    QTest::newRow("changed, キャンセル") << true << true << false << 1 << SaveAnswer::Cancel << 1 << true;
+    QTest::newRow("changed, いいえ") << true << true << false << 1 << SaveAnswer::No << 1 << false;
+    QTest::newRow("changed, window hidden") << false << true << false << 1 << SaveAnswer::Cancel << 0 << false;
+    QTest::newRow("two while a dialog is open") << true << true << true << 2 << SaveAnswer::Cancel << 1 << true;
+}
+
+void KoyomiFormTest::endRequests()
+{
+    QFETCH(bool, shown);
+    QFETCH(bool, changed);
+    QFETCH(bool, dialogOpen);
+    QFETCH(int, requests);
+    QFETCH(SaveAnswer, answer);
+    QFETCH(int, questions);
+    QFETCH(bool, staysOpen);
+    KoyomiFixture f;
+    QWidget main;
+    main.setAttribute(Qt::WA_QuitOnClose, false);
+    main.show();
+    EndRequests endRequests;
+    Ending ending(endRequests, main, *f.form);
+    f.form->AppendLine(QStringLiteral("text"));
+    f.editor()->document()->setModified(changed);
+    f.platform.saveAnswers.push_back(answer);
+    if (shown) {
+        f.form->setWindowModality(Qt::ApplicationModal);
+        f.form->show();
+    }
+    QDialog dialog;
+    if (dialogOpen) {
+        dialog.setWindowModality(Qt::ApplicationModal);
+        dialog.show();
+        QTRY_COMPARE(QApplication::activeModalWidget(), &dialog);
+    }
+    for (int i = 0; i < requests; ++i) {
+        raise(SIGTERM);
+        QTest::qWait(300);  // the request arrives; an open dialog holds it back
+    }
+    if (dialogOpen) {
+        QCOMPARE(SaveQuestions(f.platform), 0);
+        QVERIFY(main.isVisible());
+        dialog.close();
+    }
+    QTRY_COMPARE(main.isVisible(), staysOpen);
+    QTest::qWait(500);  // nothing more comes of them
+    QCOMPARE(SaveQuestions(f.platform), questions);
+    QCOMPARE(main.isVisible(), staysOpen);
+    QCOMPARE(f.form->isVisible(), shown && staysOpen);
+    QCOMPARE(f.modified(), changed);
+}
+
+void KoyomiFormTest::sessionEnd_data()
+{
+    // The almanac window shown or not, its text changed or not, whether the
+    // session manager lets the program ask, the answers to the save question
+    // and to the save dialog. Then whether the session may end, the questions
+    // asked and whether the text was saved.
+    QTest::addColumn<bool>("shown");
+    QTest::addColumn<bool>("changed");
+    QTest::addColumn<bool>("mayAsk");
+    QTest::addColumn<SaveAnswer>("answer");
+    QTest::addColumn<bool>("saveConfirmed");
+    QTest::addColumn<bool>("mayEnd");
+    QTest::addColumn<int>("questions");
+    QTest::newRow("unchanged") << true << false << true << SaveAnswer::Cancel << false << true << 0;
+    QTest::newRow("changed, hidden") << false << true << true << SaveAnswer::Cancel << false << true << 0;
+    QTest::newRow("changed, no asking allowed") << true << true << false << SaveAnswer::Yes << true << false << 0;
+    QTest::newRow("changed, はい, saved") << true << true << true << SaveAnswer::Yes << true << true << 1;
+    QTest::newRow("changed, はい, dialog cancelled") << true << true << true << SaveAnswer::Yes << false << false << 1;
+    QTest::newRow("changed, いいえ") << true << true << true << SaveAnswer::No << false << true << 1;
+    QTest::newRow("changed, キャンセル") << true << true << true << SaveAnswer::Cancel << false << false << 1;
+}
+
+void KoyomiFormTest::sessionEnd()
+{
+    QFETCH(bool, shown);
+    QFETCH(bool, changed);
+    QFETCH(bool, mayAsk);
+    QFETCH(SaveAnswer, answer);
+    QFETCH(bool, saveConfirmed);
+    QFETCH(bool, mayEnd);
+    QFETCH(int, questions);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("report.txt"));
+    KoyomiFixture f;
+    QWidget main;
+    EndRequests endRequests;
+    Ending ending(endRequests, main, *f.form);
+    f.form->AppendLine(QStringLiteral("text"));
+    f.editor()->document()->setModified(changed);
+    if (shown)
+        f.form->show();
+    f.platform.saveAnswers.push_back(answer);
+    if (saveConfirmed)
+        f.platform.saveFileAnswers.push_back(path);
+    QCOMPARE(ending.SessionMayEnd(mayAsk), mayEnd);
+    QCOMPARE(SaveQuestions(f.platform), questions);
+    const bool saved = questions == 1 && answer == SaveAnswer::Yes && saveConfirmed;
+    QCOMPARE(QFile::exists(path), saved);
+    QCOMPARE(f.modified(), changed && !saved);
+    QVERIFY(f.form->isVisible() == shown);  // the session's end closes nothing itself
 }
 
 QTEST_MAIN(KoyomiFormTest)

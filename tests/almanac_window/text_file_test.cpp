@@ -231,7 +231,9 @@ void TextFileTest::readsWithinTheEditorsLimits_data()
     };
     const QString breaks = QStringLiteral("\u2028\u2029\uFDD0\uFDD1");
     const QString manyBreaks = breaks.repeated(kMaxTextLines / breaks.size());
-    QTest::newRow("4 MiB of U+2029") << utf16(QString(kMaxTextFileBytes / 2 - 1, QChar(0x2029))) << false;
+    const QString separators = QString(8000, QChar(0x2029)) + QLatin1Char('\n');
+    QTest::newRow("4 MiB of U+2029 in 262 lines")
+        << utf16(separators.repeated((kMaxTextFileBytes / 2 - 1) / separators.size())) << false;
     QTest::newRow("most lines, other breaks") << utf16(manyBreaks.chopped(1)) << true;
     QTest::newRow("one line too many, other breaks") << utf16(manyBreaks) << false;
     QTest::newRow("longest lines, broken at U+2028")

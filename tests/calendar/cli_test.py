@@ -244,28 +244,32 @@ class Messages(unittest.TestCase):
 
 
 class LostOutput(unittest.TestCase):
-    """Output that did not arrive ends with status 4 and a message, not 0."""
+    """Output that did not arrive ends with status 4 and a message naming
+    the reason in Japanese, not 0."""
     DAYS = ["days", "2000", "1", "1", "2000", "1", "2"]
     ALMANAC = ["almanac", "--sjis", "2000", "1", "1"]
-    MESSAGE = "標準出力に書き込めませんでした"
 
     @staticmethod
     def file_size_limit():
-        signal.signal(signal.SIGXFSZ, signal.SIG_IGN)
+        # SIGXFSZ as a shell leaves it: the program itself must ignore it.
+        signal.signal(signal.SIGXFSZ, signal.SIG_DFL)
         resource.setrlimit(resource.RLIMIT_FSIZE, (100, 100))
 
     def test_lost_output(self):
         with open("/dev/full", "wb") as full, tempfile.TemporaryFile() as limited:
-            # (what, arguments, standard output, set-up in the child, exit status)
-            for what, args, out, setup, code in [
-                    ("/dev/full", self.DAYS, full, None, 4),
-                    ("closed", self.DAYS, None, lambda: os.close(1), 4),
-                    ("closed, nothing printed", ["era", "1989"], None, lambda: os.close(1), 3),
-                    ("file-size limit", self.ALMANAC, limited, self.file_size_limit, 4)]:
+            # (what, arguments, standard output, set-up in the child, exit status, reason)
+            for what, args, out, setup, code, reason in [
+                    ("/dev/full", self.DAYS, full, None, 4, "容量不足"),
+                    ("closed", self.DAYS, None, lambda: os.close(1), 4, "閉じた出力先"),
+                    ("closed, nothing printed", ["era", "1989"], None, lambda: os.close(1), 3, None),
+                    ("file-size limit", self.ALMANAC, limited, self.file_size_limit, 4, "ファイルサイズの上限")]:
                 p = subprocess.run([CALC, *args], stdout=out, stderr=subprocess.PIPE,
                                    preexec_fn=setup, timeout=30)
                 self.assertEqual(p.returncode, code, what)
-                self.assertEqual(self.MESSAGE in p.stderr.decode("utf-8"), code == 4, what)
+                message = "標準出力に書き込めませんでした（%s）。\n" % reason if reason else ""
+                self.assertTrue(p.stderr.decode("utf-8").endswith(message), (what, p.stderr.decode("utf-8")))
+                if reason is None:
+                    self.assertNotIn("標準出力", p.stderr.decode("utf-8"), what)
 
 
 class Usage(unittest.TestCase):
