@@ -88,12 +88,12 @@ std::optional<WriteFault> ReplaceFile(const QString& path, const QByteArray& byt
 {
     IgnoreFileSizeSignal();
     std::string target = QFile::encodeName(path).toStdString();
-    struct stat old {};
+    struct stat old { };
     const bool exists = ::stat(target.c_str(), &old) == 0;
     if (!exists) {
         if (errno != ENOENT)
             return WriteFault{WriteFault::System, errno};
-        struct stat link {};
+        struct stat link { };
         if (::lstat(target.c_str(), &link) == 0)
             return WriteFault{WriteFault::DanglingLink};
     } else if (S_ISDIR(old.st_mode)) {
@@ -159,7 +159,7 @@ std::optional<WriteFault> ReplaceFile(const QString& path, const QByteArray& byt
         return fail({WriteFault::System, errno});
     // Once more just before the rename: whatever took the name meanwhile, only
     // a regular file is replaced.
-    struct stat now {};
+    struct stat now { };
     if (::fstatat(dir.get(), name.c_str(), &now, AT_SYMLINK_NOFOLLOW) == 0 && !S_ISREG(now.st_mode))
         return fail({S_ISDIR(now.st_mode) ? WriteFault::System : WriteFault::SpecialFile, EISDIR});
     if (::renameat(dir.get(), temporary.c_str(), dir.get(), name.c_str()) != 0)

@@ -116,7 +116,8 @@ EncodedText EncodeTextFileBytes(const QString& text)
     Cp932Bytes encoded = EncodeCp932(text);
     if (encoded.unencodableAt >= 0) {
         const qsizetype at = encoded.unencodableAt;
-        const qsizetype length = text[at].isHighSurrogate() && at + 1 < text.size() && text[at + 1].isLowSurrogate() ? 2 : 1;
+        const qsizetype length =
+            text[at].isHighSurrogate() && at + 1 < text.size() && text[at + 1].isLowSurrogate() ? 2 : 1;
         result.unencodable = UnencodableChar{int(QStringView(text).first(at).count(u'\n')) + 1, text.mid(at, length)};
         return result;
     }

@@ -38,7 +38,7 @@ EndRequests::EndRequests(QObject* parent)
     writeEnd = ends[1];
     notifier_ = new QSocketNotifier(qintptr(readEnd_), QSocketNotifier::Read, this);
     connect(notifier_, &QSocketNotifier::activated, this, &EndRequests::Drain);
-    struct sigaction action {};
+    struct sigaction action { };
     action.sa_handler = OnEndSignal;
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;
@@ -61,8 +61,7 @@ EndRequests::~EndRequests()
 void EndRequests::Drain()
 {
     char bytes[64];
-    while (::read(readEnd_, bytes, sizeof bytes) > 0) {
-    }
+    while (::read(readEnd_, bytes, sizeof bytes) > 0) { }
     emit requested();
 }
 

@@ -124,7 +124,10 @@ public:
 
 private:
     // A device or a FIFO is told by its kind, which stat() gives.
-    QMimeType ByName(const QFileInfo& info) const { return mimes_.mimeTypeForFile(info, QMimeDatabase::MatchExtension); }
+    QMimeType ByName(const QFileInfo& info) const
+    {
+        return mimes_.mimeTypeForFile(info, QMimeDatabase::MatchExtension);
+    }
 
     QMimeDatabase mimes_;
 };

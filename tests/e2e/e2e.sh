@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Drives the real program in a real X window, by keyboard only, as a user
-# would: help in both windows, almanac report saved to a file, the era question,
-# the about box, exit.
+# would: help in both windows, almanac report saved to a file, SIGTERM asking
+# about the unsaved report, the era question, the about box, exit.
 # Usage: e2e.sh VADELON_BINARY VADELON_CALC_BINARY
 set -uo pipefail
 
@@ -111,6 +111,15 @@ step "run with the menu"
 key alt+c
 key r
 alm=$(wait_window '西暦2000年（平成12年）1月1日のこよみ') || fail "almanac window '西暦2000年（平成12年）1月1日のこよみ' did not appear"
+
+step "SIGTERM with the report unsaved asks first; キャンセル keeps the program"
+kill -TERM "$app_pid"
+question=$(wait_window '警告') || fail "SIGTERM did not ask the save question"
+focus "$question"
+key Escape
+wait_gone '警告' || fail "the save question did not close with Esc"
+kill -0 "$app_pid" 2>/dev/null || fail "the program ended although the question was answered キャンセル"
+alm=$(wait_window '西暦2000年（平成12年）1月1日のこよみ') || fail "almanac window closed after キャンセル"
 
 step "help from the almanac window, which is modal: Alt+H, S and F1"
 open_and_close_help "$alm" alt+h s
