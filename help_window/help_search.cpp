@@ -1,7 +1,8 @@
 #include "help_window/help_search.h"
 
+#include "help_window/manual_files.h"
+
 #include <QDir>
-#include <QFile>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <algorithm>
@@ -10,95 +11,26 @@ namespace vadelon {
 
 namespace {
 
-bool IsHyphen(QChar c)
+// Every start of form in text, in order, counted in work.
+template <typename Visit>
+void ForEachOccurrence(const QString& text, const QString& form, SearchWork& work, Visit visit)
 {
-    return c == u'-' || c == u'\u2010' || c == u'\u2011' || c == u'\u2013' || c == u'\u2212';
+    ++work.passes;
+    for (qsizetype at = text.indexOf(form); at >= 0; at = text.indexOf(form, at + form.size())) {
+        ++work.hits;
+        visit(at);
+    }
 }
 
-void Push(SearchText& out, QChar c, std::pair<qsizetype, qsizetype> span)
+void AddUnique(QStringList& list, const QStringList& more)
 {
-    out.text += c;
-    out.span.push_back(span);
+    for (const QString& form : more) {
+        if (!list.contains(form))
+            list << form;
+    }
 }
 
 }  // namespace
-
-SearchText NormaliseForSearch(const QString& source)
-{
-    SearchText folded;
-    for (qsizetype i = 0; i < source.size();) {
-        const qsizetype len =
-            source[i].isHighSurrogate() && i + 1 < source.size() && source[i + 1].isLowSurrogate() ? 2 : 1;
-        const QString piece = source.mid(i, len).normalized(QString::NormalizationForm_KC).toCaseFolded();
-        for (QChar c : piece) {
-            // Blanks carry no meaning between Japanese words; line ends do
-            // stay, so that no word is found across two paragraphs.
-            if (c != u'\n' && c.isSpace())
-                continue;
-            Push(folded, c, {i, i + len});
-        }
-        i += len;
-    }
-
-    // "Shift-JIS" and "UTF-8" are the same words without their hyphens.
-    SearchText joined;
-    for (qsizetype k = 0; k < folded.text.size(); ++k) {
-        const QChar c = folded.text[k];
-        if (IsHyphen(c) && k > 0 && k + 1 < folded.text.size() && folded.text[k - 1].isLetterOrNumber() &&
-            folded.text[k + 1].isLetterOrNumber())
-            continue;
-        Push(joined, c, folded.span[k]);
-    }
-
-    // The katakana spelling of "Shift" is the same word.
-    static const QString kKana = QStringLiteral("シフト");
-    static const QString kLatin = QStringLiteral("shift");
-    SearchText out;
-    for (qsizetype k = 0; k < joined.text.size();) {
-        if (QStringView(joined.text).mid(k, kKana.size()) == kKana) {
-            const std::pair<qsizetype, qsizetype> span{joined.span[k].first, joined.span[k + kKana.size() - 1].second};
-            for (QChar c : kLatin)
-                Push(out, c, span);
-            k += kKana.size();
-            continue;
-        }
-        Push(out, joined.text[k], joined.span[k]);
-        ++k;
-    }
-    return out;
-}
-
-QStringList QueryWords(const QString& query)
-{
-    QStringList words;
-    QString word;
-    auto flush = [&] {
-        const QString searched = NormaliseForSearch(word).text;
-        if (!searched.isEmpty())
-            words << searched;
-        word.clear();
-    };
-    for (QChar c : query) {
-        if (c.isSpace())
-            flush();
-        else
-            word += c;
-    }
-    flush();
-    return words;
-}
-
-std::vector<std::pair<qsizetype, qsizetype>> FindQueryHits(const QString& source, const QString& query)
-{
-    const SearchText searched = NormaliseForSearch(source);
-    std::vector<std::pair<qsizetype, qsizetype>> hits;
-    for (const QString& word : QueryWords(query)) {
-        for (qsizetype at = searched.text.indexOf(word); at >= 0; at = searched.text.indexOf(word, at + word.size()))
-            hits.emplace_back(searched.span[at].first, searched.span[at + word.size() - 1].second);
-    }
-    std::sort(hits.begin(), hits.end());
-    return hits;
-}
 
 HelpPageText ReadHelpPage(const QString& file, const QString& html)
 {
@@ -123,10 +55,31 @@ HelpPageText ReadHelpPage(const QString& file, const QString& html)
     return page;
 }
 
+std::vector<std::pair<qsizetype, qsizetype>> FindQueryHits(const QString& source, const std::vector<QueryTerm>& terms)
+{
+    const SearchText searched = NormaliseForSearch(source);
+    SearchWork work;
+    std::vector<std::pair<qsizetype, qsizetype>> hits;
+    for (const QueryTerm& term : terms) {
+        for (const QString& form : term) {
+            ForEachOccurrence(searched.text, form, work, [&](qsizetype at) {
+                hits.emplace_back(searched.span[static_cast<std::size_t>(at)].first,
+                                  searched.span[static_cast<std::size_t>(at + form.size() - 1)].second);
+            });
+        }
+    }
+    std::sort(hits.begin(), hits.end());
+    hits.erase(std::unique(hits.begin(), hits.end()), hits.end());
+    if (static_cast<qsizetype>(hits.size()) > kMaxHighlights)
+        hits.resize(static_cast<std::size_t>(kMaxHighlights));
+    return hits;
+}
+
 void HelpSearchIndex::AddPage(const QString& file, const QString& html)
 {
-    Page page{ReadHelpPage(file, html), {}};
+    Page page{ReadHelpPage(file, html), {}, {}};
     page.searched = NormaliseForSearch(page.text.body);
+    AttachKeywords(page);
     pages_.push_back(std::move(page));
 }
 
@@ -134,10 +87,63 @@ void HelpSearchIndex::AddFolder(const QString& folder)
 {
     const QDir dir(folder);
     for (const QString& name : dir.entryList({QStringLiteral("*.html")}, QDir::Files, QDir::Name)) {
-        QFile file(dir.filePath(name));
-        if (file.open(QIODevice::ReadOnly))
-            AddPage(name, QString::fromUtf8(file.readAll()));
+        if (const std::optional<QString> html = ReadManualPage(dir.filePath(name)))
+            AddPage(name, *html);
     }
+}
+
+void HelpSearchIndex::SetKeywords(const std::vector<HelpKeyword>& keywords)
+{
+    keywords_ = keywords;
+    forms_.clear();
+    for (Page& page : pages_)
+        AttachKeywords(page);
+
+    // The keywords of each reading, with the reading itself.
+    QHash<QString, QStringList> byReading;
+    for (const HelpKeyword& keyword : keywords_) {
+        for (const QString& reading : keyword.readings) {
+            QStringList& group = byReading[SearchForm(reading)];
+            AddUnique(group, {SearchForm(keyword.keyword), SearchForm(reading)});
+        }
+    }
+    for (const HelpKeyword& keyword : keywords_) {
+        const QString form = SearchForm(keyword.keyword);
+        AddUnique(forms_[form], {form});
+        for (const QString& reading : keyword.readings) {
+            const QStringList& group = byReading[SearchForm(reading)];
+            AddUnique(forms_[form], group);
+            AddUnique(forms_[SearchForm(reading)], group);
+        }
+    }
+}
+
+void HelpSearchIndex::AttachKeywords(Page& page) const
+{
+    page.keywords.clear();
+    for (const HelpKeyword& keyword : keywords_) {
+        if (keyword.target.section(u'#', 0, 0) == page.text.file)
+            page.keywords.emplace_back(SearchForm(keyword.keyword), keyword.target.section(u'#', 1));
+    }
+}
+
+std::vector<QueryTerm> HelpSearchIndex::Terms(const QString& query) const
+{
+    QStringView bounded = QStringView(query).left(kMaxQueryChars);
+    if (!bounded.isEmpty() && bounded.back().isHighSurrogate())
+        bounded.chop(1);
+    std::vector<QueryTerm> terms;
+    // Any blank parts words, the full-width space of Japanese input among them.
+    for (const QString& word : bounded.toString().simplified().split(u' ', Qt::SkipEmptyParts)) {
+        const QString form = SearchForm(word);
+        if (form.isEmpty() ||
+            std::any_of(terms.begin(), terms.end(), [&form](const QueryTerm& term) { return term.front() == form; }))
+            continue;
+        QueryTerm term{form};
+        AddUnique(term, forms_.value(form));
+        terms.push_back(term.mid(0, kMaxWordForms));
+    }
+    return terms;
 }
 
 QString HelpSearchIndex::PageTitle(const QString& file) const
@@ -149,28 +155,41 @@ QString HelpSearchIndex::PageTitle(const QString& file) const
     return file;
 }
 
-std::vector<SearchResult> HelpSearchIndex::Search(const QString& query) const
+std::vector<SearchResult> HelpSearchIndex::Search(const QString& query, SearchWork* work) const
 {
-    const QStringList words = QueryWords(query);
+    SearchWork counted;
+    const std::vector<QueryTerm> terms = Terms(query);
     std::vector<SearchResult> results;
-    if (words.isEmpty())
-        return results;
     for (const Page& page : pages_) {
+        if (terms.empty())
+            break;
         SearchResult result{page.text.file, QString(), page.text.title, 0, 0};
         qsizetype firstHit = -1;
+        QString keywordAnchor;
         bool everyWord = true;
-        for (const QString& word : words) {
+        for (const QueryTerm& term : terms) {
             int found = 0;
-            const QString& text = page.searched.text;
-            for (qsizetype at = text.indexOf(word); at >= 0; at = text.indexOf(word, at + word.size())) {
-                const qsizetype where = page.searched.span[at].first;
-                const bool inHeading =
-                    std::any_of(page.text.headings.begin(), page.text.headings.end(),
-                                [where](const auto& h) { return where >= h.first && where < h.second; });
-                result.score += inHeading ? kHeadingWeight : 1;
-                ++found;
-                if (firstHit < 0 || where < firstHit)
-                    firstHit = where;
+            for (const QString& form : term) {
+                // Hits come in order: one walk through the headings serves them all.
+                auto heading = page.text.headings.begin();
+                ForEachOccurrence(page.searched.text, form, counted, [&](qsizetype at) {
+                    const qsizetype where = page.searched.span[static_cast<std::size_t>(at)].first;
+                    while (heading != page.text.headings.end() && heading->second <= where)
+                        ++heading;
+                    const bool inHeading = heading != page.text.headings.end() && heading->first <= where;
+                    result.score += inHeading ? kHeadingWeight : 1;
+                    ++found;
+                    if (firstHit < 0 || where < firstHit)
+                        firstHit = where;
+                });
+                for (const auto& [keyword, anchor] : page.keywords) {
+                    if (keyword != form)
+                        continue;
+                    result.score += kHeadingWeight;
+                    ++found;
+                    if (keywordAnchor.isEmpty())
+                        keywordAnchor = anchor;
+                }
             }
             if (found == 0) {
                 everyWord = false;
@@ -180,15 +199,21 @@ std::vector<SearchResult> HelpSearchIndex::Search(const QString& query) const
         }
         if (!everyWord)
             continue;
-        for (const auto& [position, name] : page.text.anchors) {
-            if (position <= firstHit)
-                result.anchor = name;
+        if (firstHit < 0) {
+            result.anchor = keywordAnchor;
+        } else {
+            for (const auto& [position, name] : page.text.anchors) {
+                if (position <= firstHit)
+                    result.anchor = name;
+            }
         }
         results.push_back(std::move(result));
     }
     std::stable_sort(results.begin(), results.end(), [](const SearchResult& a, const SearchResult& b) {
         return a.score != b.score ? a.score > b.score : a.hits > b.hits;
     });
+    if (work)
+        *work = counted;
     return results;
 }
 

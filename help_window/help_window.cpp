@@ -1,6 +1,7 @@
 #include "help_window/help_window.h"
 
 #include "help_window/help_location.h"
+#include "help_window/manual_files.h"
 
 #include <QApplication>
 #include <QDir>
@@ -17,7 +18,9 @@
 #include <QTextDocument>
 #include <QTreeWidget>
 #include <QTreeWidgetItemIterator>
+#include <QWindow>
 #include <algorithm>
+#include <map>
 
 namespace vadelon {
 
@@ -25,11 +28,11 @@ namespace {
 
 QStringList ReadLines(const QString& path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    const std::optional<QByteArray> bytes = ReadManualFile(path);
+    if (!bytes)
         return {};
     QStringList lines;
-    for (const QString& line : QString::fromUtf8(file.readAll()).split(u'\n')) {
+    for (const QString& line : QString::fromUtf8(*bytes).split(u'\n')) {
         QString text = line;
         if (text.endsWith(u'\r'))
             text.chop(1);
@@ -61,36 +64,59 @@ void HelpWindow::LoadContents()
 
 void HelpWindow::LoadKeywords()
 {
-    for (const QString& line : ReadLines(QDir(folder_).filePath(QStringLiteral("keywords.txt")))) {
-        const QStringList fields = line.split(u'\t');
-        if (fields.size() >= 2)
-            keywords_.emplace_back(fields[0].trimmed(), fields[1].trimmed());
+    const std::optional<QByteArray> bytes = ReadManualFile(QDir(folder_).filePath(kHelpKeywordsFile));
+    std::vector<HelpKeyword> keywords = ParseHelpKeywords(bytes ? QString::fromUtf8(*bytes) : QString());
+    index_.SetKeywords(keywords);
+    SortByReading(keywords);
+
+    // A keyword listed for several pages names the page; a page is listed once per keyword.
+    std::map<QString, QStringList> pagesOf;
+    for (const HelpKeyword& keyword : keywords) {
+        QStringList& pages = pagesOf[keyword.keyword];
+        const QString page = keyword.target.section(u'#', 0, 0);
+        if (!pages.contains(page))
+            pages << page;
+    }
+    for (const HelpKeyword& keyword : keywords) {
+        const QString page = keyword.target.section(u'#', 0, 0);
+        const bool several = pagesOf[keyword.keyword].size() > 1;
+        const QString shown =
+            several ? QStringLiteral("%1（%2）").arg(keyword.keyword, index_.PageTitle(page)) : keyword.keyword;
+        if (std::any_of(keywords_.begin(), keywords_.end(), [&](const ListedKeyword& listed) {
+                return listed.keyword.keyword == keyword.keyword && listed.keyword.target.section(u'#', 0, 0) == page;
+            }))
+            continue;
+        QStringList forms{SearchForm(keyword.keyword)};
+        for (const QString& reading : keyword.readings)
+            forms << SearchForm(reading);
+        keywords_.push_back({keyword, shown, forms});
     }
     FilterKeywords(QString());
 }
 
 void HelpWindow::FilterKeywords(const QString& typed)
 {
-    // A keyword with several targets is listed once for each, with the page's title.
-    const QString wanted = NormaliseForSearch(typed).text;
-    std::vector<std::size_t> starting, containing;
-    for (std::size_t i = 0; i < keywords_.size(); ++i) {
-        const QString keyword = NormaliseForSearch(keywords_[i].first).text;
-        if (keyword.startsWith(wanted))
-            starting.push_back(i);
-        else if (keyword.contains(wanted))
-            containing.push_back(i);
+    // The keyword or one of its readings: first those that start with what
+    // was typed, then those that hold it.
+    const QString wanted = SearchForm(QStringView(typed).left(kMaxQueryChars));
+    std::vector<const ListedKeyword*> starting, containing;
+    for (const ListedKeyword& listed : keywords_) {
+        if (std::any_of(listed.forms.begin(), listed.forms.end(),
+                        [&wanted](const QString& form) { return form.startsWith(wanted); }))
+            starting.push_back(&listed);
+        else if (std::any_of(listed.forms.begin(), listed.forms.end(),
+                             [&wanted](const QString& form) { return form.contains(wanted); }))
+            containing.push_back(&listed);
     }
     starting.insert(starting.end(), containing.begin(), containing.end());
 
     keywordList_->clear();
-    for (std::size_t i : starting) {
-        const auto& [keyword, target] = keywords_[i];
-        const auto same = std::count_if(keywords_.begin(), keywords_.end(),
-                                        [&](const auto& other) { return other.first == keyword; });
-        const QString title = index_.PageTitle(target.section(u'#', 0, 0));
-        auto* item = new QListWidgetItem(same > 1 ? QStringLiteral("%1（%2）").arg(keyword, title) : keyword);
-        item->setData(kTargetRole, target);
+    for (const ListedKeyword* listed : starting) {
+        auto* item = new QListWidgetItem(listed->shown);
+        item->setData(kTargetRole, listed->keyword.target);
+        // How the keyword reads, by which it is listed.
+        item->setToolTip(listed->keyword.readings.isEmpty() ? listed->keyword.keyword
+                                                            : listed->keyword.readings.join(u'、'));
         keywordList_->addItem(item);
     }
     if (keywordList_->count() > 0)
@@ -105,7 +131,7 @@ void HelpWindow::OpenKeyword(int row)
 
 void HelpWindow::Search(const QString& query)
 {
-    lastQuery_ = query;
+    lastQuery_ = query.left(kMaxQueryChars);
     results_ = index_.Search(query);
     const QSignalBlocker blocker(resultList_);
     resultList_->clear();
@@ -159,7 +185,7 @@ void HelpWindow::Highlight(const QString& query)
     QTextCharFormat format;
     format.setBackground(QColor(0xff, 0xe0, 0x60));
     format.setForeground(Qt::black);
-    for (const auto& [start, end] : FindQueryHits(document->toPlainText(), query)) {
+    for (const auto& [start, end] : FindQueryHits(document->toPlainText(), index_.Terms(query))) {
         QTextCursor cursor(document);
         cursor.setPosition(static_cast<int>(start));
         cursor.setPosition(static_cast<int>(end), QTextCursor::KeepAnchor);
@@ -197,6 +223,15 @@ void HelpWindow::SelectContentsEntry(const QUrl& url)
     }
 }
 
+bool HelpWindow::event(QEvent* event)
+{
+    // A modal window has come up, or the one beside which the help was
+    // usable has gone and another is still up.
+    if (event->type() == QEvent::WindowBlocked)
+        StayUsableBeside(QApplication::activeModalWidget());
+    return QWidget::event(event);
+}
+
 bool HelpWindow::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == keywordEdit_ && event->type() == QEvent::KeyPress) {
@@ -208,38 +243,40 @@ bool HelpWindow::eventFilter(QObject* watched, QEvent* event)
             return true;
         }
     }
-    // Minimising sends a Hide too, but leaves the window shown: the help stays
-    // with it until it is really closed.
-    if (watched == parentWidget() && event->type() == QEvent::Hide && parentWidget()->isHidden())
+    // Sent once the modal window has been taken off Qt's list of modal
+    // windows; a minimised window stays visible.
+    if (watched == modalOwner_ && event->type() == QEvent::Hide && !modalOwner_->isVisible())
         LeaveModalWindow();
     return QWidget::eventFilter(watched, event);
 }
 
 void HelpWindow::StayUsableBeside(QWidget* modal)
 {
-    if (!modal || modal == parentWidget() || modal == this)
+    QWindow* own = windowHandle();
+    QWindow* owner = modal ? modal->windowHandle() : nullptr;
+    if (!own || !owner || owner == own || owner == modalOwner_)
         return;
-    const QRect frame = geometry();
-    const bool placed = testAttribute(Qt::WA_WState_Created);
-    if (QWidget* old = parentWidget())
-        old->removeEventFilter(this);
-    setParent(modal, windowFlags() | Qt::Window);
-    if (placed)
-        setGeometry(frame);
-    modal->installEventFilter(this);
+    LeaveModalWindow();
+    // Only Qt's own idea of ownership: a window of the plain kind tells the
+    // window manager nothing of it, so the help is not stacked, minimised
+    // or hidden with the modal window.
+    modalOwner_ = owner;
+    owner->installEventFilter(this);
+    connect(owner, &QObject::destroyed, this, &HelpWindow::LeaveModalWindow);
+    own->setTransientParent(owner);
 }
 
 void HelpWindow::LeaveModalWindow()
 {
-    // The window that owned us closes; the help stays where the user left it.
-    // Its Hide arrives before the owned windows are hidden.
-    const bool shown = isVisible();
-    const QRect frame = geometry();
-    parentWidget()->removeEventFilter(this);
-    setParent(nullptr, windowFlags() | Qt::Window);
-    setGeometry(frame);
-    if (shown)
-        show();
+    if (modalOwner_) {
+        modalOwner_->removeEventFilter(this);
+        disconnect(modalOwner_, &QObject::destroyed, this, &HelpWindow::LeaveModalWindow);
+    }
+    modalOwner_.clear();
+    // Qt asks again whether the help is blocked, and if another modal window
+    // is still up, the help is made usable beside that one (event above).
+    if (QWindow* own = windowHandle(); own && own->transientParent())
+        own->setTransientParent(nullptr);
 }
 
 HelpViewer::~HelpViewer()
@@ -251,7 +288,8 @@ QStringList HelpViewer::Show(const QString& helpFile)
 {
     QStringList looked;
     for (const QString& folder : HelpFolderCandidates(helpFile)) {
-        if (QFileInfo::exists(QDir(folder).filePath(kHelpContentsFile))) {
+        // A contents file that is no regular file (a link to a device) is no manual.
+        if (QFileInfo(QDir(folder).filePath(kHelpContentsFile)).isFile()) {
             PresentHelpWindow(window_, folder);
             return {};
         }
@@ -267,8 +305,6 @@ void PresentHelpWindow(QPointer<HelpWindow>& window, const QString& folder)
         // Closing the calculator window still ends the program.
         window->setAttribute(Qt::WA_QuitOnClose, false);
     }
-    if (QWidget* modal = QApplication::activeModalWidget())
-        window->StayUsableBeside(modal);
     window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
     window->show();
     window->raise();

@@ -1,7 +1,9 @@
 #pragma once
 // The help window: the manual's contents, keyword index and full-text search
 // beside the page view, with back and forward and the links between pages.
-// The program keeps one, modeless (PresentHelpWindow).
+// The program keeps one, modeless (PresentHelpWindow), and it stays usable
+// beside the program's modal windows, as a help viewer of its own would.
+#include "help_window/help_keywords.h"
 #include "help_window/help_search.h"
 
 #include <QPointer>
@@ -18,6 +20,7 @@ class QPushButton;
 class QTabWidget;
 class QTextBrowser;
 class QTreeWidget;
+class QWindow;
 
 namespace vadelon {
 
@@ -38,10 +41,6 @@ public:
     void OpenResult(int row);
     void FilterKeywords(const QString& typed);
     void OpenKeyword(int row);
-    // While modal runs application-modally, Qt takes no input in any window
-    // but modal and the windows it owns: the help window becomes one of those
-    // (still a window of its own) until modal is hidden.
-    void StayUsableBeside(QWidget* modal);
 
     QTabWidget* Tabs() const { return tabs_; }
     QTreeWidget* ContentsTree() const { return contents_; }
@@ -51,10 +50,12 @@ public:
     QPushButton* SearchButton() const { return searchButton_; }
     QListWidget* ResultList() const { return resultList_; }
     QTextBrowser* Browser() const { return browser_; }
+    const HelpSearchIndex& Index() const { return index_; }
     // The texts highlighted in the page view, in order.
     QStringList HighlightedTexts() const;
 
 protected:
+    bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -70,11 +71,21 @@ private:
     QUrl PageUrl(const QString& target) const;
     void Highlight(const QString& query);
     void SelectContentsEntry(const QUrl& url);
+    // While a modal window runs, Qt takes no input in any window but the
+    // modal one and those it owns: the help becomes one of those (its own
+    // window all the same, never hidden or moved with it) until it is hidden.
+    void StayUsableBeside(QWidget* modal);
     void LeaveModalWindow();
 
     QString folder_;
     HelpSearchIndex index_;
-    std::vector<std::pair<QString, QString>> keywords_;  // keyword, target
+    struct ListedKeyword {
+        HelpKeyword keyword;
+        QString shown;      // the keyword, with its page's title when it is listed more than once
+        QStringList forms;  // keyword and readings in the searched form
+    };
+    std::vector<ListedKeyword> keywords_;  // in 五十音順
+    QPointer<QWindow> modalOwner_;
     std::vector<SearchResult> results_;
     QString lastQuery_;
 
@@ -93,7 +104,7 @@ private:
 };
 
 // Shows the program's one help window, made on the manual in folder when there
-// is none yet, and raises it; usable beside an application-modal window.
+// is none yet, and raises it.
 void PresentHelpWindow(QPointer<HelpWindow>& window, const QString& folder);
 
 // The program's help viewer: the one help window, on the manual found for a

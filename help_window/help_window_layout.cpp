@@ -2,6 +2,7 @@
 #include "help_window/help_window.h"
 
 #include "fonts/fonts.h"
+#include "help_window/help_page_view.h"
 
 #include <QHBoxLayout>
 #include <QKeySequence>
@@ -122,6 +123,7 @@ QWidget* HelpWindow::BuildKeywordTab()
 {
     keywordEdit_ = new QLineEdit;
     keywordEdit_->setObjectName(QStringLiteral("KeywordEdit"));
+    keywordEdit_->setMaxLength(static_cast<int>(kMaxQueryChars));
     keywordEdit_->setAccessibleName(QStringLiteral("キーワードの入力"));
     keywordList_ = new QListWidget;
     keywordList_->setObjectName(QStringLiteral("KeywordList"));
@@ -151,6 +153,8 @@ QWidget* HelpWindow::BuildSearchTab()
 {
     searchEdit_ = new QLineEdit;
     searchEdit_->setObjectName(QStringLiteral("SearchEdit"));
+    // A query is bounded, so that no paste can make a search slow.
+    searchEdit_->setMaxLength(static_cast<int>(kMaxQueryChars));
     searchEdit_->setAccessibleName(QStringLiteral("検索する語句"));
     searchButton_ = new QPushButton(QStringLiteral("検索(&G)"));
     searchButton_->setObjectName(QStringLiteral("SearchButton"));
@@ -192,7 +196,7 @@ QWidget* HelpWindow::BuildPageView()
     forward_ = new QPushButton(QStringLiteral("進む(&F)"));
     forward_->setObjectName(QStringLiteral("ForwardButton"));
     forward_->setAccessibleName(QStringLiteral("次のページに進む"));
-    browser_ = new QTextBrowser;
+    browser_ = new HelpPageView;
     browser_->setObjectName(QStringLiteral("PageView"));
     browser_->setAccessibleName(QStringLiteral("ヘルプのページ"));
     browser_->setOpenExternalLinks(true);

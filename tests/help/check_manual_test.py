@@ -1,6 +1,7 @@
 #!/usr/bin/env python3
 """The manual checker passes the built manual (its pictures included) and
-fails each copy of it that has one broken target, naming that target.
+fails each copy of it that has one fault (a broken target, a keyword line
+without its reading, a page beyond the help window's limits), naming it.
 
 Usage: check_manual_test.py CHECKER MANUAL_DIR
 """
@@ -26,8 +27,14 @@ cases = [
     ("a link to a missing page", append("intro.html", '<a href="nowhere.html">x</a>'), "nowhere.html"),
     ("a link to a missing anchor", append("intro.html", '<a href="faq.html#nosuch">x</a>'), "#nosuch"),
     ("a missing image", append("intro.html", '<img src="images/none.png">'), "images/none.png"),
-    ("a keyword target", append("keywords.txt", "どこにもない\tlost.html#a\n"), "lost.html"),
-    ("a keyword without target", append("keywords.txt", "ただの語\n"), "keywords.txt"),
+    ("a keyword target", append("keywords.txt", "どこにもない\t\tlost.html#a\n"), "lost.html"),
+    ("a keyword without target", append("keywords.txt", "ただの語\tただのご\t\n"), "no target"),
+    ("a keyword line without its reading field", append("keywords.txt", "年号\teras.html\n"), "KEYWORD<TAB>よみ"),
+    ("a keyword of kanji without reading", append("keywords.txt", "年号表\t\teras.html\n"), "no reading"),
+    ("a reading not in kana", append("keywords.txt", "九星盤\tkyuseiban\treading_almanac.html\n"), "not kana"),
+    ("a keyword twice for one page", append("keywords.txt", "節入り\tせついり\tsetsuiri.html\n"), "already"),
+    ("a page over the size limit", append("intro.html", "<p>" + "あ" * 50000 + "</p>"), "bytes"),
+    ("tables nested too deep", append("faq.html", "<table><tr><td>" * 5 + "</td></tr></table>" * 5), "tables deep"),
     ("a contents target", append("contents.txt", "迷子\tfaq.html#lost\n"), "#lost"),
     ("a contents line nested too deep", append("contents.txt", "      深すぎ\tfaq.html\n"), "contents.txt"),
     ("an era marker left", append("eras.html", "<!-- era-table -->"), "era-table"),

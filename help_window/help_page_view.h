@@ -1,0 +1,18 @@
+#pragma once
+// The help window's page view: Qt's text browser, reading the manual's pages
+// and pictures within the manual's limits (manual_files.h), so that a broken
+// install shows a message in place of a page instead of taking the program
+// down. Only the manual's own files are read; other links open outside.
+#include <QTextBrowser>
+
+namespace vadelon {
+
+class HelpPageView final : public QTextBrowser {
+    Q_OBJECT
+public:
+    using QTextBrowser::QTextBrowser;
+
+    QVariant loadResource(int type, const QUrl& name) override;
+};
+
+}  // namespace vadelon
