@@ -5,7 +5,6 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
@@ -21,6 +20,7 @@
 #include <QWindow>
 #include <algorithm>
 #include <map>
+#include <set>
 
 namespace vadelon {
 
@@ -47,7 +47,7 @@ QStringList ReadLines(const QString& path)
 void HelpWindow::LoadContents()
 {
     std::vector<QTreeWidgetItem*> parents;
-    for (const QString& line : ReadLines(QDir(folder_).filePath(QStringLiteral("contents.txt")))) {
+    for (const QString& line : ReadLines(QDir(folder_).filePath(kHelpContentsFile))) {
         qsizetype indent = 0;
         while (indent < line.size() && line[indent] == u' ')
             ++indent;
@@ -77,15 +77,14 @@ void HelpWindow::LoadKeywords()
         if (!pages.contains(page))
             pages << page;
     }
+    std::set<std::pair<QString, QString>> listed;  // keyword, page
     for (const HelpKeyword& keyword : keywords) {
         const QString page = keyword.target.section(u'#', 0, 0);
+        if (!listed.emplace(keyword.keyword, page).second)
+            continue;
         const bool several = pagesOf[keyword.keyword].size() > 1;
         const QString shown =
             several ? QStringLiteral("%1（%2）").arg(keyword.keyword, index_.PageTitle(page)) : keyword.keyword;
-        if (std::any_of(keywords_.begin(), keywords_.end(), [&](const ListedKeyword& listed) {
-                return listed.keyword.keyword == keyword.keyword && listed.keyword.target.section(u'#', 0, 0) == page;
-            }))
-            continue;
         QStringList forms{SearchForm(keyword.keyword)};
         for (const QString& reading : keyword.readings)
             forms << SearchForm(reading);
@@ -139,10 +138,13 @@ void HelpWindow::Search(const QString& query)
         resultList_->addItem(result.title.isEmpty() ? result.file : result.title);
     resultCount_->setText(results_.empty() ? QStringLiteral("見つかりませんでした。")
                                            : QStringLiteral("%1 ページ見つかりました。").arg(results_.size()));
-    if (!results_.empty()) {
-        resultList_->setCurrentRow(0);
-        OpenResult(0);
+    if (results_.empty()) {
+        // The page stays, without the marks of an earlier search.
+        browser_->setExtraSelections({});
+        return;
     }
+    resultList_->setCurrentRow(0);
+    OpenResult(0);
 }
 
 void HelpWindow::OpenResult(int row)
@@ -281,7 +283,7 @@ void HelpWindow::LeaveModalWindow()
 
 HelpViewer::~HelpViewer()
 {
-    delete window_;  // null when the window that owned it took it along
+    delete window_;
 }
 
 QStringList HelpViewer::Show(const QString& helpFile)

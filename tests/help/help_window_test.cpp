@@ -191,11 +191,14 @@ void HelpWindowTest::search()
     QFETCH(QString, firstPage);
     QFETCH(QString, samePagesAs);
     HelpWindow window(kManual);
+    // After another search, whose marks must not stay.
+    window.Search(QStringLiteral("年号"));
     window.Search(query);
     if (!samePagesAs.isEmpty())
         QCOMPARE(PagesFound(window.Index(), query), PagesFound(window.Index(), samePagesAs));
     if (firstPage.isEmpty()) {
         QCOMPARE(window.ResultList()->count(), 0);
+        QCOMPARE(window.HighlightedTexts(), QStringList());
         return;
     }
     QVERIFY(window.ResultList()->count() > 0);
