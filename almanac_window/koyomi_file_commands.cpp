@@ -36,10 +36,17 @@ void TKoyomiForm::OpenTextFile()
     SetReportNote({}, {});
 }
 
+QString TKoyomiForm::OfferedFileName() const
+{
+    // After Open the caption is the file's own name, ".txt" often included.
+    if (caption_.endsWith(QStringLiteral(".txt"), Qt::CaseInsensitive))
+        return caption_;
+    return caption_ + QStringLiteral(".txt");
+}
+
 void TKoyomiForm::SaveAs1Click()
 {
-    const std::optional<QString> name =
-        platform_.GetSaveFileName(this, caption_ + QStringLiteral(".txt"), kTextFileFilter);
+    const std::optional<QString> name = platform_.GetSaveFileName(this, OfferedFileName(), kTextFileFilter);
     if (!name || !WriteTextTo(*name))
         return;
     RichEdit1->document()->setModified(false);

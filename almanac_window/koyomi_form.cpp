@@ -250,8 +250,7 @@ void TKoyomiForm::AskSaveChanges()
     case SaveAnswer::No: saveCancelled_ = false; return;
     case SaveAnswer::Yes: break;
     }
-    const std::optional<QString> name =
-        platform_.GetSaveFileName(this, caption_ + QStringLiteral(".txt"), kTextFileFilter);
+    const std::optional<QString> name = platform_.GetSaveFileName(this, OfferedFileName(), kTextFileFilter);
     // A cancelled dialog or a failed write saved nothing: the command that
     // asked must not go on and discard the text.
     if (!name || !WriteTextTo(*name)) {

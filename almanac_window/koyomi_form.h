@@ -85,6 +85,8 @@ private:
     // Writes the text to path in the file format; shows the error box and
     // returns false when nothing could be written.
     bool WriteTextTo(const QString& path);
+    // The name the save dialog offers: the caption, with ".txt" unless it has it.
+    QString OfferedFileName() const;
     bool FormCloseQuery();
     // The note's detail as a tooltip wrapped to the window's width.
     void UpdateNoteTooltip();

@@ -1,5 +1,6 @@
 #include "calculator/date_panel.h"
 
+#include "calculator/number_field.h"
 #include "calculator/up_down.h"
 #include "calendar/day_arithmetic.h"
 #include "fonts/fonts.h"
@@ -37,7 +38,7 @@ QLabel* MakeLabel(QWidget* parent, const char* name, QPoint at, const QString& t
 
 QLineEdit* MakeEdit(QWidget* parent, const char* name, QRect rect)
 {
-    auto* edit = Make<QLineEdit>(parent, name, rect);
+    auto* edit = Make<TNumberField>(parent, name, rect);
     edit->setMaxLength(32767);  // no limit of its own beyond the toolkit's
     edit->setTextMargins(0, 0, 0, 0);
     TakeFallbacksWhenNeeded(edit);
@@ -115,6 +116,7 @@ QFrame* BuildDatePanel(QWidget* parent, PanelSide side)
     };
     for (const auto& [widget, name] : names)
         widget->setAccessibleName(panelName + QLatin1Char(' ') + QString::fromUtf8(name));
+    weekday->setAccessibleDescription(weekday->text());
     today->setAccessibleDescription(todayHint);
     return frame;
 }

@@ -103,6 +103,8 @@ void TVadelonForm::RefreshWeekday(PanelSide side)
     QLabel* weekday = side == PanelSide::Upper ? Label8 : Label15;
     weekday->setText(QString::fromStdString(PanelWeekdayLabel(PanelDate(side))));
     weekday->adjustSize();
+    // The label's name says what it is; a screen reader reads the weekday here.
+    weekday->setAccessibleDescription(weekday->text());
 }
 
 void TVadelonForm::Edit1Change()

@@ -1,6 +1,7 @@
 #include "calculator/vadelon_form.h"
 
 #include "calculator/mode_table.h"
+#include "calculator/number_field.h"
 #include "calculator/up_down.h"
 #include "fonts/fonts.h"
 #include "platform/platform.h"
@@ -9,6 +10,7 @@
 #include <QActionGroup>
 #include <QButtonGroup>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QFont>
 #include <QFrame>
@@ -203,7 +205,7 @@ void TVadelonForm::BuildNumberPanel(QWidget* client)
     Label16->setFont(large);
     Label16->move(10, 8);
 
-    Edit9 = new QLineEdit(Panel3);
+    Edit9 = new TNumberField(Panel3);
     Edit9->setObjectName(QStringLiteral("Edit9"));
     Edit9->setFont(large);
     TakeFallbacksWhenNeeded(Edit9);
@@ -306,8 +308,12 @@ void TVadelonForm::ConnectHandlers()
         connect(upper ? Button1 : Button2, &QPushButton::clicked, this, [this, side] { Today(side); });
         connect(upper ? ComboBox1 : ComboBox2, &QComboBox::activated, this, [this, side] { RefreshWesternYear(side); });
     }
+    // Every key press of the application passes the filter, to tell a press
+    // that went to another window from one that went to this one.
+    QCoreApplication::instance()->installEventFilter(this);
+    // Text committed by an input method is typing without a key release.
     for (QLineEdit* edit : {Edit1, Edit3, Edit4, Edit2, Edit5, Edit7, Edit8, Edit6})
-        edit->installEventFilter(this);
+        connect(qobject_cast<TNumberField*>(edit), &TNumberField::Committed, this, [this, edit] { FieldKeyUp(edit); });
     for (QLineEdit* edit : {Edit1, Edit3, Edit4})
         connect(edit, &QLineEdit::textChanged, this, &TVadelonForm::Edit1Change);
     for (QLineEdit* edit : {Edit5, Edit7, Edit8})
@@ -315,11 +321,26 @@ void TVadelonForm::ConnectHandlers()
     connect(Edit9, &QLineEdit::textChanged, this, &TVadelonForm::Edit9Change);
 }
 
+void TVadelonForm::FieldKeyUp(QObject* field)
+{
+    for (PanelSide side : {PanelSide::Upper, PanelSide::Lower}) {
+        const auto date = DateEdits(side);
+        if (std::find(date.begin(), date.end(), field) != date.end())
+            RefreshEraFields(side);
+        else if (field == (side == PanelSide::Upper ? Edit2 : Edit6))
+            RefreshWesternYear(side);
+    }
+}
+
 bool TVadelonForm::eventFilter(QObject* watched, QEvent* event)
 {
     const bool press = event->type() == QEvent::KeyPress;
     const bool release = event->type() == QEvent::KeyRelease;
-    if ((press || release) && !static_cast<QKeyEvent*>(event)->isAutoRepeat()) {
+    // Key events reach the QWindow before the focus widget, and one that a
+    // widget ignores goes on to its parent: only widgets count, and a
+    // release is decided at the first of them, the one it was sent to.
+    const auto* widget = qobject_cast<const QWidget*>(watched);
+    if ((press || release) && widget && !static_cast<QKeyEvent*>(event)->isAutoRepeat()) {
         // A key is known by where it sits on the keyboard: its code can change
         // between press and release (Shift let go first turns "!" back into
         // "1"). Events without a scan code (synthetic ones) go by their code,
@@ -328,22 +349,16 @@ bool TVadelonForm::eventFilter(QObject* watched, QEvent* event)
         const qint64 key = keyEvent->nativeScanCode() != 0 ? qint64{keyEvent->nativeScanCode()}
                                                            : (qint64{1} << 32) | quint32(keyEvent->key());
         if (press) {
-            keysDown_.insert({watched, key});
-        } else if (keysDown_.erase({watched, key}) > 0) {
-            // Only the release of a key pressed in this field counts: the
-            // Enter that closes the era dialog must not ask again when its
-            // release lands in the field that asked.
-            for (PanelSide side : {PanelSide::Upper, PanelSide::Lower}) {
-                const auto date = DateEdits(side);
-                if (std::find(date.begin(), date.end(), watched) != date.end())
-                    RefreshEraFields(side);
-                else if (watched == (side == PanelSide::Upper ? Edit2 : Edit6))
-                    RefreshWesternYear(side);
-            }
+            if (widget->window() == this)
+                keysPressedElsewhere_.erase(key);
+            else
+                keysPressedElsewhere_.insert(key);
+        } else if (keysPressedElsewhere_.erase(key) == 0) {
+            // A release counts, whatever the key, unless its press went to
+            // another window: the Enter that closes the era dialog must not
+            // ask again when its release lands in the field that asked.
+            FieldKeyUp(watched);
         }
-    } else if (event->type() == QEvent::FocusOut) {
-        // A key still held when the focus leaves is released elsewhere.
-        std::erase_if(keysDown_, [watched](const auto& down) { return down.first == watched; });
     }
     return QMainWindow::eventFilter(watched, event);
 }

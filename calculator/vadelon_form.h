@@ -105,6 +105,9 @@ private:
     void Edit5Change();
     void Edit9Change();
     EraChoice AskEra(const EraQuestion& question);
+    // A key released in a field (or text committed into it): the era fields
+    // of a date field's panel, or the Western year of an era-year field.
+    void FieldKeyUp(QObject* field);
 
     // The run: shows a result's message and writes its texts into the
     // fields, true when it wrote; and the almanac's hand-over.
@@ -118,7 +121,7 @@ private:
     AlmanacWindow almanac_;
     QButtonGroup* modeGroup_ = nullptr;
     QActionGroup* modeMenuGroup_ = nullptr;
-    std::set<std::pair<QObject*, qint64>> keysDown_;  // keys pressed in a watched field, not yet released
+    std::set<qint64> keysPressedElsewhere_;  // keys last pressed in another window, not yet released
     bool shiftForward_ = true;
 
     // The controls, by their names in the layout. Those that no handler

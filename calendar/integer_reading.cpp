@@ -58,9 +58,32 @@ std::optional<std::int32_t> ReadDecimal(std::string_view text)
     return static_cast<std::int32_t>(value);
 }
 
-}  // namespace
+// The full-width forms U+FF01 to U+FF5E (EF BC 81 to EF BD 9E in UTF-8)
+// become the ASCII characters 0x21 to 0x7E, the minus sign U+2212 (E2 88 92)
+// becomes "-"; every other byte stays.
+std::string HalfWidth(std::string_view text)
+{
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(text[i + k]); };
+        if (i + 2 < text.size() && byte(0) == 0xEF && byte(1) == 0xBC && byte(2) >= 0x81 && byte(2) <= 0xBF) {
+            out += static_cast<char>(byte(2) - 0x81 + 0x21);
+            i += 2;
+        } else if (i + 2 < text.size() && byte(0) == 0xEF && byte(1) == 0xBD && byte(2) >= 0x80 && byte(2) <= 0x9E) {
+            out += static_cast<char>(byte(2) - 0x80 + 0x60);
+            i += 2;
+        } else if (i + 2 < text.size() && byte(0) == 0xE2 && byte(1) == 0x88 && byte(2) == 0x92) {
+            out += '-';
+            i += 2;
+        } else {
+            out += text[i];
+        }
+    }
+    return out;
+}
 
-std::optional<std::int32_t> ReadInteger(std::string_view text)
+std::optional<std::int32_t> ReadHalfWidth(std::string_view text)
 {
     while (!text.empty() && text.front() == ' ')
         text.remove_prefix(1);
@@ -73,6 +96,13 @@ std::optional<std::int32_t> ReadInteger(std::string_view text)
         return ReadHex(text.substr(2));
     }
     return ReadDecimal(text);
+}
+
+}  // namespace
+
+std::optional<std::int32_t> ReadInteger(std::string_view text)
+{
+    return ReadHalfWidth(HalfWidth(text));
 }
 
 std::string IntegerText(std::int64_t value)

@@ -11,7 +11,10 @@ namespace vadelon {
 // Leading blanks, then either an optional sign and decimal digits that fit a
 // signed 32-bit integer, or "$", "x", "X", "0x", "0X" and one to eight hex
 // digits taken as 32-bit two's complement ("$FFFFFFFF" is -1). Nothing may
-// follow the number; the empty text and full-width digits fail.
+// follow the number; the empty text fails. The text is UTF-8: the full-width
+// forms of ASCII (２０００, －５, ＄７Ｄ０, ｘ１０) and the minus sign U+2212
+// are read as their half-width forms, as a Japanese input method or a pasted
+// text gives them.
 std::optional<std::int32_t> ReadInteger(std::string_view text);
 
 // Plain decimal, "-" when negative: how every number is written back.

@@ -10,6 +10,7 @@ packages=(
   pkgconf libcanberra-dev sound-theme-freedesktop
   fonts-ipafont-gothic
   xvfb xauth xdotool x11-utils imagemagick
+  ibus ibus-mozc mozc-server dbus at-spi2-core python3-pyatspi procps
   cups printer-driver-cups-pdf poppler-utils
   python3 dpkg-dev file desktop-file-utils
   liberfa-dev python3-ephem

@@ -373,7 +373,8 @@ void KoyomiFileCommandsTest::openDialogStartsWithLastName()
 void KoyomiFileCommandsTest::proposedNames()
 {
     QTemporaryDir dir;
-    const QString a = dir.filePath(QStringLiteral("a.txt"));
+    // An opened file's name already ends in ".txt", in whatever case.
+    const QString a = dir.filePath(QStringLiteral("a.Txt"));
     QVERIFY(WriteBytes(a, "a"));
     KoyomiFixture f;
     f.Report({QStringLiteral("x")}, kTitle);
@@ -386,9 +387,7 @@ void KoyomiFileCommandsTest::proposedNames()
     f.press(QStringLiteral("Exit1"));  // save question, scripted キャンセル
     f.platform.saveAnswers.push_back(SaveAnswer::Yes);
     f.press(QStringLiteral("Exit1"));  // はい: the save dialog, cancelled
-    QCOMPARE(f.platform.saveProposals,
-             (QStringList{kTitle + QStringLiteral(".txt"), a + QStringLiteral(".txt"), a + QStringLiteral(".txt")}));
-    QVERIFY(f.platform.saveProposals[1].endsWith(QStringLiteral("/a.txt.txt")));
+    QCOMPARE(f.platform.saveProposals, (QStringList{kTitle + QStringLiteral(".txt"), a, a}));
     QCOMPARE(f.platform.boxes.back().text,
              QStringLiteral("ﾌｧｲﾙ") + a + QStringLiteral("の内容が変更されています。\n変更を保存しますか？"));
 }

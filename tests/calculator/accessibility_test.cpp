@@ -17,6 +17,7 @@ private slots:
     void numberFieldNamedByMode_data();
     void numberFieldNamedByMode();
     void arrowKeysStepTheSpinButtons();
+    void weekdayIsRead();
 };
 
 namespace {
@@ -119,6 +120,18 @@ void AccessibilityTest::arrowKeysStepTheSpinButtons()
     QCOMPARE(f.Edit2->text(), QStringLiteral("2"));
     QTest::keyClick(f.UpDown1, Qt::Key_Down);
     QCOMPARE(f.Edit1->text(), QStringLiteral("1989"));
+}
+
+void AccessibilityTest::weekdayIsRead()
+{
+    // The label is named for what it is; what it shows is its description.
+    FormFixture f;
+    const auto shown = [&f] { return QAccessible::queryAccessibleInterface(f.Label15)->text(QAccessible::Description); };
+    QCOMPARE(shown(), QStringLiteral("（　曜日）"));
+    FormFixture::Preset({{f.Edit7, "1"}, {f.Edit8, "1"}});
+    FormFixture::Type(f.Edit5, "2000");
+    QCOMPARE(shown(), QStringLiteral("（土曜日）"));
+    QCOMPARE(SpokenName(f.Label15), QStringLiteral("下の日付 曜日"));
 }
 
 QTEST_MAIN(AccessibilityTest)

@@ -67,7 +67,9 @@ private slots:
     void pickedEraStartsCascade();
     void pasteLeavesEraFields();
     void programSelectionRaisesNoPick();
-    void releaseMatchedToItsPress();
+    void enterThatClosesTheEraDialog();
+    void keyRelease_data();
+    void keyRelease();
     void eraQuestionThroughTheDialog_data();
     void eraQuestionThroughTheDialog();
 };
@@ -341,14 +343,19 @@ void DatePanelTest::eraFieldsFromWesternYear_data()
     QTest::addColumn<QStringList>("date");  // year, month, day as typed
     QTest::addColumn<QString>("era");       // empty: no selection
     QTest::addColumn<QString>("eraYear");
-    auto row = [](const char* name, const char* side, QStringList date, const char* era, const char* eraYear) {
-        QTest::newRow(name) << QString(side) << date << QString(era) << QString(eraYear);
+    QTest::addColumn<bool>("committed");  // the year committed by an input method, not typed
+    auto row = [](const char* name, const char* side, QStringList date, const char* era, const char* eraYear,
+                  bool committed = false) {
+        QTest::newRow(name) << QString(side) << date << QString(era) << QString(eraYear) << committed;
     };
     row("2026 is Reiwa 8", "upper", {"2026", "", ""}, "令和", "8");
     row("2118 has no era", "upper", {"2118", "", ""}, "", "  ");
     row("empty year", "upper", {"", "3", ""}, "－－", "--");
     row("1989-01-07", "lower", {"1989", "1", "7"}, "昭和", "64");
     row("2019 undecided, no dialog", "upper", {"2019", "", ""}, "", "");
+    row("full-width 2026 typed", "upper", {"２０２６", "", ""}, "令和", "8");
+    row("full-width 2026 committed", "upper", {"２０２６", "", ""}, "令和", "8", true);
+    row("1989-01-07 committed", "lower", {"1989", "１", "７"}, "昭和", "64", true);
 }
 
 void DatePanelTest::eraFieldsFromWesternYear()
@@ -357,11 +364,16 @@ void DatePanelTest::eraFieldsFromWesternYear()
     QFETCH(QStringList, date);
     QFETCH(QString, era);
     QFETCH(QString, eraYear);
+    QFETCH(bool, committed);
     FormFixture f;
     const PanelControls p = Controls(f, side);
     FormFixture::Preset({{p.month, qPrintable(date[1])}, {p.day, qPrintable(date[2])}});
-    // The era follows on key release in the year field.
-    FormFixture::Type(p.year, date[0]);
+    // The era follows on key release in the year field, and on text that an
+    // input method commits there, which no key release follows.
+    if (committed)
+        FormFixture::Commit(p.year, date[0]);
+    else
+        FormFixture::Type(p.year, date[0]);
     if (era.isEmpty())
         QCOMPARE(p.era->currentIndex(), -1);
     else
@@ -376,12 +388,14 @@ void DatePanelTest::westernYearFromEra_data()
     QTest::addColumn<QString>("side");
     QTest::addColumn<QString>("era");  // empty: none selected
     QTest::addColumn<QString>("eraYear");
-    QTest::addColumn<QString>("year");  // the Western year afterwards, from "1234"
-    QTest::newRow("Heisei 1") << "upper" << "平成" << "1" << "1989";
-    QTest::newRow("Reiwa 8") << "lower" << "令和" << "8" << "2026";
-    QTest::newRow("letters empty the year") << "upper" << "平成" << "ab" << "";
-    QTest::newRow("no era selected") << "upper" << "" << "10" << "1234";
-    QTest::newRow("beyond 32 bits") << "upper" << "令和" << "2147483647" << "1234";
+    QTest::addColumn<QString>("year");    // the Western year afterwards, from "1234"
+    QTest::addColumn<bool>("committed");  // the era year committed by an input method
+    QTest::newRow("Heisei 1") << "upper" << "平成" << "1" << "1989" << false;
+    QTest::newRow("Reiwa 8") << "lower" << "令和" << "8" << "2026" << false;
+    QTest::newRow("letters empty the year") << "upper" << "平成" << "ab" << "" << false;
+    QTest::newRow("no era selected") << "upper" << "" << "10" << "1234" << false;
+    QTest::newRow("beyond 32 bits") << "upper" << "令和" << "2147483647" << "1234" << false;
+    QTest::newRow("Reiwa 8 committed") << "lower" << "令和" << "８" << "2026" << true;
 }
 
 void DatePanelTest::westernYearFromEra()
@@ -390,14 +404,19 @@ void DatePanelTest::westernYearFromEra()
     QFETCH(QString, era);
     QFETCH(QString, eraYear);
     QFETCH(QString, year);
+    QFETCH(bool, committed);
     FormFixture f;
     const PanelControls p = Controls(f, side);
     FormFixture::Preset({{p.year, "1234"}});
     p.era->setCurrentIndex(era.isEmpty() ? -1 : p.era->findText(era));
     // Any key released in the era-year field converts, also one that
-    // changes nothing.
-    FormFixture::Preset({{p.eraYear, qPrintable(eraYear)}});
-    QTest::keyClick(p.eraYear, Qt::Key_End);
+    // changes nothing; so does committed text.
+    if (committed) {
+        FormFixture::Commit(p.eraYear, eraYear);
+    } else {
+        FormFixture::Preset({{p.eraYear, qPrintable(eraYear)}});
+        QTest::keyClick(p.eraYear, Qt::Key_End);
+    }
     QCOMPARE(p.year->text(), year);
     QCOMPARE(p.eraYear->text(), eraYear);
     QVERIFY(f.platform.beeps.empty());
@@ -522,7 +541,7 @@ void DatePanelTest::eraQuestionThroughTheDialog()
     QCOMPARE(f.Edit2->text(), eraYear);
 }
 
-void DatePanelTest::releaseMatchedToItsPress()
+void DatePanelTest::enterThatClosesTheEraDialog()
 {
     FormFixture f;
     vadelon::TNengoForm dialog(f.platform);
@@ -537,20 +556,64 @@ void DatePanelTest::releaseMatchedToItsPress()
     QCOMPARE(f.platform.modalRuns, 1);
     QTest::keyRelease(f.Edit1, Qt::Key_Return);
     QCOMPARE(f.platform.modalRuns, 1);
+}
+
+void DatePanelTest::keyRelease_data()
+{
+    QTest::addColumn<QStringList>("presses");  // where the key went down, in order: a control or "other window"
+    QTest::addColumn<int>("pressKey");
+    QTest::addColumn<QString>("releaseIn");
+    QTest::addColumn<int>("releaseKey");
+    QTest::addColumn<int>("scanCode");  // of press and release; 0: none, as in synthetic events
+    QTest::addColumn<bool>("autoRepeat");
+    QTest::addColumn<QString>("refresh");  // "era fields", "Western year" or "" for none
+    auto row = [](const char* name, QStringList presses, int pressKey, const char* releaseIn, int releaseKey,
+                  int scanCode, bool autoRepeat, const char* refresh) {
+        QTest::newRow(name) << presses << pressKey << QString(releaseIn) << releaseKey << scanCode << autoRepeat
+                            << QString(refresh);
+    };
+    row("in one field", {"Edit1"}, Qt::Key_End, "Edit1", Qt::Key_End, 0, false, "era fields");
+    row("Tab from era year into month", {"Edit2"}, Qt::Key_Tab, "Edit3", Qt::Key_Tab, 0, false, "era fields");
+    row("Shift+Tab from month into era year", {"Edit3"}, Qt::Key_Backtab, "Edit2", Qt::Key_Backtab, 0, false,
+        "Western year");
+    row("no press seen", {}, 0, "Edit4", Qt::Key_Shift, 0, false, "era fields");
+    row("pressed in another window", {"other window"}, Qt::Key_Return, "Edit1", Qt::Key_Return, 0, false, "");
+    row("Tab pressed in another window", {"other window"}, Qt::Key_Tab, "Edit2", Qt::Key_Tab, 0, false, "");
+    row("pressed there, then here", {"other window", "Edit4"}, Qt::Key_Return, "Edit4", Qt::Key_Return, 0, false,
+        "era fields");
+    // Shift let go first: "!" goes down, "1" comes up; the scan code says it
+    // is the same key.
+    row("Shift let go first", {"other window"}, Qt::Key_Exclam, "Edit1", Qt::Key_1, 10, false, "");
     // An auto-repeated key refreshes once, when it is let go.
-    QTest::keyPress(f.Edit1, Qt::Key_Right);
-    QTest::sendKeyEvent(QTest::Release, f.Edit1, Qt::Key_Right, QString(), Qt::NoModifier);
-    QCOMPARE(f.platform.modalRuns, 2);
-    QKeyEvent repeated(QEvent::KeyRelease, Qt::Key_Right, Qt::NoModifier, QString(), true);
-    QApplication::sendEvent(f.Edit1, &repeated);
-    QCOMPARE(f.platform.modalRuns, 2);
-    // Shift let go first: the key comes up as "1" after going down as "!";
-    // the scan code says it is the same key.
-    QKeyEvent shiftedPress(QEvent::KeyPress, Qt::Key_Exclam, Qt::ShiftModifier, 10, 0, 0);
-    QApplication::sendEvent(f.Edit1, &shiftedPress);
-    QKeyEvent plainRelease(QEvent::KeyRelease, Qt::Key_1, Qt::NoModifier, 10, 0, 0);
-    QApplication::sendEvent(f.Edit1, &plainRelease);
-    QCOMPARE(f.platform.modalRuns, 3);
+    row("auto-repeat", {"Edit1"}, Qt::Key_Right, "Edit1", Qt::Key_Right, 0, true, "");
+}
+
+void DatePanelTest::keyRelease()
+{
+    QFETCH(QStringList, presses);
+    QFETCH(int, pressKey);
+    QFETCH(QString, releaseIn);
+    QFETCH(int, releaseKey);
+    QFETCH(int, scanCode);
+    QFETCH(bool, autoRepeat);
+    QFETCH(QString, refresh);
+    FormFixture f;
+    QWidget otherWindow;
+    FormFixture::Preset({{f.Edit1, "2026"}, {f.Edit3, "5"}, {f.Edit4, "1"}, {f.Edit2, "2"}});
+    f.ComboBox1->setCurrentIndex(f.ComboBox1->findText("平成"));
+    for (const QString& place : presses) {
+        QWidget* target = place == "other window" ? &otherWindow : f.form->findChild<QWidget*>(place);
+        QKeyEvent press(QEvent::KeyPress, pressKey, Qt::NoModifier, scanCode, 0, 0);
+        QApplication::sendEvent(target, &press);
+    }
+    QKeyEvent release(QEvent::KeyRelease, releaseKey, Qt::NoModifier, scanCode, 0, 0, QString(), autoRepeat);
+    QApplication::sendEvent(f.form->findChild<QWidget*>(releaseIn), &release);
+    // The era fields from 2026, the Western year from 平成 2, or nothing.
+    const QStringList shown{f.Edit1->text(), f.ComboBox1->currentText(), f.Edit2->text()};
+    const QStringList expected = refresh == "era fields"     ? QStringList{"2026", "令和", "8"}
+                                 : refresh == "Western year" ? QStringList{"1990", "平成", "2"}
+                                                             : QStringList{"2026", "平成", "2"};
+    QCOMPARE(shown, expected);
 }
 
 QTEST_MAIN(DatePanelTest)

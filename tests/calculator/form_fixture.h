@@ -1,16 +1,18 @@
 #pragma once
 // A calculator window on the scripted platform, with the few moves the
-// tests make on it: typing (key presses and releases), pasting (a change with
-// no key release), spin presses and clicks.
+// tests make on it: typing (key presses and releases), text committed by an
+// input method, pasting (a change with no key release), spin presses and clicks.
 #include "calculator/up_down.h"
 #include "calculator/vadelon_form.h"
 #include "fonts/fonts.h"
 #include "tests/support/scripted_platform.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QFrame>
+#include <QInputMethodEvent>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -75,6 +77,16 @@ struct FormFixture {
                 QTest::sendKeyEvent(QTest::Release, edit, Qt::Key_unknown, QString(c), Qt::NoModifier);
             }
         }
+    }
+
+    // Replaces the text as an input method does: select all, then commit
+    // the text, with no key press or release.
+    static void Commit(QLineEdit* edit, const QString& text)
+    {
+        edit->selectAll();
+        QInputMethodEvent commit;
+        commit.setCommitString(text);
+        QApplication::sendEvent(edit, &commit);
     }
 
     // Sets texts without running any change handling, to set up a state.

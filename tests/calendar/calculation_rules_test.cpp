@@ -131,7 +131,7 @@ TEST(CalculationRulesTest, WesternYearFromEraFields)
     EXPECT_EQ(WesternYearText(row("令和"), "$8"), "2026");
     // An era year that does not read empties the year, even with no era picked.
     EXPECT_EQ(WesternYearText(row("平成"), "ab"), "");
-    EXPECT_EQ(WesternYearText(row("平成"), "１"), "");
+    EXPECT_EQ(WesternYearText(row("平成"), "一"), "");
     EXPECT_EQ(WesternYearText(std::nullopt, "ab"), "");
     // No era to count from, or beyond 32 bits: the year is left as it is.
     EXPECT_EQ(WesternYearText(std::nullopt, "10"), std::nullopt);

@@ -87,7 +87,7 @@ class Results(unittest.TestCase):
         self.check(["age", "2001", "2000"], 0, "-1\n")
         self.check(["birth", "2000", "40"], 0, "1960\n")
         self.check(["age", "abc", "2000"], 1, "", "正しく入力して下さい。")
-        self.check(["birth", "2000", "４０"], 1, "", "正しく入力して下さい。")
+        self.check(["birth", "2000", "四十"], 1, "", "正しく入力して下さい。")
         self.check(["age", "-2147483648", "2147483647"], 1, "", "正しく入力して下さい。")
         self.check(["birth", "-2147483648", "1"], 1, "", "正しく入力して下さい。")
         self.check(["western", "令和", "2147483647"], 1, "", "正しく入力して下さい。")
@@ -109,6 +109,8 @@ class Results(unittest.TestCase):
         self.check(["era", "0"], 0, "－－\t--\n")
         self.check(["era", "-1"], 0, "\t\n")
         self.check(["era", "1868", "10"], 0, "明治\t1\n")
+        self.check(["era", "1596", "11", "15"], 0, "慶長\t1\n")
+        self.check(["era", "２０２６"], 0, "令和\t8\n")  # full-width, as the window reads it
         self.check(["era", "--choose", "earlier", "1989"], 0, "昭和\t64\n")
         self.check(["era", "--choose", "later", "2019", "5"], 0, "令和\t1\n")
         self.check(["era", "2019", "4", "30"], 0, "平成\t31\n")
@@ -163,7 +165,7 @@ class Results(unittest.TestCase):
         years = "『節入り』西暦１５８３年から９９９９年までの年に対応しています。"
         for args, message in ((["1582"], years), (["10000"], years), (["2000", "10000"], years), (["-2000"], years),
                               (["2000", "1999"], "年の前後関係を確認して下さい。"),
-                              (["２０００"], "正しく入力して下さい。"), (["2000", "x"], "正しく入力して下さい。"),
+                              (["二〇〇〇"], "正しく入力して下さい。"), (["2000", "x"], "正しく入力して下さい。"),
                               ([" 2000 "], "正しく入力して下さい。")):
             self.check(["setsuiri", *args], 1, "", message)
         lunisolar = "『旧暦』西暦１８７３年から２１００年までの年に対応しています。"

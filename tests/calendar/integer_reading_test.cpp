@@ -51,10 +51,27 @@ INSTANTIATE_TEST_SUITE_P(
                       ReadingCase{"+", std::nullopt}, ReadingCase{"-", std::nullopt},
                       ReadingCase{"12 ", std::nullopt}, ReadingCase{"1 2", std::nullopt},
                       ReadingCase{"12a", std::nullopt}, ReadingCase{"a12", std::nullopt},
-                      ReadingCase{"１２", std::nullopt}, ReadingCase{"\t12", std::nullopt},
+                      ReadingCase{"\t12", std::nullopt},
                       ReadingCase{"1.5", std::nullopt}, ReadingCase{"--1", std::nullopt},
                       ReadingCase{"+-1", std::nullopt}, ReadingCase{"  ", std::nullopt},
                       ReadingCase{std::string("1\0", 2), std::nullopt}, ReadingCase{"1e3", std::nullopt}));
+
+// What an input method commits or a paste brings: full-width forms read as
+// their half-width ones, nothing else does.
+INSTANTIATE_TEST_SUITE_P(
+    FullWidth, ReadIntegerTest,
+    ::testing::Values(ReadingCase{"２０００", 2000}, ReadingCase{"０１２３４５６７８９", 123456789},
+                      ReadingCase{"＋１５", 15}, ReadingCase{"－１５", -15}, ReadingCase{"−１５", -15},
+                      ReadingCase{"−2147483648", INT32_MIN}, ReadingCase{"２1４", 214},
+                      ReadingCase{"＄７Ｄ０", 2000}, ReadingCase{"＄ｆｆｆｆｆｆｆｆ", -1},
+                      ReadingCase{"ｘ１０", 16}, ReadingCase{"Ｘ１０", 16}, ReadingCase{"０ｘ１０", 16},
+                      ReadingCase{"０Ｘ1f", 31}, ReadingCase{"  ２", 2},
+                      ReadingCase{"２１４７４８３６４８", std::nullopt}, ReadingCase{"－－１", std::nullopt},
+                      ReadingCase{"１２ａ", std::nullopt}, ReadingCase{"＄Ｇ", std::nullopt},
+                      ReadingCase{"　２", std::nullopt}, ReadingCase{"２　", std::nullopt},
+                      ReadingCase{"１．５", std::nullopt}, ReadingCase{"～１", std::nullopt},
+                      ReadingCase{"\xEF\xBC", std::nullopt}, ReadingCase{"1\xEF\xBC\x90", 10},
+                      ReadingCase{"\xEF\xBC\x90\xEF", std::nullopt}, ReadingCase{"２\xE2\x88", std::nullopt}));
 
 TEST(IntegerTextTest, WritesPlainDecimal) {
     EXPECT_EQ(IntegerText(0), "0");
