@@ -55,7 +55,9 @@ bool IsDirectionMark(char32_t c)
 
 std::string Escape(const char* format, unsigned value)
 {
-    char buffer[8];
+    // Room for any unsigned value: the callers' values are shorter, but GCC
+    // at -O3 cannot tell and warns of truncation.
+    char buffer[16];
     std::snprintf(buffer, sizeof buffer, format, value);
     return buffer;
 }
