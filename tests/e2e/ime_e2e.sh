@@ -36,6 +36,8 @@ cleanup() {
   [ -n "$work" ] && rm -rf "$work"
 }
 trap cleanup EXIT
+# A timeout's kill still removes the user and its processes.
+trap 'exit 1' TERM INT HUP
 
 fail() {
   echo "ime_e2e: FAILED at step: $*" >&2
