@@ -74,11 +74,37 @@ double DeltaTDays(double daysTT)
     return DeltaTSeconds(2000.0 + daysTT / 365.2425) / ERFA_DAYSEC;
 }
 
-}  // namespace
-
-double EstimateNewMoon(std::int64_t lunation)
+// The instant near t (days of TT from J2000.0) at which the Moon stands
+// elongation radians east of the Sun, by Newton's steps on the difference of
+// the two longitudes. The Sun moves a thirteenth as fast as the Moon and
+// smoothly: evaluated once (the costly part, the Earth's ephemeris), then
+// carried along its rate, it stays within 10^-3" of the full reckoning for an
+// hour. Nutation moves both alike and drops out.
+NewMoonTime SolveElongation(double t, double elongation)
 {
-    const auto k = static_cast<double>(lunation);
+    double sunAt = t;
+    EclipticLongitude sun = ApparentSolarLongitude(t, 0.0);
+    for (int step = 0; step < 10; ++step) {
+        if (std::fabs(t - sunAt) > 0.04) {
+            sunAt = t;
+            sun = ApparentSolarLongitude(t, 0.0);
+        }
+        const EclipticLongitude moon = ApparentLunarLongitude(t, 0.0);
+        const double gap = eraAnpm(moon.radians - (sun.radians + sun.rate * (t - sunAt)) - elongation);
+        const double correction = gap / (moon.rate - sun.rate);
+        t -= correction;
+        if (std::fabs(correction) < 1e-7)
+            break;
+    }
+    return {ERFA_DJ00 + t, ERFA_DJ00 + t - DeltaTDays(t)};
+}
+
+// The mean phase and its periodic terms at k lunations from lunation 0's
+// new moon. The terms are the new moon's; at k + 0.5 they put the full moon
+// within a few minutes (its own terms differ by under a thousandth of a day),
+// close enough for Newton's steps to settle it as fast.
+double EstimatePhase(double k)
+{
     const double t = k / 1236.85;  // Julian centuries from J2000.0
     const double t2 = t * t;
     const double mean = kMeanNewMoon0 + kSynodicMonth * k + t2 * (0.00015437 + t * (-0.000000150 + t * 0.00000000073));
@@ -100,6 +126,13 @@ double EstimateNewMoon(std::int64_t lunation)
     return mean + sum;
 }
 
+}  // namespace
+
+double EstimateNewMoon(std::int64_t lunation)
+{
+    return EstimatePhase(static_cast<double>(lunation));
+}
+
 std::int64_t NearestLunation(double daysTT)
 {
     return static_cast<std::int64_t>(std::floor((daysTT - kMeanNewMoon0) / kSynodicMonth + 0.5));
@@ -107,27 +140,12 @@ std::int64_t NearestLunation(double daysTT)
 
 NewMoonTime NewMoonInstant(std::int64_t lunation)
 {
-    // Newton's steps on the difference of the two longitudes. The Sun moves a
-    // thirteenth as fast as the Moon and smoothly: evaluated once (the costly
-    // part, the Earth's ephemeris), then carried along its rate, it stays
-    // within 10^-3" of the full reckoning for an hour, while a step from the
-    // estimate is a minute at most. Nutation moves both alike and drops out.
-    double t = EstimateNewMoon(lunation);
-    double sunAt = t;
-    EclipticLongitude sun = ApparentSolarLongitude(t, 0.0);
-    for (int step = 0; step < 10; ++step) {
-        if (std::fabs(t - sunAt) > 0.04) {
-            sunAt = t;
-            sun = ApparentSolarLongitude(t, 0.0);
-        }
-        const EclipticLongitude moon = ApparentLunarLongitude(t, 0.0);
-        const double gap = eraAnpm(moon.radians - (sun.radians + sun.rate * (t - sunAt)));
-        const double correction = gap / (moon.rate - sun.rate);
-        t -= correction;
-        if (std::fabs(correction) < 1e-7)
-            break;
-    }
-    return {ERFA_DJ00 + t, ERFA_DJ00 + t - DeltaTDays(t)};
+    return SolveElongation(EstimateNewMoon(lunation), 0.0);
+}
+
+NewMoonTime FullMoonInstant(std::int64_t lunation)
+{
+    return SolveElongation(EstimatePhase(static_cast<double>(lunation) + 0.5), ERFA_DPI);
 }
 
 std::optional<std::int32_t> NoonMoonAgeTenths(std::int32_t year, std::int32_t month, std::int32_t day)

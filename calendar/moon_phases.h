@@ -31,6 +31,10 @@ struct NewMoonTime {
 // in UT (by the ΔT of the solar terms).
 NewMoonTime NewMoonInstant(std::int64_t lunation);
 
+// The full moon (望) that follows lunation's new moon: the Moon 180° from the
+// Sun in apparent longitude, solved as the new moon is.
+NewMoonTime FullMoonInstant(std::int64_t lunation);
+
 // 正午月齢 in tenths of a day as the almanac prints it: from the last new
 // moon, its time rounded to the minute, to 12:00 JST of the date, rounded
 // half up. Nothing for a date that does not exist or lies outside

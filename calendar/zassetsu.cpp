@@ -1,14 +1,17 @@
 #include "calendar/zassetsu.h"
 
+#include "calendar/civil_days.h"
 #include "calendar/day_arithmetic.h"
 #include "calendar/delta_t.h"
 #include "calendar/solar_terms.h"
 
 #include <erfam.h>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <optional>
+#include <utility>
 
 namespace vadelon {
 
@@ -138,6 +141,46 @@ std::vector<std::string_view> ZassetsuOf(std::int32_t year, std::int32_t month, 
     if (fromRisshun(219))
         names.push_back("二百二十日");
     return names;
+}
+
+std::vector<DatedZassetsu> ZassetsuOfYear(std::int32_t year)
+{
+    std::vector<DatedZassetsu> found;
+    if (year < kFirstSolarTermYear || year > kLastSolarTermYear)
+        return found;
+    // Each crossing solved once; the names go in in ZassetsuOf's order, which
+    // the stable sort by date keeps within a day.
+    std::vector<std::pair<std::int64_t, std::string_view>> days;
+    const std::int64_t risshun = DayOf(SolarTermInstant(year, kRisshun));
+    const std::array<SolarTermTime, 2> equinoxes = {SolarTermInstant(year, kShunbun), SolarTermInstant(year, kShubun)};
+    days.emplace_back(risshun - 1, "節分");
+    for (const SolarTermTime& equinox : equinoxes)
+        days.emplace_back(DayOf(equinox) - 3, "彼岸入り");
+    for (const SolarTermTime& equinox : equinoxes)
+        days.emplace_back(DayOf(equinox) + 3, "彼岸明け");
+    for (const SolarTermTime& equinox : equinoxes)
+        days.emplace_back(Shanichi(equinox), "社日");
+    days.emplace_back(risshun + 87, "八十八夜");
+    days.emplace_back(DayOf(SunAtLongitude(year, 80)), "入梅");
+    days.emplace_back(DayOf(SunAtLongitude(year, 100)), "半夏生");
+    for (const Doyo& doyo : kDoyo) {
+        const std::int64_t start = DayOf(SunAtLongitude(year, doyo.degrees));
+        const std::int64_t end = DayOf(SolarTermInstant(year, doyo.endTerm));
+        days.emplace_back(start, "土用入り");
+        for (std::int64_t d = start; d < end; ++d) {
+            if (IsUshi(d))
+                days.emplace_back(d, "土用の丑の日");
+        }
+    }
+    days.emplace_back(risshun + 209, "二百十日");
+    days.emplace_back(risshun + 219, "二百二十日");
+    std::stable_sort(days.begin(), days.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (const auto& [day, name] : days) {
+        const CivilDate date = CivilFromDays(day);
+        if (date.year == year)
+            found.push_back({date.month, date.day, name});
+    }
+    return found;
 }
 
 std::string_view SolarTermOn(std::int32_t year, std::int32_t month, std::int32_t day)
