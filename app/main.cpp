@@ -4,6 +4,7 @@
 #include "almanac_window/file_replace.h"
 #include "almanac_window/koyomi_form.h"
 #include "calculator/vadelon_form.h"
+#include "calendar_window/calendar_window.h"
 #include "dialogs/nengo_form.h"
 #include "dialogs/ver_form.h"
 #include "fonts/fonts.h"
@@ -81,6 +82,10 @@ int main(int argc, char* argv[])
     form->AttachEraDialog(eraDialog.get());
     form->AttachAboutBox(aboutBox.get());
     form->AttachAlmanacWindow(std::bind_front(&vadelon::TKoyomiForm::ShowReport, almanac.get()));
+    vadelon::CalendarWindowHolder calendar({main, [&platform] { return platform.Today(); },
+                                            [main] { return main->UpperPanelDate(); },
+                                            [main](const QDate& date) { main->EnterUpperDate(date); }});
+    form->AttachCalendarWindow([&calendar] { calendar.Present(); });
     QApplication::setWindowIcon(form->windowIcon());
 
     // Centred on the screen at first display, frame and all.

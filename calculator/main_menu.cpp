@@ -44,6 +44,8 @@ void TVadelonForm::BuildMenu()
     separator(N2, "N4");
     R1 = item(N2, "R1", QStringLiteral("計算実行(&R)"), QStringLiteral("計算を実行します。"));
     Clear1 = item(N2, "Clear1", QStringLiteral("ｸﾘｱ(&C)"), QStringLiteral("すべての欄の数値を消去します。"));
+    Calendar1 = item(N2, "Calendar1", QStringLiteral("ｶﾚﾝﾀﾞｰ(&K)"),
+                     QStringLiteral("祝日・六曜・旧暦の入った月のカレンダーを表示します。"));
     separator(N2, "N6");
     Exit1 = item(N2, "Exit1", QStringLiteral("終了(&X)"), QStringLiteral("ヴァデロンを終了します。"));
 

@@ -98,6 +98,24 @@ void TVadelonForm::Today(PanelSide side)
     RefreshEraFields(side);
 }
 
+std::optional<QDate> TVadelonForm::UpperPanelDate() const
+{
+    const auto year = ReadField(Edit1);
+    const auto month = ReadField(Edit3);
+    const auto day = ReadField(Edit4);
+    if (!year || !month || !day || !QDate::isValid(*year, *month, *day))
+        return std::nullopt;
+    return QDate(*year, *month, *day);
+}
+
+void TVadelonForm::EnterUpperDate(const QDate& date)
+{
+    WriteNumber(Edit1, date.year());
+    WriteNumber(Edit3, date.month());
+    WriteNumber(Edit4, date.day());
+    RefreshEraFields(PanelSide::Upper);
+}
+
 void TVadelonForm::RefreshWeekday(PanelSide side)
 {
     QLabel* weekday = side == PanelSide::Upper ? Label8 : Label15;

@@ -288,6 +288,10 @@ void TVadelonForm::ConnectHandlers()
     connect(R1, &QAction::triggered, this, &TVadelonForm::RunCalculation);
     connect(BitBtn2, &QPushButton::clicked, this, &TVadelonForm::ClearAll);
     connect(Clear1, &QAction::triggered, this, &TVadelonForm::ClearAll);
+    connect(Calendar1, &QAction::triggered, this, [this] {
+        if (calendar_)
+            calendar_();
+    });
     connect(Exit1, &QAction::triggered, this, &TVadelonForm::close);
     connect(About1, &QAction::triggered, this, [this] {
         if (aboutBox_)

@@ -7,11 +7,13 @@
 #include "calendar/calculation_rules.h"
 #include "calendar/era.h"
 
+#include <QDate>
 #include <QMainWindow>
 #include <QStringList>
 #include <array>
 #include <functional>
 #include <initializer_list>
+#include <optional>
 #include <set>
 #include <utility>
 
@@ -51,6 +53,16 @@ public:
     void AttachEraDialog(TNengoForm* dialog) { eraDialog_ = dialog; }
     void AttachAboutBox(QWidget* aboutBox) { aboutBox_ = aboutBox; }
     void AttachAlmanacWindow(AlmanacWindow almanac) { almanac_ = std::move(almanac); }
+    // The month calendar, opened (or raised) by the menu item ｶﾚﾝﾀﾞｰ.
+    void AttachCalendarWindow(std::function<void()> open) { calendar_ = std::move(open); }
+
+    // The upper panel's date, when its Western year, month and day read as a
+    // real date.
+    std::optional<QDate> UpperPanelDate() const;
+    // Writes a date into the upper panel as typing it would: each field's
+    // change handling runs as it is written, then the era fields follow as
+    // on a key release.
+    void EnterUpperDate(const QDate& date);
 
     // The one hint handler of the application: the hint goes to the status bar.
     void DisplayHint(const QString& hint);
@@ -119,6 +131,7 @@ private:
     TNengoForm* eraDialog_ = nullptr;
     QWidget* aboutBox_ = nullptr;
     AlmanacWindow almanac_;
+    std::function<void()> calendar_;
     QButtonGroup* modeGroup_ = nullptr;
     QActionGroup* modeMenuGroup_ = nullptr;
     std::set<qint64> keysPressedElsewhere_;  // keys last pressed in another window, not yet released
@@ -182,6 +195,7 @@ private:
     QAction* W1 = nullptr;
     QAction* R1 = nullptr;
     QAction* Clear1 = nullptr;
+    QAction* Calendar1 = nullptr;
     QAction* Exit1 = nullptr;
     QAction* SearchforHelpOn1 = nullptr;
     QAction* About1 = nullptr;

@@ -1,0 +1,84 @@
+#pragma once
+// The month calendar window: a month as a wall calendar (holidays, 六曜,
+// 旧暦, 節気 and 雑節, new and full moons), the selected day or range in
+// full under it, and Enter to take the day into the calculator. The program
+// keeps one, modeless, beside the calculator (CalendarWindowHolder).
+#include "calendar_window/month_calendar.h"
+
+#include <QDate>
+#include <QPointer>
+#include <QWidget>
+#include <functional>
+#include <memory>
+#include <optional>
+
+class QLabel;
+class QTimer;
+class QToolButton;
+
+namespace vadelon {
+
+class MonthGrid;
+
+// What the calendar needs of the calculator.
+struct CalculatorLink {
+    QWidget* window = nullptr;  // opened beside, raised after a date is taken
+    std::function<QDate()> today;
+    // The upper date panel's date, when its fields read as a real date.
+    std::function<std::optional<QDate>()> upperDate;
+    // Writes a date into the upper panel as if it had been typed there.
+    std::function<void(const QDate&)> enterUpperDate;
+};
+
+class CalendarWindow final : public QWidget {
+    Q_OBJECT
+public:
+    explicit CalendarWindow(CalculatorLink link, QWidget* parent = nullptr);
+    ~CalendarWindow() override;
+
+    // Shows the month of a date with that date selected (today's when the
+    // date lies outside 1583 to 9999).
+    void OpenOn(const QDate& date);
+
+    MonthGrid* Grid() const { return grid_; }
+    QString LineText() const;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void BuildHeader(QWidget* header);
+    void ShowState();
+    void Step(int months);
+    void ChooseSelected();
+
+    CalculatorLink link_;
+    std::unique_ptr<MonthCalendar> calendar_;
+    MonthGrid* grid_ = nullptr;
+    QLabel* month_ = nullptr;
+    QLabel* line_ = nullptr;
+    QTimer* prepare_ = nullptr;  // works out the years next to the one shown when idle
+};
+
+// The program's one calendar window, made on first use.
+class CalendarWindowHolder {
+public:
+    explicit CalendarWindowHolder(CalculatorLink link)
+        : link_(std::move(link))
+    { }
+    CalendarWindowHolder(const CalendarWindowHolder&) = delete;
+    CalendarWindowHolder& operator=(const CalendarWindowHolder&) = delete;
+    ~CalendarWindowHolder();
+
+    // Shows the window and raises it. When it is not open yet it opens on the
+    // month of the calculator's upper date if that is a date, else on
+    // today's; the first time beside the calculator.
+    void Present();
+    CalendarWindow* Window() const { return window_; }
+
+private:
+    CalculatorLink link_;
+    QPointer<CalendarWindow> window_;
+};
+
+}  // namespace vadelon

@@ -1,0 +1,41 @@
+// Renders the month calendar window on May 2026 (振替休日 on the 6th, today
+// the 20th), with the 6th selected, or with a range from 28 April to 7 May,
+// to a PNG file, so that its look can be checked without running the
+// calculator (run with QT_SCALE_FACTOR=2 for the doubled size):
+//   vadelon_calendar_window_shot OUT.png [range]
+#include "calendar_window/calendar_window.h"
+#include "calendar_window/month_grid.h"
+#include "fonts/fonts.h"
+
+#include <QApplication>
+#include <QTextStream>
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    const bool range = argc == 3 && QString::fromLocal8Bit(argv[2]) == QStringLiteral("range");
+    if (argc != 2 && !range) {
+        QTextStream(stderr) << "usage: vadelon_calendar_window_shot OUT.png [range]\n";
+        return 2;
+    }
+    vadelon::InstallFontSubstitutions();
+
+    const QDate today(2026, 5, 20);
+    vadelon::CalendarWindowHolder holder({nullptr, [today] { return today; },
+                                          [range] { return range ? QDate(2026, 4, 28) : QDate(2026, 5, 6); },
+                                          [](const QDate&) {}});
+    holder.Present();
+    vadelon::CalendarWindow* window = holder.Window();
+    if (range) {
+        vadelon::MonthGrid* grid = window->Grid();
+        grid->Calendar().Select({2026, 5, 7}, true);
+        grid->Refresh();
+    }
+    QApplication::processEvents();
+    const bool saved = window->grab().save(QString::fromLocal8Bit(argv[1]), "PNG");
+    if (!saved) {
+        QTextStream(stderr) << "cannot write " << argv[1] << "\n";
+        return 1;
+    }
+    return 0;
+}
