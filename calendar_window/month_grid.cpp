@@ -95,20 +95,22 @@ void MonthGrid::keyPressEvent(QKeyEvent* event)
 void MonthGrid::mousePressEvent(QMouseEvent* event)
 {
     const int index = CellAt(event->position().toPoint());
+    pressedDay_.reset();
     if (event->button() != Qt::LeftButton || index < 0)
         return QWidget::mousePressEvent(event);
     setFocus(Qt::MouseFocusReason);
-    Changed(calendar_.Select(cells_[static_cast<std::size_t>(index)].date, event->modifiers() & Qt::ShiftModifier));
+    const Date day = cells_[static_cast<std::size_t>(index)].date;
+    Changed(calendar_.Select(day, event->modifiers() & Qt::ShiftModifier));
+    if (calendar_.Selected() == day)
+        pressedDay_ = day;
 }
 
 void MonthGrid::mouseDoubleClickEvent(QMouseEvent* event)
 {
-    const int index = CellAt(event->position().toPoint());
-    if (event->button() != Qt::LeftButton || index < 0)
-        return QWidget::mouseDoubleClickEvent(event);
-    // The first click of the two has selected the day (and may have turned
-    // the month); the day chosen is the one selected.
-    if (cells_[static_cast<std::size_t>(index)].selected)
+    // The first click of the two has selected the day, and may have turned
+    // the month so that another day lies under the second: the day chosen
+    // is the one the first click selected.
+    if (event->button() == Qt::LeftButton && pressedDay_ && *pressedDay_ == calendar_.Selected())
         emit Chosen();
 }
 

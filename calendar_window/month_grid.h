@@ -7,6 +7,7 @@
 #include "calendar_window/month_calendar.h"
 
 #include <QWidget>
+#include <optional>
 
 namespace vadelon {
 
@@ -50,7 +51,8 @@ private:
 
     MonthCalendar& calendar_;
     MonthCells cells_;
-    int wheelAngle_ = 0;  // eighths of a degree not yet turned into months
+    int wheelAngle_ = 0;              // eighths of a degree not yet turned into months
+    std::optional<Date> pressedDay_;  // the day the last click selected
 };
 
 }  // namespace vadelon

@@ -1,3 +1,4 @@
+#include "calendar/day_arithmetic.h"
 #include "calendar/lunisolar.h"
 #include "calendar/moon_phases.h"
 #include "calendar/solar_terms.h"
@@ -90,6 +91,27 @@ TEST(LunisolarTest, EstimatesWithinHalfTheirMargins)
     }
     EXPECT_LT(worstMoon, 60.0);
     EXPECT_LT(worstTerm, 900.0);
+}
+
+// Full moons (望) as PyEphem gives them, JST: the first of the 旧暦's years,
+// the 2015 eclipse, the 2026 eclipse, the last of its years.
+TEST(LunisolarTest, FullMoons)
+{
+    struct Case {
+        std::int32_t year, month, day, hour, minute, second;
+    };
+    const Case cases[] = {
+        {1873, 1, 14, 1, 23, 14}, {2015, 9, 28, 11, 50, 30}, {2026, 3, 3, 20, 37, 50}, {2100, 12, 17, 1, 59, 21}};
+    for (const Case& c : cases) {
+        // The new moon before it lies 14 to 16 days back.
+        const double noon = static_cast<double>(DayNumber(c.year, c.month, c.day)) + 2440587.5 - kJ2000 + 0.125;
+        const JstDateTime jst = JstFromJulianDate(FullMoonInstant(NearestLunation(noon - 15.0)).julianDateUT, 1);
+        const double seconds = (static_cast<double>(DayNumber(jst.year, jst.month, jst.day) -
+                                                    DayNumber(c.year, c.month, c.day)) * 24.0 +
+                                jst.hour - c.hour) * 3600.0 + (jst.minute - c.minute) * 60.0 + jst.second - c.second;
+        // Within a minute, as the new moons against the same peer.
+        EXPECT_LT(std::fabs(seconds), 60.0) << c.year << "-" << c.month << "-" << c.day;
+    }
 }
 
 std::string Joined(const std::vector<std::string_view>& names)
