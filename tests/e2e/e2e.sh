@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Drives the real program in a real X window, by keyboard only, as a user
 # would: help in both windows, almanac report saved to a file, SIGTERM asking
-# about the unsaved report, the era question, the about box, exit.
+# about the unsaved report, the era question, the about box, the month
+# calendar (its keys, a day written into the calculator, beside the almanac
+# window), exit.
 # Usage: e2e.sh VADELON_BINARY VADELON_CALC_BINARY
 set -uo pipefail
 
@@ -177,6 +179,59 @@ about=$(wait_window 'バージョン情報') || fail "about box 'バージョン
 focus "$about"
 key Return
 wait_gone 'バージョン情報' || fail "about box did not close with Enter"
+
+step "calendar: Alt+C, K opens on the upper date's month; the page keys and Home turn it"
+focus "$main"
+key Escape
+key alt+c
+key w
+type_text 2026
+key Tab Tab Tab Tab
+type_text 5
+key Tab
+type_text 6
+key alt+c
+key k
+cal=$(wait_window 'カレンダー 2026年5月') || fail "calendar window 'カレンダー 2026年5月' did not open on the upper date"
+focus "$cal"
+today_title="カレンダー $(date +%Y)年$(date +%-m)月"
+for turn in "Next:カレンダー 2026年6月" "Prior:カレンダー 2026年5月" "ctrl+Next:カレンダー 2027年5月" \
+  "ctrl+Prior:カレンダー 2026年5月" "Home:$today_title"; do
+  key "${turn%%:*}"
+  cal=$(wait_window "${turn#*:}") || fail "the calendar's title is not '${turn#*:}' after ${turn%%:*}"
+done
+
+step "calendar: Esc closes it; opened again, it is on the upper date, and Enter writes the next day there"
+key Escape
+wait_gone "$today_title" || fail "the calendar did not close with Esc"
+focus "$main"
+key alt+c
+key k
+cal=$(wait_window 'カレンダー 2026年5月') || fail "the calendar did not open again on 2026-05"
+focus "$cal"
+key Right
+key Return
+# The almanac run reads the three fields of the upper panel.
+focus "$main"
+key alt+c
+key r
+alm=$(wait_window '西暦2026年（令和8年）5月7日のこよみ') ||
+  fail "almanac window '西暦2026年（令和8年）5月7日のこよみ' did not appear: the upper panel does not hold 2026-05-07"
+
+step "calendar: usable beside the modal almanac window"
+cal=$(wait_window 'カレンダー 2026年5月') || fail "the calendar is not shown beside the almanac window"
+focus "$cal"
+key Next
+cal=$(wait_window 'カレンダー 2026年6月') || fail "the calendar took no key beside the almanac window"
+key Escape
+wait_gone 'カレンダー 2026年6月' || fail "the calendar did not close with Esc beside the almanac window"
+focus "$alm"
+key alt+f
+key x
+warn=$(wait_window '警告') || fail "the save question did not come"
+focus "$warn"
+key alt+n
+wait_gone '西暦2026年（令和8年）5月7日のこよみ' || fail "almanac window did not close after いいえ"
 
 step "close the program from its menu"
 focus "$main"
