@@ -144,9 +144,11 @@ MonthCells MonthCalendar::Cells()
 
 bool MonthCalendar::PrepareNearby()
 {
-    // The years of the weeks shown are known already; a step of a month or
-    // a year reaches at most one year either side.
-    return notes_.Prepare(selected_.year + 1) || notes_.Prepare(selected_.year - 1);
+    // A step of a month or a year shows a month of the year before or after,
+    // and from December or January its weeks reach one year further.
+    const std::int32_t year = selected_.year;
+    return notes_.Prepare(year + 1) || notes_.Prepare(year - 1) ||
+           (selected_.month == 12 && notes_.Prepare(year + 2)) || (selected_.month == 1 && notes_.Prepare(year - 2));
 }
 
 std::string MonthCalendar::DayLine(const Date& day)

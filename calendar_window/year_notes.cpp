@@ -13,9 +13,10 @@ namespace {
 
 constexpr double kJulianDate1970 = 2440587.5;  // 1970-01-01 00:00
 constexpr double kJ2000 = 2451545.0;
-// The years around the one shown that stay known: a month's weeks reach
-// into the next or last year, and the user often steps back.
-constexpr std::int32_t kKeptYears = 3;
+// The years around the one last asked for that stay known: those shown and
+// those prepared for the next step (two either side), and a few the user
+// may step back into.
+constexpr std::int32_t kKeptYears = 5;
 
 // The JST date of an instant in UT, by its time rounded to the minute as the
 // almanac prints it.
