@@ -144,11 +144,16 @@ MonthCells MonthCalendar::Cells()
 
 bool MonthCalendar::PrepareNearby()
 {
-    // A step of a month or a year shows a month of the year before or after,
-    // and from December or January its weeks reach one year further.
-    const std::int32_t year = selected_.year;
-    return notes_.Prepare(year + 1) || notes_.Prepare(year - 1) ||
-           (selected_.month == 12 && notes_.Prepare(year + 2)) || (selected_.month == 1 && notes_.Prepare(year - 2));
+    // The weeks of the month a step of a month or a year shows reach into
+    // the months either side of it; nearest first.
+    const std::int64_t shown = std::int64_t{selected_.year} * 12 + selected_.month - 1;
+    for (const std::int64_t offset : {1, -1, 2, -2, 12, -12, 11, 13, -11, -13}) {
+        const std::int64_t index = shown + offset;
+        const auto year = static_cast<std::int32_t>(index / 12);
+        if (notes_.Prepare(year, static_cast<std::int32_t>(index % 12 + 1)))
+            return true;
+    }
+    return false;
 }
 
 std::string MonthCalendar::DayLine(const Date& day)

@@ -3,8 +3,8 @@
 // range selected from it, the six weeks of cells as they are painted, the
 // window's title and the line under the grid. The window only paints this and
 // passes on keys and clicks.
+#include "calendar_window/month_notes.h"
 #include "calendar_window/shown_dates.h"
-#include "calendar_window/year_notes.h"
 
 #include <array>
 #include <cstdint>
@@ -64,8 +64,8 @@ public:
     // Six weeks from the Sunday on or before the 1st.
     MonthCells Cells();
 
-    // Works out one year next to the month shown that a move could reach
-    // next, so that the move finds it known; false when there is none left.
+    // Works out one month that the next move of a month or a year could
+    // show, so that the move finds it known; false when there is none left.
     bool PrepareNearby();
 
     // One day in full: "2026年5月6日（水）振替休日　旧暦3月20日　仏滅　月齢18.6".

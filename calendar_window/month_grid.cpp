@@ -146,7 +146,7 @@ QSize MonthGrid::sizeHint() const
 
 QSize MonthGrid::minimumSizeHint() const
 {
-    return {7 * 38, 18 + 6 * 36};
+    return {7 * 50, 18 + 6 * 46};
 }
 
 }  // namespace vadelon

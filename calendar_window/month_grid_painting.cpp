@@ -169,19 +169,35 @@ void MonthGrid::PaintLabel(QPainter& painter, const DayCell& cell, const QRect& 
                                                                 : kZassetsuInk;
     painter.setPen(Faint(ink, cell.dimmed));
     const QString label = Text(cell.label);
-    // The label's own size first; a long name takes two lines, then smaller
-    // letters, and only at the smallest size is it cut short.
-    for (int size = largest; size >= kSmallestLabel; --size) {
-        const QFont font = OwnTextFont(kProportionalFamily, size);
-        const QFontMetrics metrics(font);
-        const int lines = band.height() >= 2 * metrics.height() ? 2 : 1;
-        const QRect room(band.left(), band.top(), band.width(), lines * metrics.height());
-        const QRect needed = metrics.boundingRect(room, Qt::AlignCenter | Qt::TextWrapAnywhere, label);
-        if (needed.width() <= band.width() && needed.height() <= room.height()) {
-            painter.setFont(font);
-            painter.drawText(band, Qt::AlignCenter | Qt::TextWrapAnywhere, label);
-            return;
+    // The label's own size first, or a little smaller; a long name then
+    // takes two lines split in the middle, shrinking as it must; past the
+    // smallest size it is cut short.
+    auto fits = [&](int size, const QString& text, int lines) {
+        const QFontMetrics metrics(OwnTextFont(kProportionalFamily, size));
+        if (lines * metrics.height() > band.height())
+            return false;
+        for (const QString& line : text.split(u'\n')) {
+            if (metrics.horizontalAdvance(line) > band.width())
+                return false;
         }
+        return true;
+    };
+    auto draw = [&](int size, const QString& text) {
+        painter.setFont(OwnTextFont(kProportionalFamily, size));
+        painter.drawText(band, Qt::AlignCenter, text);
+    };
+    const qsizetype half = (label.size() + 1) / 2;
+    const QString twoLines = label.left(half) + u'\n' + label.mid(half);
+    const int slightlySmaller = std::max(kSmallestLabel, largest - 2);
+    for (int size = largest; size >= slightlySmaller; --size) {
+        if (fits(size, label, 1))
+            return draw(size, label);
+    }
+    for (int size = largest; size >= kSmallestLabel; --size) {
+        if (label.size() > 1 && fits(size, twoLines, 2))
+            return draw(size, twoLines);
+        if (size < slightlySmaller && fits(size, label, 1))
+            return draw(size, label);
     }
     const QFont smallest = OwnTextFont(kProportionalFamily, kSmallestLabel);
     painter.setFont(smallest);

@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # Renders the calculator window in each of its five modes, the era dialog,
-# the about box, the almanac window with the 2000-01-01 report and the help
-# window's three tabs (at 1x and QT_SCALE_FACTOR=2), with the real fonts on an
-# X display, into docs/screenshots/, and the manual's pictures (its worked
-# examples, the era questions for 1989 and 2019, the about box, the almanac
-# window) into help/images/. Without $DISPLAY it starts its own Xvfb and stops it
+# the about box, the almanac window with the 2000-01-01 report, the help
+# window's three tabs and the month calendar (these two at 1x and
+# QT_SCALE_FACTOR=2), with the real fonts on an X display, into
+# docs/screenshots/, and the manual's pictures (its worked examples, the era
+# questions for 1989 and 2019, the about box, the almanac window, the
+# calendar with a day and with a range) into help/images/. Without $DISPLAY it starts its own Xvfb and stops it
 # afterwards. VADELON_BUILD_DIR picks an existing build tree instead of the
 # release preset.
 set -euo pipefail
@@ -18,7 +19,7 @@ if [ -z "$build" ]; then
   build=build/release
 fi
 cmake --build "$build" --target vadelon vadelon_calculator_shots vadelon_dialog_shots vadelon_almanac_window_shot \
-  vadelon_help_window_shots \
+  vadelon_help_window_shots vadelon_calendar_window_shot \
   -j "$(nproc 2>/dev/null || echo 2)"
 
 xvfb_pid=
@@ -30,19 +31,17 @@ cleanup() {
 trap cleanup EXIT
 
 if [ -z "${DISPLAY:-}" ]; then
-  for n in $(seq 90 120); do
-    if [ ! -e "/tmp/.X11-unix/X$n" ] && [ ! -e "/tmp/.X$n-lock" ]; then
-      Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp -noreset >/dev/null 2>&1 &
-      xvfb_pid=$!
-      export DISPLAY=":$n"
-      break
-    fi
-  done
-  [ -n "$xvfb_pid" ] || { echo "screenshots: no free X display number" >&2; exit 1; }
-  for _ in $(seq 50); do
-    xdpyinfo >/dev/null 2>&1 && break
+  # Xvfb picks a free display number itself and writes it once it is ready.
+  display_file=$(mktemp)
+  Xvfb -displayfd 1 -screen 0 1024x768x24 -nolisten tcp -noreset >"$display_file" 2>/dev/null &
+  xvfb_pid=$!
+  for _ in $(seq 100); do
+    [ -s "$display_file" ] && break
     sleep 0.1
   done
+  [ -s "$display_file" ] || { echo "screenshots: Xvfb did not start" >&2; exit 1; }
+  export DISPLAY=":$(head -n 1 "$display_file")"
+  rm -f "$display_file"
 fi
 export QT_QPA_PLATFORM=xcb
 
@@ -55,6 +54,11 @@ mkdir -p "$out" "$manual"
   "$manual/era_dialog_2019.png"
 "$build/tools/screenshots/vadelon_almanac_window_shot" "$out/almanac_window.png"
 "$build/tools/screenshots/vadelon_almanac_window_shot" "$manual/almanac_window.png"
+calendar_shot="$build/tools/screenshots/vadelon_calendar_window_shot"
+"$calendar_shot" "$out/calendar_window.png"
+QT_SCALE_FACTOR=2 "$calendar_shot" "$out/calendar_window@2x.png"
+"$calendar_shot" "$manual/calendar_window.png"
+"$calendar_shot" "$manual/calendar_range.png" range
 built_manual="$build/share/vadelon/help"
 if [ -f "$built_manual/contents.txt" ]; then
   "$build/tools/screenshots/vadelon_help_window_shots" "$built_manual" "$out"

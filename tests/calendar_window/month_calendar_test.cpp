@@ -2,10 +2,13 @@
 // paints them, its notes against the core's date-by-date answers over whole
 // years, the lines under the grid and the moves to the ends of its range.
 #include "calendar/day_notes.h"
+#include "calendar/moon_phases.h"
+#include "calendar/solar_terms.h"
 #include "calendar_window/month_calendar.h"
 
 #include <gtest/gtest.h>
 
+#include <set>
 #include <string>
 #include <vector>
 
@@ -96,13 +99,22 @@ TEST(MonthCalendarTest, CellsOfMonthsWithEdges)
     }
 }
 
-// The notes the calendar keeps by year, day by day against the core's notes
+// The notes the calendar keeps by month, day by day against the core's notes
 // of each date: the first year, the years where the 旧暦 begins and ends,
 // a leap 11th month, the first year whose 31 December holds the next 小寒, the last.
-TEST(MonthCalendarTest, YearNotesAgreeWithTheNotesOfEachDate)
+TEST(MonthCalendarTest, MonthNotesAgreeWithTheNotesOfEachDate)
 {
     for (const std::int32_t year : {1583, 1872, 1873, 2033, 2100, 2101, 9236, 9237, 9999}) {
         NotesCache cache;
+        // The full moons' dates, every lunation near the year solved.
+        std::set<std::int64_t> fullMoons;
+        if (year >= kFirstLunisolarYear && year <= kLastLunisolarYear) {
+            const double daysTT = static_cast<double>(DayNumber(year, 1, 1)) + 2440587.5 - 2451545.0;
+            for (std::int64_t k = NearestLunation(daysTT) - 2; k <= NearestLunation(daysTT + 366); ++k) {
+                const JstDateTime full = JstFromJulianDate(FullMoonInstant(k).julianDateUT, 60);
+                fullMoons.insert(DayNumber(full.year, full.month, full.day));
+            }
+        }
         for (std::int64_t n = DayNumber(year, 1, 1); n <= DayNumber(year, 12, 31); ++n) {
             const Date date = DateOfDayNumber(n);
             const DayNotes& notes = cache.Of(date);
@@ -126,6 +138,7 @@ TEST(MonthCalendarTest, YearNotesAgreeWithTheNotesOfEachDate)
             EXPECT_EQ(zassetsu, (*expected)[4].value) << where;
             // A new moon's date is the first of a 旧暦 month.
             EXPECT_EQ(notes.moon == MoonMark::New, notes.lunisolar && notes.lunisolar->day == 1) << where;
+            EXPECT_EQ(notes.moon == MoonMark::Full, fullMoons.contains(n)) << where;
         }
     }
 }
@@ -187,6 +200,14 @@ TEST(MonthCalendarTest, MovesWithinItsYears)
     EXPECT_FALSE(last.MoveMonths(1, false));
     EXPECT_TRUE(last.MoveDays(6, false));
     EXPECT_EQ(last.Selected(), kLastShownDate);
+    // The months the next step could show are worked out ahead once (ten
+    // at most), and none drops another: then nothing is left to do.
+    int prepared = 0;
+    while (calendar.PrepareNearby() && prepared < 100)
+        ++prepared;
+    EXPECT_LE(prepared, 10);
+    EXPECT_FALSE(calendar.PrepareNearby());
+
     // A date outside them opens today.
     EXPECT_EQ(MonthCalendar({1582, 12, 31}, {2026, 5, 6}).Selected(), (Date{2026, 5, 6}));
 }
