@@ -1,13 +1,15 @@
 // The month calendar window beside the calculator: the menu command to the
 // first painted month, and a turned month (PageDown, Ctrl+PageDown) to its
-// painted grid, with the years next to the one shown worked out while idle
-// as the window does, and without. Real time of each step, timed by hand so
+// painted grid, with the months a step could show worked out while idle as
+// the window does, and without; the astronomy of a month's notes. Real time of each step, timed by hand so
 // that setting up the next one is left out. Run on an X display (Xvfb) or with
 // QT_QPA_PLATFORM=offscreen:
 //   DISPLAY=:N build/release/bench/calendar_window_bench
 #include "calculator/vadelon_form.h"
+#include "calendar/zassetsu.h"
 #include "calendar_window/calendar_window.h"
 #include "calendar_window/month_grid.h"
+#include "calendar_window/month_notes.h"
 #include "fonts/fonts.h"
 #include "tests/support/scripted_platform.h"
 
@@ -63,7 +65,8 @@ void Press(MonthGrid* grid, int key, Qt::KeyboardModifiers modifiers)
 }
 
 // From the menu command to the month painted, the window made anew each
-// time: its years are worked out then (one for May, two for December).
+// time: its three months are worked out then, with the 雑節 of one year for
+// May and of two for December.
 void BM_OpenFromMenu(benchmark::State& state)
 {
     Calculator& c = TheCalculator();
@@ -82,9 +85,9 @@ void BM_OpenFromMenu(benchmark::State& state)
 }
 BENCHMARK(BM_OpenFromMenu)->Arg(5)->Arg(12)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(20);
 
-// One key to the painted month. prepared: the years next to the one shown
-// were worked out while idle before the key, as the window does between
-// keys; otherwise a turn into a new year works it out then.
+// One key to the painted month. prepared: the months a step could show were
+// worked out while idle before the key, as the window does between keys;
+// otherwise the months new to the grid are worked out then.
 void TurnMonths(benchmark::State& state, int key, Qt::KeyboardModifiers modifiers, bool prepared)
 {
     Calculator& c = TheCalculator();
@@ -120,6 +123,43 @@ void BM_CtrlPageDownUnprepared(benchmark::State& state)
 BENCHMARK(BM_PageDownPrepared)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(240);
 BENCHMARK(BM_CtrlPageDownPrepared)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(100);
 BENCHMARK(BM_CtrlPageDownUnprepared)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(100);
+
+// The astronomy behind a month: a month's notes worked out cold (its terms,
+// new and full moons and 旧暦; the year's 雑節 known), and the 雑節 of a year
+// at once against asking for them day by day.
+void BM_MonthNotes(benchmark::State& state)
+{
+    const std::vector<DatedZassetsu> zassetsu = ZassetsuOfYear(2026);
+    std::int32_t month = 0;
+    for (auto _ : state) {
+        month = month % 12 + 1;
+        benchmark::DoNotOptimize(MonthNotes(2026, month, zassetsu));
+    }
+}
+BENCHMARK(BM_MonthNotes)->Unit(benchmark::kMicrosecond);
+
+void BM_ZassetsuOfYear(benchmark::State& state)
+{
+    std::int32_t year = 2020;
+    for (auto _ : state) {
+        year = year == 2029 ? 2020 : year + 1;
+        benchmark::DoNotOptimize(ZassetsuOfYear(year));
+    }
+}
+BENCHMARK(BM_ZassetsuOfYear)->Unit(benchmark::kMicrosecond);
+
+void BM_ZassetsuDayByDay(benchmark::State& state)
+{
+    std::int32_t year = 2020;
+    for (auto _ : state) {
+        year = year == 2029 ? 2020 : year + 1;
+        for (std::int32_t month = 1; month <= 12; ++month) {
+            for (std::int32_t day = 1; day <= DaysInMonth(year, month); ++day)
+                benchmark::DoNotOptimize(ZassetsuOf(year, month, day));
+        }
+    }
+}
+BENCHMARK(BM_ZassetsuDayByDay)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

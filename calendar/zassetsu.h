@@ -30,8 +30,8 @@ struct DatedZassetsu {
 };
 
 // The 雑節 of a whole year in date order (several on one date in ZassetsuOf's
-// order), each crossing solved once: what ZassetsuOf gives day by day, for a
-// tenth of the cost of a month of it.
+// order), each crossing solved once: what ZassetsuOf gives day by day, for
+// about a twelfth of the cost of asking it for every day.
 std::vector<DatedZassetsu> ZassetsuOfYear(std::int32_t year);
 
 // The 二十四節気 whose JST date is the date (far in the future 小寒 of the
