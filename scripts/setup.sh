@@ -12,7 +12,7 @@ packages=(
   xvfb xauth xdotool x11-utils imagemagick
   ibus ibus-mozc mozc-server dbus at-spi2-core python3-pyatspi procps
   cups printer-driver-cups-pdf poppler-utils
-  python3 dpkg-dev file desktop-file-utils
+  python3 dpkg-dev file desktop-file-utils lintian appstream man-db groff-base
   liberfa-dev python3-ephem
 )
 
