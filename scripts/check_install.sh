@@ -52,7 +52,8 @@ cmake -DTEMPLATE=packaging/vadelon.metainfo.xml.in -DOUTPUT_DIR="$shots" \
       -DSCREENSHOT_URL=https://vadelon.invalid/screenshots -P packaging/metainfo.cmake >/dev/null
 check "AppStream metainfo with its screenshots validates" validate_metainfo "$shots/invalid.vadelon.vadelon.metainfo.xml"
 for shot in calculator_day_count.png almanac_window.png calendar_window.png; do
-  check "AppStream screenshot $shot" grep -q "<image>https://vadelon.invalid/screenshots/$shot</image>" "$shots/invalid.vadelon.vadelon.metainfo.xml"
+  check "AppStream screenshot $shot, in docs/screenshots" \
+    sh -c "grep -q '<image>https://vadelon.invalid/screenshots/$shot</image>' '$shots/invalid.vadelon.vadelon.metainfo.xml' && test -f 'docs/screenshots/$shot'"
 done
 rm -r "$shots"
 
