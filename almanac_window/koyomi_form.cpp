@@ -4,6 +4,7 @@
 #include "almanac_window/text_file.h"
 #include "almanac_window/toolbar_pictures.h"
 #include "fonts/fonts.h"
+#include "platform/accessible_widgets.h"
 #include "platform/platform.h"
 
 #include <QAction>
@@ -30,6 +31,7 @@ TKoyomiForm::TKoyomiForm(Platform& platform, std::function<void(const QString&)>
     , platform_(platform)
     , hintSink_(std::move(hintSink))
 {
+    InstallAccessibleWidgets();
     setObjectName(QStringLiteral("KoyomiForm"));
     setWindowIcon(MoonIcon());
     // The tool bar's own "show/hide" menu would be a command nobody asked for.
@@ -41,6 +43,7 @@ TKoyomiForm::TKoyomiForm(Platform& platform, std::function<void(const QString&)>
     // the window's font is not loaded for it in vain.
     RichEdit1 = new QPlainTextEdit(this);
     RichEdit1->setObjectName(QStringLiteral("RichEdit1"));
+    RichEdit1->setAccessibleName(QStringLiteral("本文"));
     RichEdit1->setLineWrapMode(QPlainTextEdit::NoWrap);
     RichEdit1->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     RichEdit1->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
@@ -92,7 +95,7 @@ void TKoyomiForm::ClearText()
 
 void TKoyomiForm::SetReportNote(const QString& note, const QString& detail)
 {
-    SolarTermNote->setText(note);
+    SetStatusText(SolarTermNote, note);
     // Read out as plain text, not as the tooltip's markup.
     SolarTermNote->setAccessibleDescription(detail);
     noteDetail_ = detail;

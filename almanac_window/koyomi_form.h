@@ -78,7 +78,7 @@ protected:
 private:
     void BuildMenus();
     void BuildToolBar();
-    QToolButton* AddToolButton(const char* name, ToolPicture picture, const QString& hint,
+    QToolButton* AddToolButton(const char* objectName, const QString& name, ToolPicture picture, const QString& hint,
                                void (TKoyomiForm::*command)());
     QAction* AddMenuItem(QMenu* menu, const char* name, const QString& caption, const QString& hint,
                          void (TKoyomiForm::*command)());

@@ -29,6 +29,7 @@ struct EditCommand {
     const char* popupItem;
     const char* popupCaption;
     const char* toolButton;
+    const char* spokenName;  // the tool button's, for a screen reader
     ToolPicture picture;
     const char* hint;
     void (TKoyomiForm::*handler)();
@@ -36,13 +37,13 @@ struct EditCommand {
 };
 
 const EditCommand kEditCommands[] = {
-    {"Cut1", "切り取り(&T)", "Cut2", "切り取り(&T)", "ToolButton6", ToolPicture::Scissors, "選択範囲を切り取ります",
+    {"Cut1", "切り取り(&T)", "Cut2", "切り取り(&T)", "ToolButton6", "切り取り", ToolPicture::Scissors, "選択範囲を切り取ります",
      &TKoyomiForm::Cut1Click, EditEnabling::Selection},
-    {"Copy1", "ｺﾋﾟｰ(&C)", "C1", "コピー(&C)", "ToolButton7", ToolPicture::TwoPages, "クリップポードにコピーします",
+    {"Copy1", "ｺﾋﾟｰ(&C)", "C1", "コピー(&C)", "ToolButton7", "コピー", ToolPicture::TwoPages, "クリップポードにコピーします",
      &TKoyomiForm::Copy1Click, EditEnabling::Selection},
-    {"Paste1", "貼り付け(&P)", "Paste2", "貼り付け(&P)", "ToolButton8", ToolPicture::GlueTube,
+    {"Paste1", "貼り付け(&P)", "Paste2", "貼り付け(&P)", "ToolButton8", "貼り付け", ToolPicture::GlueTube,
      "クリップボードからテキストを貼り付けます", &TKoyomiForm::Paste1Click, EditEnabling::ClipboardHasText},
-    {"Delete1", "削除(&D)", "Delete2", "削除(&D)", "ToolButton9", ToolPicture::Eraser, "選択範囲を削除します",
+    {"Delete1", "削除(&D)", "Delete2", "削除(&D)", "ToolButton9", "削除", ToolPicture::Eraser, "選択範囲を削除します",
      &TKoyomiForm::Delete1Click, EditEnabling::Selection},
 };
 
@@ -125,11 +126,11 @@ void TKoyomiForm::BuildMenus()
     AddMenuItem(PopupMenu1, "rw1", QStringLiteral("すべて選択(&A)"), kSelectAllHint, &TKoyomiForm::SelectAll1Click);
 }
 
-QToolButton* TKoyomiForm::AddToolButton(const char* name, ToolPicture picture, const QString& hint,
-                                        void (TKoyomiForm::*command)())
+QToolButton* TKoyomiForm::AddToolButton(const char* objectName, const QString& name, ToolPicture picture,
+                                        const QString& hint, void (TKoyomiForm::*command)())
 {
     auto* button = new QToolButton(ToolBar1);
-    button->setObjectName(QLatin1String(name));
+    button->setObjectName(QLatin1String(objectName));
     button->setIcon(QIcon(PaintToolPicture(picture)));
     button->setIconSize(QSize(16, 16));
     button->setFixedSize(23, 22);
@@ -138,6 +139,7 @@ QToolButton* TKoyomiForm::AddToolButton(const char* name, ToolPicture picture, c
     button->setCursor(Qt::PointingHandCursor);
     button->setToolTip(hint);
     button->setStatusTip(hint);
+    button->setAccessibleName(name);
     connect(button, &QToolButton::clicked, this, command);
     ToolBar1->addWidget(button);
     return button;
@@ -155,15 +157,16 @@ void TKoyomiForm::BuildToolBar()
     addToolBar(Qt::TopToolBarArea, ToolBar1);
 
     ToolBar1->addWidget(MakeGap("ToolButton1", ToolBar1));
-    AddToolButton("ToolButton2", ToolPicture::OpenFolder, kOpenHint, &TKoyomiForm::OpenTextFile);
-    AddToolButton("ToolButton3", ToolPicture::FloppyDisk,
+    // A picture has no words: each button is named by its command, for a screen reader.
+    AddToolButton("ToolButton2", QStringLiteral("開く"), ToolPicture::OpenFolder, kOpenHint, &TKoyomiForm::OpenTextFile);
+    AddToolButton("ToolButton3", QStringLiteral("名前を付けて保存"), ToolPicture::FloppyDisk,
                   QStringLiteral("テキストファイルとして名前をつけて保存します"), &TKoyomiForm::SaveAs1Click);
-    AddToolButton("ToolButton4", ToolPicture::Printer, kPrintHint, &TKoyomiForm::Print1Click);
+    AddToolButton("ToolButton4", QStringLiteral("印刷"), ToolPicture::Printer, kPrintHint, &TKoyomiForm::Print1Click);
     ToolBar1->addWidget(MakeGap("ToolButton5", ToolBar1));
     for (std::size_t i = 0; i < editCommands_.size(); ++i) {
         const EditCommand& command = kEditCommands[i];
-        editCommands_[i].toolButton =
-            AddToolButton(command.toolButton, command.picture, QString::fromUtf8(command.hint), command.handler);
+        editCommands_[i].toolButton = AddToolButton(command.toolButton, QString::fromUtf8(command.spokenName),
+                                                    command.picture, QString::fromUtf8(command.hint), command.handler);
     }
     Label3 = new QLabel(ToolBar1);
     Label3->setObjectName(QStringLiteral("Label3"));

@@ -4,6 +4,7 @@
 #include "calculator/up_down.h"
 #include "calendar/day_arithmetic.h"
 #include "fonts/fonts.h"
+#include "platform/accessible_widgets.h"
 
 #include <QComboBox>
 #include <QFrame>
@@ -97,8 +98,13 @@ QFrame* BuildDatePanel(QWidget* parent, PanelSide side)
     QLineEdit* day = MakeEdit(f, n("Edit4", "Edit8"), QRect(98, row2, 25, 21));
     auto* daySpin = Make<TUpDown>(f, n("UpDown3", "UpDown6"), QRect(123, row2, 15, 21));
     MakeLabel(f, n("Label7", "Label14"), QPoint(141, row2 + 4), QStringLiteral("日"));
-    QLabel* weekday =
-        MakeLabel(f, n("Label8", "Label15"), QPoint(158, row2 + 4), QString::fromStdString(BlankWeekdayLabel()));
+    // Its text is read as a value, under the panel's name.
+    auto* weekday = new ValueLabel(
+        (upper ? QStringLiteral("上の日付") : QStringLiteral("下の日付")) + QStringLiteral(" 曜日"), f);
+    weekday->setObjectName(QString::fromLatin1(n("Label8", "Label15")));
+    weekday->setText(QString::fromStdString(BlankWeekdayLabel()));
+    weekday->move(158, row2 + 4);
+    weekday->adjustSize();
 
     const QString todayHint = QStringLiteral("今日の日付または今年の西暦年や和暦年を入力します。");
     auto* today = Make<QPushButton>(f, n("Button1", "Button2"), QRect(206, 38, 41, 25));
@@ -108,15 +114,20 @@ QFrame* BuildDatePanel(QWidget* parent, PanelSide side)
     today->setToolTip(todayHint);
 
     // The labels beside the controls are not tied to them: a screen reader
-    // gets a name of its own for each.
+    // gets a name of its own for each, the panel's first.
     const QString panelName = upper ? QStringLiteral("上の日付") : QStringLiteral("下の日付");
+    frame->setAccessibleName(panelName);
     const std::pair<QWidget*, const char*> names[] = {
-        {year, "西暦年"}, {yearSpin, "西暦年の増減"}, {era, "年号"},         {eraYear, "和暦年"}, {month, "月"},
-        {day, "日"},      {monthSpin, "月の増減"},    {daySpin, "日の増減"}, {weekday, "曜日"},
+        {year, "西暦年"}, {yearSpin, "西暦年の増減"}, {era, "年号"},         {eraYear, "和暦年"},
+        {month, "月"},    {day, "日"},                {monthSpin, "月の増減"}, {daySpin, "日の増減"},
     };
     for (const auto& [widget, name] : names)
         widget->setAccessibleName(panelName + QLatin1Char(' ') + QString::fromUtf8(name));
     weekday->setAccessibleDescription(weekday->text());
+    // Each spin button's value is its field's number.
+    yearSpin->SetField(year);
+    monthSpin->SetField(month);
+    daySpin->SetField(day);
     today->setAccessibleDescription(todayHint);
     return frame;
 }

@@ -130,6 +130,13 @@ void SetLabel(QLabel* label, const QString& text)
     label->adjustSize();
 }
 
+// The two today buttons read alike: a screen reader names each by its panel.
+void SetTodayCaption(QPushButton* today, const QString& caption)
+{
+    today->setText(caption);
+    today->setAccessibleName(today->parentWidget()->accessibleName() + u' ' + caption);
+}
+
 }  // namespace
 
 const ModeLayout& LayoutOf(CalcMode mode)
@@ -199,7 +206,7 @@ void TVadelonForm::ApplyModeLayout(CalcMode mode)
     const ModeLayout& l = LayoutOf(mode);
     ShowRunImage(l.runImage);
     ShowMonthAndDay(PanelSide::Upper, l.monthAndDay);
-    Button1->setText(Text(l.today));
+    SetTodayCaption(Button1, Text(l.today));
     SetLabel(Label2, Text(l.upperTitle));
     if (l.onlyUpperPanel) {
         Panel3->hide();
@@ -210,16 +217,21 @@ void TVadelonForm::ApplyModeLayout(CalcMode mode)
         const QColor& numberColour = l.resultBelow ? kBlue : kRed;
         const int direction = shiftForward_ ? 0 : 1;
         Panel3->show();
-        Panel3->setEnabled(l.resultBelow);
+        // The panel that receives the result takes no input, but its fields
+        // take the focus, so that the result can be reached and read.
+        Edit9->setReadOnly(!l.resultBelow);
         SetLabel(Label16, Text(l.numberTitle[direction]), numberColour);
         SetLabel(Label17, Text(l.numberUnit[direction]), numberColour);
         SetLabel(Label18, Text(l.note));
         SpeedButton6->setVisible(l.toggle);
         Panel4->show();
-        Panel4->setEnabled(!l.resultBelow);
+        for (QLineEdit* field : {Edit5, Edit6, Edit7, Edit8})
+            field->setReadOnly(l.resultBelow);
+        for (QWidget* input : std::initializer_list<QWidget*>{UpDown4, ComboBox2, UpDown5, UpDown6})
+            input->setEnabled(!l.resultBelow);
         ShowMonthAndDay(PanelSide::Lower, l.monthAndDay);
         if (!l.resultBelow)
-            Button2->setText(Text(l.today));
+            SetTodayCaption(Button2, Text(l.today));
         Button2->setVisible(!l.resultBelow);
         SetLabel(Label9, Text(l.lowerTitle), l.resultBelow ? kRed : kBlue);
     }

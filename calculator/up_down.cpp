@@ -1,12 +1,18 @@
 #include "calculator/up_down.h"
 
+#include "calendar/integer_reading.h"
+
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyle>
 #include <QStyleOption>
+#include <QLineEdit>
 #include <algorithm>
+#include <limits>
 
 namespace vadelon {
 
@@ -14,11 +20,64 @@ namespace {
 // The desktop's usual auto-repeat: a pause, then a steady rate.
 constexpr int kRepeatDelayMs = 400;
 constexpr int kRepeatIntervalMs = 60;
+
+// A spin button as a screen reader knows it: its value is the number in
+// its field, and its two actions are the two arrows.
+class UpDownAccessible final : public QAccessibleWidget, public QAccessibleValueInterface {
+public:
+    explicit UpDownAccessible(TUpDown* spin)
+        : QAccessibleWidget(spin, QAccessible::SpinBox)
+    { }
+
+    void* interface_cast(QAccessible::InterfaceType t) override
+    {
+        if (t == QAccessible::ValueInterface)
+            return static_cast<QAccessibleValueInterface*>(this);
+        return QAccessibleWidget::interface_cast(t);
+    }
+
+    QVariant currentValue() const override { return Spin()->FieldValue().value_or(0); }
+    void setCurrentValue(const QVariant&) override { }  // it steps; it is not set
+    QVariant maximumValue() const override { return std::numeric_limits<int>::max(); }
+    QVariant minimumValue() const override { return std::numeric_limits<int>::min(); }
+    QVariant minimumStepSize() const override { return 1; }
+
+    QStringList actionNames() const override { return {increaseAction(), decreaseAction()}; }
+    void doAction(const QString& action) override
+    {
+        if (!Spin()->isEnabled() || (action != increaseAction() && action != decreaseAction()))
+            return;
+        // A press and its release, as the arrow's.
+        Spin()->Step(action == increaseAction() ? 1 : -1);
+        emit Spin()->MouseUp();
+    }
+    QStringList keyBindingsForAction(const QString& action) const override
+    {
+        if (action == increaseAction())
+            return {QStringLiteral("Up")};
+        if (action == decreaseAction())
+            return {QStringLiteral("Down")};
+        return {};
+    }
+
+private:
+    TUpDown* Spin() const { return static_cast<TUpDown*>(widget()); }
+};
+
+QAccessibleInterface* DescribeUpDown(const QString& className, QObject* object)
+{
+    if (className == QLatin1String("vadelon::TUpDown"))
+        return new UpDownAccessible(static_cast<TUpDown*>(object));
+    return nullptr;
+}
+
 }  // namespace
 
 TUpDown::TUpDown(QWidget* parent)
     : QWidget(parent)
 {
+    static const bool described = (QAccessible::installFactory(&DescribeUpDown), true);
+    Q_UNUSED(described);
     setFocusPolicy(Qt::TabFocus);
     repeat_.setSingleShot(false);
     connect(&repeat_, &QTimer::timeout, this, &TUpDown::Repeat);
@@ -36,7 +95,19 @@ bool TUpDown::Step(int direction)
         return false;
     position_ = next;
     emit Click(direction > 0 ? 1 : -1);
+    // The handler has written the field by now: its new number is the value.
+    if (QAccessible::isActive()) {
+        QAccessibleValueChangeEvent changed(this, FieldValue().value_or(0));
+        QAccessible::updateAccessibility(&changed);
+    }
     return true;
+}
+
+std::optional<int> TUpDown::FieldValue() const
+{
+    if (!field_)
+        return std::nullopt;
+    return ReadInteger(field_->text().toStdString());
 }
 
 void TUpDown::paintEvent(QPaintEvent*)

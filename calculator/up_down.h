@@ -2,8 +2,11 @@
 // A vertical up-down spin button that stands beside its field without being
 // bound to it. It keeps a position of its own (-32768 to 32767, no wrap) and
 // reports a press only when that position moves; holding an arrow repeats.
+#include <QLineEdit>
+#include <QPointer>
 #include <QTimer>
 #include <QWidget>
+#include <optional>
 
 namespace vadelon {
 
@@ -23,6 +26,12 @@ public:
     bool Step(int direction);
 
     QSize sizeHint() const override { return {15, 20}; }
+
+    // The field it stands beside, whose number a screen reader reads as the
+    // spin button's value; the steps themselves are the window's handlers'.
+    void SetField(QLineEdit* field) { field_ = field; }
+    // That number, when the field reads as one.
+    std::optional<int> FieldValue() const;
 
 signals:
     void Click(int direction);
@@ -44,6 +53,7 @@ private:
     int position_ = 0;
     int held_ = 0;  // direction of the arrow held down, 0 for none
     QTimer repeat_;
+    QPointer<QLineEdit> field_;
 };
 
 }  // namespace vadelon

@@ -4,6 +4,7 @@
 #include "calculator/number_field.h"
 #include "calculator/up_down.h"
 #include "fonts/fonts.h"
+#include "platform/accessible_widgets.h"
 #include "platform/platform.h"
 
 #include <QAction>
@@ -72,6 +73,7 @@ TVadelonForm::~TVadelonForm() = default;
 
 void TVadelonForm::FormCreate()
 {
+    InstallAccessibleWidgets();
     setObjectName(QStringLiteral("VadelonForm"));
     setWindowTitle(kAppTitle);
     setWindowIcon(PaintWindowIcon());
@@ -106,6 +108,7 @@ void TVadelonForm::FormCreate()
     StatusBar1->setContentsMargins(0, 0, 0, 0);
     StatusBar1->addWidget(statusText_, 1);
     StatusBar1->setStyleSheet(QStringLiteral("QStatusBar::item { border: none; }"));
+    resultNote_ = new SpokenNote(StatusBar1);
 
     BuildMenu();
     SetFocusOrder();
@@ -164,6 +167,7 @@ void TVadelonForm::BuildModePanel(QWidget* client)
     Panel1->setObjectName(QStringLiteral("Panel1"));
     Panel1->setGeometry(8, 8, 97, 217);
     Panel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    Panel1->setAccessibleName(QStringLiteral("計算種別"));
 
     auto* Label1 = new QLabel(QStringLiteral("計算種別"), Panel1);
     Label1->setObjectName(QStringLiteral("Label1"));
@@ -177,10 +181,9 @@ void TVadelonForm::BuildModePanel(QWidget* client)
     QToolButton** buttons[] = {&SpeedButton1, &SpeedButton2, &SpeedButton3, &SpeedButton4, &SpeedButton5};
     for (int i = 0; i < 5; ++i) {
         const ModeLayout& look = LayoutOf(kAllModes[i]);
-        auto* button = new QToolButton(Panel1);
+        auto* button = new ChoiceButton(Panel1);
         button->setObjectName(QString::fromLatin1(look.buttonName));
         button->setText(QString::fromUtf8(look.caption));
-        button->setCheckable(true);
         button->setFocusPolicy(Qt::NoFocus);
         button->setCursor(Qt::PointingHandCursor);
         button->setGeometry(16, 42 + 32 * i, 65, 22);
@@ -226,7 +229,9 @@ void TVadelonForm::BuildNumberPanel(QWidget* client)
     SpeedButton6->setText(QStringLiteral("切替"));
     SpeedButton6->setFont(OwnTextFont(kProportionalFamily, 11));
     SpeedButton6->setGeometry(114, 67, 33, 14);
-    SpeedButton6->setFocusPolicy(Qt::NoFocus);
+    // Reached by Tab as well, right after the number it qualifies, so that
+    // the direction can be changed without a mouse.
+    SpeedButton6->setFocusPolicy(Qt::TabFocus);
     SpeedButton6->setCursor(Qt::PointingHandCursor);
     SetHint(SpeedButton6, QStringLiteral("日付計算において、【×日後】／【×日前】を切り替えます。"));
 }
@@ -268,10 +273,11 @@ void TVadelonForm::SetFocusOrder()
 {
     // Upper date panel, number panel, lower date panel, run button, clear button.
     // Within a panel: Western year, year spin button, era, era year, month,
-    // day, month and day spin buttons, today button.
-    const QList<QWidget*> chain{Edit1,   UpDown1, ComboBox1, Edit2,   Edit3,   Edit4,     UpDown2,
-                                UpDown3, Button1, Edit9,     Edit5,   UpDown4, ComboBox2, Edit6,
-                                Edit7,   Edit8,   UpDown5,   UpDown6, Button2, BitBtn1,   BitBtn2};
+    // day, month and day spin buttons, today button; in the number panel the
+    // number, then its after/before toggle.
+    const QList<QWidget*> chain{Edit1,   UpDown1, ComboBox1, Edit2,        Edit3,   Edit4,     UpDown2, UpDown3,
+                                Button1, Edit9,   SpeedButton6, Edit5, UpDown4, ComboBox2, Edit6,   Edit7,
+                                Edit8,   UpDown5, UpDown6,   Button2,      BitBtn1, BitBtn2};
     for (qsizetype i = 1; i < chain.size(); ++i)
         QWidget::setTabOrder(chain[i - 1], chain[i]);
 }
@@ -327,6 +333,10 @@ void TVadelonForm::ConnectHandlers()
 
 void TVadelonForm::FieldKeyUp(QObject* field)
 {
+    // A field that shows a result takes the focus but no input: its keys
+    // change nothing.
+    if (const auto* edit = qobject_cast<const QLineEdit*>(field); edit && edit->isReadOnly())
+        return;
     for (PanelSide side : {PanelSide::Upper, PanelSide::Lower}) {
         const auto date = DateEdits(side);
         if (std::find(date.begin(), date.end(), field) != date.end())
@@ -380,7 +390,7 @@ bool TVadelonForm::event(QEvent* event)
 
 void TVadelonForm::DisplayHint(const QString& hint)
 {
-    statusText_->setText(hint);
+    SetStatusText(statusText_, hint);
 }
 
 QString TVadelonForm::StatusText() const

@@ -33,6 +33,7 @@ class QToolButton;
 namespace vadelon {
 
 class Platform;
+class SpokenNote;
 class TNengoForm;
 class TUpDown;
 
@@ -125,9 +126,13 @@ private:
     // fields, true when it wrote; and the almanac's hand-over.
     bool WriteResult(const RunResult& result, std::initializer_list<QLineEdit*> fields);
     void ComposeAlmanac(const AlmanacRun& run);
+    // The lower panel's date as a screen reader says it, with or without
+    // its month and day.
+    QString LowerDateSpoken(bool withMonthAndDay) const;
 
     Platform& platform_;
     QLabel* statusText_ = nullptr;
+    SpokenNote* resultNote_ = nullptr;  // says a run's result as it appears
     TNengoForm* eraDialog_ = nullptr;
     QWidget* aboutBox_ = nullptr;
     AlmanacWindow almanac_;

@@ -39,10 +39,17 @@ public:
     QToolButton* SpeedButton2 = nullptr;
     QPushButton* Button1 = nullptr;
 
+    // The question in one sentence, as the five labels show it.
+    QString Sentence() const;
+
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // The group's name for a screen reader: its caption and the choice.
+    void NameTheChoice();
+
     Platform& platform_;
 };
 

@@ -51,6 +51,7 @@ TVerForm::TVerForm(QWidget* parent)
     Image1 = new QLabel(this);
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setGeometry(32, 16, kProductPictureWidth, kProductPictureHeight);
+    Image1->setAccessibleName(QStringLiteral("ヴァデロンの絵：紺の夜空に黄色い満月と白い三日月、ヴァデロンの文字"));
 
     const QColor windowText = palette().color(QPalette::WindowText);
     Label1 =

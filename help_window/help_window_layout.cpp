@@ -3,6 +3,7 @@
 
 #include "fonts/fonts.h"
 #include "help_window/help_page_view.h"
+#include "help_window/page_links_accessible.h"
 
 #include <QHBoxLayout>
 #include <QKeySequence>
@@ -44,6 +45,7 @@ HelpWindow::HelpWindow(const QString& folder, QWidget* parent)
     : QWidget(parent, Qt::Window)
     , folder_(folder)
 {
+    DescribeHelpWindow();
     setObjectName(QStringLiteral("HelpWindow"));
     setWindowTitle(kHelpWindowTitle);
     setAccessibleName(kHelpWindowTitle);
@@ -200,6 +202,7 @@ QWidget* HelpWindow::BuildPageView()
     browser_->setObjectName(QStringLiteral("PageView"));
     browser_->setAccessibleName(QStringLiteral("ヘルプのページ"));
     browser_->setOpenExternalLinks(true);
+    SpeakFocusedLinks(browser_);
     browser_->setSearchPaths({folder_});
     browser_->document()->setDefaultFont(HelpFont(11));
     // <pre> and <code> would otherwise get the system's fixed font, which

@@ -1,0 +1,251 @@
+#include "platform/accessible_widgets.h"
+
+#include <QAbstractButton>
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QLabel>
+#include <QStatusBar>
+
+namespace vadelon {
+
+namespace {
+
+const QString kStatusBarName = QStringLiteral("ステータスバー");
+
+// A caption without its access-key marks: "計算(&C)" reads "計算(C)".
+QString WithoutAccessMarks(QString caption)
+{
+    for (qsizetype i = 0; i < caption.size(); ++i) {
+        if (caption[i] == u'&')
+            caption.remove(i, 1);  // "&&" leaves one "&", skipped by ++i
+    }
+    return caption;
+}
+
+// Text that is shown and read, never edited: no caret to speak of, no selection.
+class ReadOnlyText : public QAccessibleTextInterface {
+public:
+    void selection(int, int* start, int* end) const override { *start = *end = 0; }
+    int selectionCount() const override { return 0; }
+    void addSelection(int, int) override { }
+    void removeSelection(int) override { }
+    void setSelection(int, int, int) override { }
+    int cursorPosition() const override { return 0; }
+    void setCursorPosition(int) override { }
+    QString text(int start, int end) const override
+    {
+        const QString all = ShownText();
+        start = std::clamp(start, 0, static_cast<int>(all.size()));
+        end = end < 0 ? static_cast<int>(all.size()) : std::clamp(end, start, static_cast<int>(all.size()));
+        return all.mid(start, end - start);
+    }
+    int characterCount() const override { return static_cast<int>(ShownText().size()); }
+    QRect characterRect(int) const override { return {}; }
+    int offsetAtPoint(const QPoint&) const override { return -1; }
+    void scrollToSubstring(int, int) override { }
+    QString attributes(int, int* start, int* end) const override
+    {
+        *start = 0;
+        *end = characterCount();
+        return {};
+    }
+
+protected:
+    virtual QString ShownText() const = 0;
+};
+
+// A checkable button of an exclusive group: one of a set of choices.
+class ExclusiveToggle final : public QAccessibleWidget {
+public:
+    explicit ExclusiveToggle(QAbstractButton* button)
+        : QAccessibleWidget(button, QAccessible::RadioButton)
+    { }
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Name && widget()->accessibleName().isEmpty())
+            return WithoutAccessMarks(Button()->text());
+        return QAccessibleWidget::text(t);
+    }
+    QAccessible::State state() const override
+    {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.checkable = true;
+        s.checked = Button()->isChecked();
+        return s;
+    }
+    QStringList actionNames() const override { return {pressAction()}; }
+    void doAction(const QString& action) override
+    {
+        if (action == pressAction() && Button()->isEnabled())
+            Button()->click();
+    }
+    QStringList keyBindingsForAction(const QString&) const override { return {}; }
+
+private:
+    QAbstractButton* Button() const { return static_cast<QAbstractButton*>(widget()); }
+};
+
+// The texts of a status bar's labels, on the bar itself.
+QString StatusBarText(const QWidget* bar)
+{
+    QStringList texts;
+    for (const QLabel* label : bar->findChildren<QLabel*>(Qt::FindDirectChildrenOnly)) {
+        if (!label->text().isEmpty())
+            texts << label->text();
+    }
+    return texts.join(u' ');
+}
+
+// A status bar named by its text, as a screen reader reads it aloud; its
+// only children are the spoken notes that stand in it.
+class TextStatusBar final : public QAccessibleWidget, public ReadOnlyText {
+public:
+    explicit TextStatusBar(QStatusBar* bar)
+        : QAccessibleWidget(bar, QAccessible::StatusBar)
+    { }
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (t != QAccessible::Name)
+            return QAccessibleWidget::text(t);
+        const QString shown = ShownText();
+        return shown.isEmpty() ? kStatusBarName : shown;
+    }
+    void* interface_cast(QAccessible::InterfaceType t) override
+    {
+        if (t == QAccessible::TextInterface)
+            return static_cast<QAccessibleTextInterface*>(this);
+        return QAccessibleWidget::interface_cast(t);
+    }
+    int childCount() const override { return static_cast<int>(Notes().size()); }
+    QAccessibleInterface* child(int index) const override
+    {
+        const auto notes = Notes();
+        return index >= 0 && index < notes.size() ? QAccessible::queryAccessibleInterface(notes[index]) : nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override
+    {
+        return child ? static_cast<int>(Notes().indexOf(static_cast<SpokenNote*>(child->object()))) : -1;
+    }
+
+protected:
+    QString ShownText() const override { return StatusBarText(widget()); }
+
+private:
+    QList<SpokenNote*> Notes() const { return widget()->findChildren<SpokenNote*>(Qt::FindDirectChildrenOnly); }
+};
+
+// A label whose text is a value: named by what it is and the value, and
+// the value as its text.
+class ValueLabelAccessible final : public QAccessibleWidget, public ReadOnlyText {
+public:
+    explicit ValueLabelAccessible(ValueLabel* label)
+        : QAccessibleWidget(label, QAccessible::StaticText)
+    { }
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (t != QAccessible::Name)
+            return QAccessibleWidget::text(t);
+        return static_cast<ValueLabel*>(widget())->SpokenName() + u' ' + ShownText();
+    }
+    void* interface_cast(QAccessible::InterfaceType t) override
+    {
+        if (t == QAccessible::TextInterface)
+            return static_cast<QAccessibleTextInterface*>(this);
+        return QAccessibleWidget::interface_cast(t);
+    }
+
+protected:
+    QString ShownText() const override { return static_cast<QLabel*>(widget())->text(); }
+};
+
+class SpokenNoteAccessible final : public QAccessibleWidget {
+public:
+    explicit SpokenNoteAccessible(SpokenNote* note)
+        : QAccessibleWidget(note, QAccessible::Notification)
+    { }
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Name)
+            return static_cast<SpokenNote*>(widget())->Text();
+        return QAccessibleWidget::text(t);
+    }
+};
+
+QAccessibleInterface* Describe(const QString& className, QObject* object)
+{
+    if (className == QLatin1String("vadelon::SpokenNote"))
+        return new SpokenNoteAccessible(static_cast<SpokenNote*>(object));
+    if (className == QLatin1String("QStatusBar"))
+        return new TextStatusBar(static_cast<QStatusBar*>(object));
+    if (className == QLatin1String("vadelon::ValueLabel"))
+        return new ValueLabelAccessible(static_cast<ValueLabel*>(object));
+    if (className == QLatin1String("vadelon::ChoiceButton"))
+        return new ExclusiveToggle(static_cast<ChoiceButton*>(object));
+    return nullptr;
+}
+
+}  // namespace
+
+void InstallAccessibleWidgets()
+{
+    static const bool installed = (QAccessible::installFactory(&Describe), true);
+    Q_UNUSED(installed);
+}
+
+ChoiceButton::ChoiceButton(QWidget* parent)
+    : QToolButton(parent)
+{
+    InstallAccessibleWidgets();
+    setCheckable(true);
+}
+
+ValueLabel::ValueLabel(const QString& name, QWidget* parent)
+    : QLabel(parent)
+    , name_(name)
+{
+    InstallAccessibleWidgets();
+}
+
+void SetStatusText(QLabel* label, const QString& text)
+{
+    const QString before = label->text();
+    if (before == text)
+        return;
+    label->setText(text);
+    if (!QAccessible::isActive())
+        return;
+    if (auto* bar = qobject_cast<QStatusBar*>(label->parentWidget())) {
+        QAccessibleTextUpdateEvent changed(bar, 0, before, text);
+        QAccessible::updateAccessibility(&changed);
+        QAccessibleEvent renamed(bar, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&renamed);
+    }
+}
+
+SpokenNote::SpokenNote(QWidget* statusBar)
+    : QWidget(statusBar)
+{
+    setObjectName(QStringLiteral("SpokenNote"));
+    InstallAccessibleWidgets();
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setFocusPolicy(Qt::NoFocus);
+    setGeometry(0, 0, 0, 0);
+    hide();
+}
+
+void SpokenNote::Say(const QString& text)
+{
+    text_ = text;
+    if (text.isEmpty())
+        return;
+    // A screen reader speaks a notification as it comes to be shown: shown
+    // anew for each text, even one that is already showing.
+    hide();
+    show();
+}
+
+}  // namespace vadelon
