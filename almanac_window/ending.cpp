@@ -15,9 +15,13 @@ constexpr int kDialogPollMs = 200;
 }
 
 Ending::Ending(EndRequests& requests, QWidget& mainWindow, TKoyomiForm& almanac)
+    : Ending(requests, mainWindow, [&almanac] { return &almanac; })
+{ }
+
+Ending::Ending(EndRequests& requests, QWidget& mainWindow, std::function<TKoyomiForm*()> almanac)
     : QObject(nullptr)
     , mainWindow_(mainWindow)
-    , almanac_(almanac)
+    , almanac_(std::move(almanac))
 {
     connect(&requests, &EndRequests::requested, this, &Ending::OnRequest);
 #ifndef QT_NO_SESSIONMANAGER
@@ -37,26 +41,29 @@ Ending::Ending(EndRequests& requests, QWidget& mainWindow, TKoyomiForm& almanac)
 bool Ending::TextAtStake() const
 {
     // A hidden window's text was kept unsaved by the user's own answer.
-    return almanac_.isVisible() && almanac_.Editor()->document()->isModified();
+    const TKoyomiForm* almanac = almanac_();
+    return almanac && almanac->isVisible() && almanac->Editor()->document()->isModified();
 }
 
 bool Ending::SessionMayEnd(bool mayAsk)
 {
     if (!TextAtStake())
         return true;
+    TKoyomiForm* almanac = almanac_();
     const QWidget* modal = QApplication::activeModalWidget();
-    if (!mayAsk || (modal != nullptr && modal != &almanac_))
+    if (!mayAsk || (modal != nullptr && modal != almanac))
         return false;
-    almanac_.AskSaveChanges();
-    return !almanac_.SaveCancelled();
+    almanac->AskSaveChanges();
+    return !almanac->SaveCancelled();
 }
 
 void Ending::OnRequest()
 {
     if (closing_)
         return;
+    TKoyomiForm* almanac = almanac_();
     const QWidget* modal = QApplication::activeModalWidget();
-    if (modal != nullptr && modal != &almanac_) {
+    if (modal != nullptr && modal != almanac) {
         if (!waiting_) {
             waiting_ = true;
             QTimer::singleShot(kDialogPollMs, this, [this] {
@@ -67,7 +74,7 @@ void Ending::OnRequest()
         return;
     }
     closing_ = true;
-    const bool almanacClosed = !almanac_.isVisible() || almanac_.close();
+    const bool almanacClosed = !almanac || !almanac->isVisible() || almanac->close();
     closing_ = false;
     if (almanacClosed)
         mainWindow_.close();

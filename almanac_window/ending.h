@@ -3,6 +3,7 @@
 // signal, or the desktop session ending (logout, shutdown). A changed text in
 // the almanac window is never lost without the user's answer.
 #include <QObject>
+#include <functional>
 
 class QWidget;
 
@@ -19,6 +20,9 @@ public:
     // while any other dialog is open the request waits until it has closed.
     // The desktop session's commit-data request asks the same question.
     Ending(EndRequests& requests, QWidget& mainWindow, TKoyomiForm& almanac);
+    // The same with an almanac window that is made when first needed: almanac
+    // gives it, or null while it has not been made.
+    Ending(EndRequests& requests, QWidget& mainWindow, std::function<TKoyomiForm*()> almanac);
 
     // Whether the desktop session may end. With a changed text shown, the
     // save question is asked when mayAsk (the session manager allows it);
@@ -32,7 +36,7 @@ private:
     void OnRequest();
 
     QWidget& mainWindow_;
-    TKoyomiForm& almanac_;
+    std::function<TKoyomiForm*()> almanac_;
     bool waiting_ = false;  // a request waits for a dialog to close
     bool closing_ = false;  // a request is being carried out
 };

@@ -1,8 +1,11 @@
-// ヴァデロン: start-up. The four windows are created once, in this order, and
-// live until the calculator window closes and the program ends.
+// ヴァデロン: start-up. The calculator window is made and shown at once; the
+// era dialog, the about box and the almanac window are each made once, when
+// first needed, and live until the calculator window closes and the program
+// ends. Only what the first display needs is done before it.
 #include "almanac_window/ending.h"
 #include "almanac_window/file_replace.h"
 #include "almanac_window/koyomi_form.h"
+#include "app/display_start.h"
 #include "calculator/vadelon_form.h"
 #include "calendar_window/calendar_window.h"
 #include "dialogs/nengo_form.h"
@@ -21,6 +24,7 @@
 #include <QWindow>
 #include <functional>
 #include <memory>
+#include <optional>
 
 namespace {
 
@@ -60,9 +64,22 @@ private:
 
 }  // namespace
 
+// Closing the calculator window ends the program; the other windows never
+// keep it alive.
+template <typename W>
+W* KeptOpenByNothing(std::unique_ptr<W>& window)
+{
+    window->setAttribute(Qt::WA_QuitOnClose, false);
+    return window.get();
+}
+
 int main(int argc, char* argv[])
 {
-    QApplication app(argc, argv);
+    std::optional<QApplication> app;
+    {
+        const vadelon::DisplayStart start;
+        app.emplace(argc, argv);
+    }
     vadelon::IgnoreFileSizeSignal();
     // The title names the program; no display name, which the desktop would
     // append to every window's caption.
@@ -73,15 +90,28 @@ int main(int argc, char* argv[])
 
     vadelon::HelpViewer help;
     vadelon::QtPlatform platform([&help](const QString& helpFile) { return help.Show(helpFile); });
+    std::unique_ptr<vadelon::TNengoForm> eraDialog;
+    std::unique_ptr<vadelon::TVerForm> aboutBox;
+    std::unique_ptr<vadelon::TKoyomiForm> almanac;
     auto form = std::make_unique<vadelon::TVadelonForm>(platform);
-    auto eraDialog = std::make_unique<vadelon::TNengoForm>(platform);
-    auto aboutBox = std::make_unique<vadelon::TVerForm>();
     vadelon::TVadelonForm* main = form.get();
-    auto almanac =
-        std::make_unique<vadelon::TKoyomiForm>(platform, [main](const QString& hint) { main->DisplayHint(hint); });
-    form->AttachEraDialog(eraDialog.get());
-    form->AttachAboutBox(aboutBox.get());
-    form->AttachAlmanacWindow(std::bind_front(&vadelon::TKoyomiForm::ShowReport, almanac.get()));
+    form->AttachEraDialog([&] {
+        if (!eraDialog)
+            eraDialog = std::make_unique<vadelon::TNengoForm>(platform);
+        return KeptOpenByNothing(eraDialog);
+    });
+    form->AttachAboutBox([&]() -> QWidget* {
+        if (!aboutBox)
+            aboutBox = std::make_unique<vadelon::TVerForm>();
+        return KeptOpenByNothing(aboutBox);
+    });
+    form->AttachAlmanacWindow([&](const QStringList& lines, const QString& title, const QString& note,
+                                  const QString& detail) {
+        if (!almanac)
+            almanac = std::make_unique<vadelon::TKoyomiForm>(
+                platform, [main](const QString& hint) { main->DisplayHint(hint); });
+        KeptOpenByNothing(almanac)->ShowReport(lines, title, note, detail);
+    });
     vadelon::CalendarWindowHolder calendar({main, [&platform] { return platform.Today(); },
                                             [main] { return main->UpperPanelDate(); },
                                             [main](const QDate& date) { main->EnterUpperDate(date); }});
@@ -92,12 +122,8 @@ int main(int argc, char* argv[])
     CentreFrame(*form);
     form->show();
     FrameCentring centring(*form);
-    // Closing the calculator window ends the program; the other windows
-    // never keep it alive.
-    for (QWidget* other : std::initializer_list<QWidget*>{eraDialog.get(), aboutBox.get(), almanac.get()})
-        other->setAttribute(Qt::WA_QuitOnClose, false);
     // A kill, Ctrl+C or the session's end closes the windows as the user would.
     vadelon::EndRequests endRequests;
-    vadelon::Ending ending(endRequests, *form, *almanac);
+    vadelon::Ending ending(endRequests, *form, [&almanac] { return almanac.get(); });
     return QApplication::exec();
 }

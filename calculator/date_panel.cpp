@@ -6,6 +6,7 @@
 #include "fonts/fonts.h"
 #include "platform/accessible_widgets.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QFrame>
 #include <QLabel>
@@ -54,6 +55,20 @@ void KeepLookWhenDisabled(QWidget* panel)
     for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText, QPalette::Base,
                                      QPalette::Button, QPalette::Window})
         palette.setColor(QPalette::Disabled, role, palette.color(QPalette::Active, role));
+    panel->setPalette(palette);
+}
+
+void LookAsResultPanel(QWidget* panel, bool receivesResult)
+{
+    // The frame's bevel is drawn in these colours, which a panel that takes
+    // no input takes from the disabled ones.
+    QPalette palette = panel->palette();
+    const QPalette standard = QApplication::palette(panel);
+    for (QPalette::ColorRole role : {QPalette::Light, QPalette::Midlight, QPalette::Mid, QPalette::Dark, QPalette::Shadow}) {
+        for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive})
+            palette.setColor(group, role,
+                             receivesResult ? standard.color(QPalette::Disabled, role) : standard.color(group, role));
+    }
     panel->setPalette(palette);
 }
 

@@ -21,4 +21,8 @@ QFrame* BuildDatePanel(QWidget* parent, PanelSide side);
 // so that the results in its fields stay readable.
 void KeepLookWhenDisabled(QWidget* panel);
 
+// The panel that receives a run's result takes no input but lets its fields
+// take the focus; its frame keeps the look of a panel that takes no input.
+void LookAsResultPanel(QWidget* panel, bool receivesResult);
+
 }  // namespace vadelon

@@ -1,4 +1,5 @@
 // Mode selection, the five mode layouts, clearing and the after/before toggle.
+#include "calculator/baked_pictures.h"
 #include "calculator/mode_table.h"
 #include "calculator/up_down.h"
 #include "calculator/vadelon_form.h"
@@ -148,7 +149,7 @@ void TVadelonForm::ShowRunImage(RunImage image)
 {
     QLabel* holder = image == RunImage::Image1 ? Image1 : image == RunImage::Image2 ? Image2 : Image3;
     if (holder->pixmap().isNull())
-        holder->setPixmap(PaintRunImage(image));
+        holder->setPixmap(RunImagePicture(image));
     BitBtn1->setIcon(QIcon(holder->pixmap()));
     // Which picture is on the button, by the name of its holder.
     BitBtn1->setProperty("runImage", holder->objectName());
@@ -220,6 +221,7 @@ void TVadelonForm::ApplyModeLayout(CalcMode mode)
         // The panel that receives the result takes no input, but its fields
         // take the focus, so that the result can be reached and read.
         Edit9->setReadOnly(!l.resultBelow);
+        LookAsResultPanel(Panel3, !l.resultBelow);
         SetLabel(Label16, Text(l.numberTitle[direction]), numberColour);
         SetLabel(Label17, Text(l.numberUnit[direction]), numberColour);
         SetLabel(Label18, Text(l.note));
@@ -227,6 +229,7 @@ void TVadelonForm::ApplyModeLayout(CalcMode mode)
         Panel4->show();
         for (QLineEdit* field : {Edit5, Edit6, Edit7, Edit8})
             field->setReadOnly(l.resultBelow);
+        LookAsResultPanel(Panel4, l.resultBelow);
         for (QWidget* input : std::initializer_list<QWidget*>{UpDown4, ComboBox2, UpDown5, UpDown6})
             input->setEnabled(!l.resultBelow);
         ShowMonthAndDay(PanelSide::Lower, l.monthAndDay);

@@ -165,7 +165,7 @@ void TVadelonForm::FillEraLists()
 
 EraChoice TVadelonForm::AskEra(const EraQuestion& question)
 {
-    return eraDialog_ ? eraDialog_->AskEraChoice(question) : EraChoice::None;
+    return eraDialog_ ? eraDialog_()->AskEraChoice(question) : EraChoice::None;
 }
 
 void TVadelonForm::RefreshEraFields(PanelSide side)

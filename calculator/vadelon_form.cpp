@@ -1,5 +1,6 @@
 #include "calculator/vadelon_form.h"
 
+#include "calculator/baked_pictures.h"
 #include "calculator/mode_table.h"
 #include "calculator/number_field.h"
 #include "calculator/up_down.h"
@@ -238,7 +239,7 @@ void TVadelonForm::BuildNumberPanel(QWidget* client)
 
 void TVadelonForm::BuildButtons(QWidget* client)
 {
-    // The holders of the run pictures; each picture is painted when a mode
+    // The holders of the run pictures; each picture is made when a mode
     // first puts it on the run button.
     QLabel** holders[3] = {&Image1, &Image2, &Image3};
     for (int i = 0; i < 3; ++i) {
@@ -261,7 +262,7 @@ void TVadelonForm::BuildButtons(QWidget* client)
     BitBtn2 = new QPushButton(client);
     BitBtn2->setObjectName(QStringLiteral("BitBtn2"));
     BitBtn2->setGeometry(24, 312, 65, 25);
-    BitBtn2->setIcon(QIcon(PaintClearImage()));
+    BitBtn2->setIcon(QIcon(ClearImagePicture()));
     BitBtn2->setIconSize(QSize(61, 21));
     BitBtn2->setAutoDefault(false);
     BitBtn2->setCursor(Qt::PointingHandCursor);
@@ -301,7 +302,7 @@ void TVadelonForm::ConnectHandlers()
     connect(Exit1, &QAction::triggered, this, &TVadelonForm::close);
     connect(About1, &QAction::triggered, this, [this] {
         if (aboutBox_)
-            platform_.RunModal(aboutBox_);
+            platform_.RunModal(aboutBox_());
     });
     connect(SearchforHelpOn1, &QAction::triggered, this, [this] { platform_.ShowHelpFinder(this, kHelpFile); });
 

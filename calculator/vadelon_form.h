@@ -50,9 +50,18 @@ public:
     ~TVadelonForm() override;
 
     // The other windows exist after this one; until attached, the step that
-    // leads to them does nothing (the era question then answers None).
-    void AttachEraDialog(TNengoForm* dialog) { eraDialog_ = dialog; }
-    void AttachAboutBox(QWidget* aboutBox) { aboutBox_ = aboutBox; }
+    // leads to them does nothing (the era question then answers None). Each
+    // may be handed over as a function that gives it, made when first needed.
+    void AttachEraDialog(std::function<TNengoForm*()> dialog) { eraDialog_ = std::move(dialog); }
+    void AttachEraDialog(TNengoForm* dialog)
+    {
+        AttachEraDialog([dialog] { return dialog; });
+    }
+    void AttachAboutBox(std::function<QWidget*()> aboutBox) { aboutBox_ = std::move(aboutBox); }
+    void AttachAboutBox(QWidget* aboutBox)
+    {
+        AttachAboutBox([aboutBox] { return aboutBox; });
+    }
     void AttachAlmanacWindow(AlmanacWindow almanac) { almanac_ = std::move(almanac); }
     // The month calendar, opened (or raised) by the menu item ｶﾚﾝﾀﾞｰ.
     void AttachCalendarWindow(std::function<void()> open) { calendar_ = std::move(open); }
@@ -133,8 +142,8 @@ private:
     Platform& platform_;
     QLabel* statusText_ = nullptr;
     SpokenNote* resultNote_ = nullptr;  // says a run's result as it appears
-    TNengoForm* eraDialog_ = nullptr;
-    QWidget* aboutBox_ = nullptr;
+    std::function<TNengoForm*()> eraDialog_;
+    std::function<QWidget*()> aboutBox_;
     AlmanacWindow almanac_;
     std::function<void()> calendar_;
     QButtonGroup* modeGroup_ = nullptr;
