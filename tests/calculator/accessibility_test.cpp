@@ -62,7 +62,10 @@ void AccessibilityTest::panelNames_data()
     QTest::newRow("lower year spin") << "UpDown4" << "下の日付 西暦年の増減";
     QTest::newRow("run") << "BitBtn1" << "計算実行";
     QTest::newRow("clear") << "BitBtn2" << "クリア";
-    QTest::newRow("today") << "Button1" << "きょう";
+    QTest::newRow("upper today") << "Button1" << "上の日付 きょう";
+    QTest::newRow("lower today") << "Button2" << "下の日付 きょう";
+    QTest::newRow("upper weekday") << "Label8" << "上の日付 曜日 （　曜日）";
+    QTest::newRow("lower spin") << "UpDown5" << "下の日付 月の増減";
 }
 
 void AccessibilityTest::panelNames()

@@ -2,6 +2,8 @@
 // selection from the menu and the buttons, the toggle, clearing and hints.
 #include "tests/calculator/form_fixture.h"
 
+#include "calculator/baked_pictures.h"
+
 #include <QAction>
 #include <QApplication>
 #include <QEnterEvent>
@@ -71,6 +73,8 @@ private slots:
     void menuHintReachesStatusBar();
     void everyHintFitsTheStatusBar();
     void helpAndAbout();
+    void bakedPicturesAreThePaintedOnes_data();
+    void bakedPicturesAreThePaintedOnes();
     void focusOrder();
 };
 
@@ -89,7 +93,8 @@ void VadelonFormTest::firstDisplay()
     QCOMPARE(f.Label18->text(), QString("期間日数は１を加算"));
     QCOMPARE(f.Label1->text(), QString("計算種別"));
     QVERIFY(!f.Panel3->isHidden());
-    QVERIFY(!f.Panel3->isEnabled());
+    // The number receives the result: read, reached, not typed into.
+    QVERIFY(f.Edit9->isReadOnly() && f.Edit9->isEnabled());
     QVERIFY(f.SpeedButton6->isHidden());
     QVERIFY(f->ShiftForward());
     for (QLineEdit* e : {f.Edit1, f.Edit2, f.Edit3, f.Edit4, f.Edit5, f.Edit6, f.Edit7, f.Edit8, f.Edit9})
@@ -183,8 +188,10 @@ void VadelonFormTest::controlsCarryTheirNames()
     }
     for (QWidget* w : std::initializer_list<QWidget*>{f.Edit1, f.Edit9, f.ComboBox1, f.Label2})
         QVERIFY(w->statusTip().isEmpty());
-    for (QWidget* w : std::initializer_list<QWidget*>{f.SpeedButton1, f.SpeedButton3, f.SpeedButton6})
+    for (QWidget* w : std::initializer_list<QWidget*>{f.SpeedButton1, f.SpeedButton3})
         QCOMPARE(w->focusPolicy(), Qt::NoFocus);
+    // The after/before toggle is reached by Tab, so that the keyboard alone can change it.
+    QCOMPARE(f.SpeedButton6->focusPolicy(), Qt::TabFocus);
 }
 
 void VadelonFormTest::modeLayout_data()
@@ -195,14 +202,14 @@ void VadelonFormTest::modeLayout_data()
     QTest::addColumn<QString>("button1");
     QTest::addColumn<QString>("label2");
     QTest::addColumn<bool>("numberShown");
-    QTest::addColumn<bool>("numberEnabled");
+    QTest::addColumn<bool>("numberInput");  // typed into; otherwise it shows the result
     QTest::addColumn<QString>("label16");
     QTest::addColumn<QString>("label17");
     QTest::addColumn<QColor>("numberColour");
     QTest::addColumn<QString>("label18");
     QTest::addColumn<bool>("toggleShown");
     QTest::addColumn<bool>("lowerShown");
-    QTest::addColumn<bool>("lowerEnabled");
+    QTest::addColumn<bool>("lowerInput");
     QTest::addColumn<bool>("lowerMonthDay");
     QTest::addColumn<QString>("button2");  // empty: hidden
     QTest::addColumn<QString>("label9");
@@ -230,14 +237,14 @@ void VadelonFormTest::modeLayout()
     QFETCH(QString, button1);
     QFETCH(QString, label2);
     QFETCH(bool, numberShown);
-    QFETCH(bool, numberEnabled);
+    QFETCH(bool, numberInput);
     QFETCH(QString, label16);
     QFETCH(QString, label17);
     QFETCH(QColor, numberColour);
     QFETCH(QString, label18);
     QFETCH(bool, toggleShown);
     QFETCH(bool, lowerShown);
-    QFETCH(bool, lowerEnabled);
+    QFETCH(bool, lowerInput);
     QFETCH(bool, lowerMonthDay);
     QFETCH(QString, button2);
     QFETCH(QString, label9);
@@ -258,7 +265,9 @@ void VadelonFormTest::modeLayout()
     QCOMPARE(f.Button1->text(), button1);
     QCOMPARE(f.Label2->text(), label2);
     QCOMPARE(!f.Panel3->isHidden(), numberShown);
-    QCOMPARE(f.Panel3->isEnabled(), numberEnabled);
+    // A field that shows the result takes the focus but no typing.
+    QVERIFY(f.Panel3->isEnabled() && f.Edit9->isEnabled());
+    QCOMPARE(!f.Edit9->isReadOnly(), numberInput);
     QCOMPARE(f.Label16->text(), label16);
     QCOMPARE(f.Label17->text(), label17);
     QCOMPARE(TextColour(f.Label16), numberColour);
@@ -266,7 +275,13 @@ void VadelonFormTest::modeLayout()
     QCOMPARE(f.Label18->text(), label18);
     QCOMPARE(!f.SpeedButton6->isHidden(), toggleShown);
     QCOMPARE(!f.Panel4->isHidden(), lowerShown);
-    QCOMPARE(f.Panel4->isEnabled(), lowerEnabled);
+    QVERIFY(f.Panel4->isEnabled());
+    for (QLineEdit* e : {f.Edit5, f.Edit6, f.Edit7, f.Edit8}) {
+        QVERIFY(e->isEnabled());
+        QCOMPARE(!e->isReadOnly(), lowerInput);
+    }
+    for (QWidget* w : std::initializer_list<QWidget*>{f.UpDown4, f.ComboBox2, f.UpDown5, f.UpDown6})
+        QCOMPARE(w->isEnabled(), lowerInput);
     for (QWidget* w : std::initializer_list<QWidget*>{f.Edit7, f.UpDown5, f.Edit8, f.UpDown6, f.Label13,
                                                       f.Label14, f.Label15})
         QCOMPARE(!w->isHidden(), lowerMonthDay);
@@ -537,15 +552,37 @@ void VadelonFormTest::helpAndAbout()
 void VadelonFormTest::focusOrder()
 {
     FormFixture f;
-    const QList<QWidget*> expected{f.Edit1, f.UpDown1, f.ComboBox1, f.Edit2, f.Edit3, f.Edit4, f.UpDown2,
-                                   f.UpDown3, f.Button1, f.Edit9, f.Edit5, f.UpDown4, f.ComboBox2, f.Edit6,
-                                   f.Edit7, f.Edit8, f.UpDown5, f.UpDown6, f.Button2, f.BitBtn1, f.BitBtn2};
+    const QList<QWidget*> expected{f.Edit1,  f.UpDown1, f.ComboBox1, f.Edit2,   f.Edit3,     f.Edit4,
+                                   f.UpDown2, f.UpDown3, f.Button1, f.Edit9,    f.SpeedButton6, f.Edit5,
+                                   f.UpDown4, f.ComboBox2, f.Edit6, f.Edit7,    f.Edit8,     f.UpDown5,
+                                   f.UpDown6, f.Button2, f.BitBtn1, f.BitBtn2};
     for (qsizetype i = 1; i < expected.size(); ++i) {
         QWidget* next = expected[i - 1]->nextInFocusChain();
         while (next->focusPolicy() == Qt::NoFocus || !expected.contains(next))
             next = next->nextInFocusChain();
         QCOMPARE(next->objectName(), expected[i]->objectName());
     }
+}
+
+// The window shows the pictures the build painted; they must be the pixels
+// the painter code paints here and now, with the fonts installed here.
+void VadelonFormTest::bakedPicturesAreThePaintedOnes_data()
+{
+    using vadelon::RunImage;
+    QTest::addColumn<QPixmap>("baked");
+    QTest::addColumn<QPixmap>("painted");
+    QTest::newRow("Image1") << vadelon::RunImagePicture(RunImage::Image1) << vadelon::PaintRunImage(RunImage::Image1);
+    QTest::newRow("Image2") << vadelon::RunImagePicture(RunImage::Image2) << vadelon::PaintRunImage(RunImage::Image2);
+    QTest::newRow("Image3") << vadelon::RunImagePicture(RunImage::Image3) << vadelon::PaintRunImage(RunImage::Image3);
+    QTest::newRow("clear") << vadelon::ClearImagePicture() << vadelon::PaintClearImage();
+}
+
+void VadelonFormTest::bakedPicturesAreThePaintedOnes()
+{
+    QFETCH(QPixmap, baked);
+    QFETCH(QPixmap, painted);
+    const auto format = QImage::Format_ARGB32_Premultiplied;
+    QCOMPARE(baked.toImage().convertToFormat(format), painted.toImage().convertToFormat(format));
 }
 
 QTEST_MAIN(VadelonFormTest)

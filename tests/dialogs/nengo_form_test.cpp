@@ -5,6 +5,7 @@
 #include "fonts/fonts.h"
 #include "tests/support/scripted_platform.h"
 
+#include <QAccessible>
 #include <QButtonGroup>
 #include <QFontInfo>
 #include <QGroupBox>
@@ -226,6 +227,41 @@ private slots:
             QCOMPARE(form.SpeedButton1->isChecked() && form.SpeedButton2->isChecked(), false);
             QTest::mouseClick(form.Button1, Qt::LeftButton);
         });
+        QCOMPARE(choice, expected);
+    }
+
+    // By keyboard alone: the group has the focus, the arrows press its
+    // buttons, Enter is OK; a screen reader hears the choice with the group.
+    void keyboardAlone_data()
+    {
+        QTest::addColumn<QList<int>>("keys");
+        QTest::addColumn<EraChoice>("expected");
+        QTest::addColumn<QString>("spoken");
+        QTest::newRow("left") << QList<int>{Qt::Key_Left} << EraChoice::Earlier << "昭和";
+        QTest::newRow("right") << QList<int>{Qt::Key_Right} << EraChoice::Later << "平成";
+        QTest::newRow("right, then left") << QList<int>{Qt::Key_Right, Qt::Key_Left} << EraChoice::Earlier << "昭和";
+        QTest::newRow("no arrow") << QList<int>{} << EraChoice::None << "未選択";
+        QTest::newRow("up and down press nothing") << QList<int>{Qt::Key_Up, Qt::Key_Down} << EraChoice::None
+                                                   << "未選択";
+    }
+    void keyboardAlone()
+    {
+        QFETCH(QList<int>, keys);
+        QFETCH(EraChoice, expected);
+        QFETCH(QString, spoken);
+        bool closedItself = false;
+        const EraChoice choice = Ask(1989, 0, [&](TNengoForm& form) {
+            QCOMPARE(form.focusWidget(), form.GroupBox1);
+            for (int key : keys)
+                QTest::keyClick(form.focusWidget(), Qt::Key(key));
+            QAccessibleInterface* group = QAccessible::queryAccessibleInterface(form.GroupBox1);
+            QCOMPARE(group->text(QAccessible::Name), QStringLiteral("採用したい年号をチェックして下さい：") + spoken);
+            QAccessibleInterface* dialog = QAccessible::queryAccessibleInterface(&form);
+            QCOMPARE(dialog->text(QAccessible::Description),
+                     QStringLiteral("西暦1989年は、01月08日をもって昭和から平成に改元されています"));
+            QTest::keyClick(form.focusWidget(), Qt::Key_Return);
+        }, &closedItself);
+        QVERIFY(closedItself);
         QCOMPARE(choice, expected);
     }
 
