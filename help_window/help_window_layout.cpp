@@ -202,7 +202,6 @@ QWidget* HelpWindow::BuildPageView()
     browser_->setObjectName(QStringLiteral("PageView"));
     browser_->setAccessibleName(QStringLiteral("ヘルプのページ"));
     browser_->setOpenExternalLinks(true);
-    SpeakFocusedLinks(browser_);
     browser_->setSearchPaths({folder_});
     browser_->document()->setDefaultFont(HelpFont(11));
     // <pre> and <code> would otherwise get the system's fixed font, which

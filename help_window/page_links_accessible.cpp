@@ -7,7 +7,6 @@
 #include <QTextBlock>
 #include <QTextBrowser>
 #include <QTextCursor>
-#include <memory>
 #include <optional>
 
 namespace vadelon {
@@ -113,24 +112,28 @@ void DescribeHelpWindow()
     Q_UNUSED(described);
 }
 
-void SpeakFocusedLinks(QTextBrowser* browser)
+PageView::~PageView()
 {
-    auto spoken = std::make_shared<QAccessible::Id>(0);  // the link told last, released with the next
-    auto speak = [browser, spoken] {
-        if (!QAccessible::isActive())
-            return;
-        const auto link = FocusedLink(browser);
-        if (!link)
-            return;
-        auto* focused = new PageLink(browser, *link);
-        const QAccessible::Id id = QAccessible::registerAccessibleInterface(focused);
-        QAccessibleEvent event(focused, QAccessible::Focus);
-        QAccessible::updateAccessibility(&event);
-        if (*spoken != 0)
-            QAccessible::deleteAccessibleInterface(*spoken);
-        *spoken = id;
-    };
-    QObject::connect(browser, &QTextBrowser::selectionChanged, browser, speak);
+    if (toldLink_ != 0)
+        QAccessible::deleteAccessibleInterface(toldLink_);
+}
+
+bool PageView::focusNextPrevChild(bool next)
+{
+    // Tab moves through the page's links before it leaves the page.
+    const bool onALink = QTextBrowser::focusNextPrevChild(next);
+    if (!onALink || !QAccessible::isActive())
+        return onALink;
+    if (const auto link = FocusedLink(this)) {
+        auto* told = new PageLink(this, *link);
+        const QAccessible::Id id = QAccessible::registerAccessibleInterface(told);
+        QAccessibleEvent focused(told, QAccessible::Focus);
+        QAccessible::updateAccessibility(&focused);
+        if (toldLink_ != 0)
+            QAccessible::deleteAccessibleInterface(toldLink_);
+        toldLink_ = id;
+    }
+    return onALink;
 }
 
 }  // namespace vadelon

@@ -9,7 +9,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libgl-dev qt6-translations-l10n
   pkgconf libcanberra-dev sound-theme-freedesktop
   fonts-ipafont-gothic
-  xvfb xauth xdotool x11-utils imagemagick
+  xvfb xauth xdotool x11-utils xclip imagemagick
   ibus ibus-mozc mozc-server dbus at-spi2-core python3-pyatspi procps
   cups printer-driver-cups-pdf poppler-utils
   python3 dpkg-dev file desktop-file-utils lintian appstream man-db groff-base

@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # Drives the real program in a real X window, by keyboard only, as a user
 # would: help in both windows, almanac report saved to a file, SIGTERM asking
-# about the unsaved report, the era question, the about box, the month
-# calendar (its keys, a day written into the calculator, beside the almanac
-# window), exit.
+# about the unsaved report, the era question answered with the arrow keys, the
+# about box, the month calendar (its keys, a day written into the calculator,
+# beside the almanac window), exit.
 # Usage: e2e.sh VADELON_BINARY VADELON_CALC_BINARY
 set -uo pipefail
 
@@ -158,7 +158,7 @@ step "compare the saved bytes with the expected report"
 "$calc" almanac --sjis 2000 1 1 >"$work/expected.txt" || fail "vadelon-calc almanac"
 cmp "$work/expected.txt" "$work/report.txt" || fail "saved report differs from the expected bytes"
 
-step "era question for 1989 with an empty month"
+step "era question for 1989 with an empty month, answered by keyboard alone: Left, then Enter"
 focus "$main"
 key Escape
 key alt+c
@@ -168,8 +168,17 @@ key shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab
 type_text 1989
 era=$(wait_window '年号確認') || fail "era dialog '年号確認' did not appear"
 focus "$era"
+key Left
 key Return
 wait_gone '年号確認' || fail "era dialog did not close"
+
+step "the era year is 64 (昭和): Tab to it, copy it, read the clipboard"
+focus "$main"
+# From the Western year: its spin button, the era list, the era year.
+key Tab Tab Tab
+key ctrl+a ctrl+c
+era_year=$(DISPLAY=$display timeout 5 xclip -o -selection clipboard 2>/dev/null)
+[ "$era_year" = 64 ] || fail "era year after Left and Enter is '$era_year', not 64 (昭和)"
 
 step "about box, closed with Enter"
 focus "$main"
