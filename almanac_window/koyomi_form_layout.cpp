@@ -37,10 +37,10 @@ struct EditCommand {
 };
 
 const EditCommand kEditCommands[] = {
-    {"Cut1", "切り取り(&T)", "Cut2", "切り取り(&T)", "ToolButton6", "切り取り", ToolPicture::Scissors, "選択範囲を切り取ります",
-     &TKoyomiForm::Cut1Click, EditEnabling::Selection},
-    {"Copy1", "ｺﾋﾟｰ(&C)", "C1", "コピー(&C)", "ToolButton7", "コピー", ToolPicture::TwoPages, "クリップポードにコピーします",
-     &TKoyomiForm::Copy1Click, EditEnabling::Selection},
+    {"Cut1", "切り取り(&T)", "Cut2", "切り取り(&T)", "ToolButton6", "切り取り", ToolPicture::Scissors,
+     "選択範囲を切り取ります", &TKoyomiForm::Cut1Click, EditEnabling::Selection},
+    {"Copy1", "ｺﾋﾟｰ(&C)", "C1", "コピー(&C)", "ToolButton7", "コピー", ToolPicture::TwoPages,
+     "クリップポードにコピーします", &TKoyomiForm::Copy1Click, EditEnabling::Selection},
     {"Paste1", "貼り付け(&P)", "Paste2", "貼り付け(&P)", "ToolButton8", "貼り付け", ToolPicture::GlueTube,
      "クリップボードからテキストを貼り付けます", &TKoyomiForm::Paste1Click, EditEnabling::ClipboardHasText},
     {"Delete1", "削除(&D)", "Delete2", "削除(&D)", "ToolButton9", "削除", ToolPicture::Eraser, "選択範囲を削除します",
@@ -158,7 +158,8 @@ void TKoyomiForm::BuildToolBar()
 
     ToolBar1->addWidget(MakeGap("ToolButton1", ToolBar1));
     // A picture has no words: each button is named by its command, for a screen reader.
-    AddToolButton("ToolButton2", QStringLiteral("開く"), ToolPicture::OpenFolder, kOpenHint, &TKoyomiForm::OpenTextFile);
+    AddToolButton("ToolButton2", QStringLiteral("開く"), ToolPicture::OpenFolder, kOpenHint,
+                  &TKoyomiForm::OpenTextFile);
     AddToolButton("ToolButton3", QStringLiteral("名前を付けて保存"), ToolPicture::FloppyDisk,
                   QStringLiteral("テキストファイルとして名前をつけて保存します"), &TKoyomiForm::SaveAs1Click);
     AddToolButton("ToolButton4", QStringLiteral("印刷"), ToolPicture::Printer, kPrintHint, &TKoyomiForm::Print1Click);

@@ -16,8 +16,7 @@ public:
 };
 
 // What the program says when it finds no display.
-inline constexpr char kNoDisplayMessage[] =
-    "ヴァデロン1.0: 画面（ディスプレイ）に接続できません。"
-    "デスクトップの中で起動するか、環境変数 DISPLAY を確かめてください。\n";
+inline constexpr char kNoDisplayMessage[] = "ヴァデロン1.0: 画面（ディスプレイ）に接続できません。"
+                                            "デスクトップの中で起動するか、環境変数 DISPLAY を確かめてください。\n";
 
 }  // namespace vadelon

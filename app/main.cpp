@@ -108,8 +108,8 @@ int main(int argc, char* argv[])
     form->AttachAlmanacWindow([&](const QStringList& lines, const QString& title, const QString& note,
                                   const QString& detail) {
         if (!almanac)
-            almanac = std::make_unique<vadelon::TKoyomiForm>(
-                platform, [main](const QString& hint) { main->DisplayHint(hint); });
+            almanac = std::make_unique<vadelon::TKoyomiForm>(platform,
+                                                             [main](const QString& hint) { main->DisplayHint(hint); });
         KeptOpenByNothing(almanac)->ShowReport(lines, title, note, detail);
     });
     vadelon::CalendarWindowHolder calendar({main, [&platform] { return platform.Today(); },

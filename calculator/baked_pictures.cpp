@@ -9,8 +9,8 @@ namespace {
 
 QPixmap Picture(const std::uint32_t* pixels, int width, int height)
 {
-    return QPixmap::fromImage(QImage(reinterpret_cast<const uchar*>(pixels), width, height, width * 4,
-                                     QImage::Format_ARGB32_Premultiplied));
+    return QPixmap::fromImage(
+        QImage(reinterpret_cast<const uchar*>(pixels), width, height, width * 4, QImage::Format_ARGB32_Premultiplied));
 }
 
 }  // namespace

@@ -28,9 +28,9 @@ void TVadelonForm::RunCalculation()
     case CalcMode::DateShift:
     case CalcMode::BirthYearCalc: {
         const bool shift = CurrentMode() == CalcMode::DateShift;
-        const RunResult result = shift
-                                     ? RunDateShift(PanelDate(PanelSide::Upper), Edit9->text().toStdString(), shiftForward_)
-                                     : RunBirthYearCalc(upperYear, Edit9->text().toStdString());
+        const RunResult result =
+            shift ? RunDateShift(PanelDate(PanelSide::Upper), Edit9->text().toStdString(), shiftForward_)
+                  : RunBirthYearCalc(upperYear, Edit9->text().toStdString());
         if (shift ? WriteResult(result, {Edit5, Edit7, Edit8}) : WriteResult(result, {Edit5})) {
             RefreshEraFields(PanelSide::Lower);
             resultNote_->Say(Label9->text() + LowerDateSpoken(shift));

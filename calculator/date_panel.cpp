@@ -64,7 +64,8 @@ void LookAsResultPanel(QWidget* panel, bool receivesResult)
     // no input takes from the disabled ones.
     QPalette palette = panel->palette();
     const QPalette standard = QApplication::palette(panel);
-    for (QPalette::ColorRole role : {QPalette::Light, QPalette::Midlight, QPalette::Mid, QPalette::Dark, QPalette::Shadow}) {
+    for (QPalette::ColorRole role :
+         {QPalette::Light, QPalette::Midlight, QPalette::Mid, QPalette::Dark, QPalette::Shadow}) {
         for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive})
             palette.setColor(group, role,
                              receivesResult ? standard.color(QPalette::Disabled, role) : standard.color(group, role));
@@ -114,8 +115,8 @@ QFrame* BuildDatePanel(QWidget* parent, PanelSide side)
     auto* daySpin = Make<TUpDown>(f, n("UpDown3", "UpDown6"), QRect(123, row2, 15, 21));
     MakeLabel(f, n("Label7", "Label14"), QPoint(141, row2 + 4), QStringLiteral("日"));
     // Its text is read as a value, under the panel's name.
-    auto* weekday = new ValueLabel(
-        (upper ? QStringLiteral("上の日付") : QStringLiteral("下の日付")) + QStringLiteral(" 曜日"), f);
+    auto* weekday =
+        new ValueLabel((upper ? QStringLiteral("上の日付") : QStringLiteral("下の日付")) + QStringLiteral(" 曜日"), f);
     weekday->setObjectName(QString::fromLatin1(n("Label8", "Label15")));
     weekday->setText(QString::fromStdString(BlankWeekdayLabel()));
     weekday->move(158, row2 + 4);
@@ -133,8 +134,8 @@ QFrame* BuildDatePanel(QWidget* parent, PanelSide side)
     const QString panelName = upper ? QStringLiteral("上の日付") : QStringLiteral("下の日付");
     frame->setAccessibleName(panelName);
     const std::pair<QWidget*, const char*> names[] = {
-        {year, "西暦年"}, {yearSpin, "西暦年の増減"}, {era, "年号"},         {eraYear, "和暦年"},
-        {month, "月"},    {day, "日"},                {monthSpin, "月の増減"}, {daySpin, "日の増減"},
+        {year, "西暦年"}, {yearSpin, "西暦年の増減"}, {era, "年号"},         {eraYear, "和暦年"}, {month, "月"},
+        {day, "日"},      {monthSpin, "月の増減"},    {daySpin, "日の増減"},
     };
     for (const auto& [widget, name] : names)
         widget->setAccessibleName(panelName + QLatin1Char(' ') + QString::fromUtf8(name));

@@ -6,11 +6,11 @@
 #include <QAccessibleWidget>
 #include <QApplication>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyle>
 #include <QStyleOption>
-#include <QLineEdit>
 #include <algorithm>
 #include <limits>
 

@@ -276,9 +276,9 @@ void TVadelonForm::SetFocusOrder()
     // Within a panel: Western year, year spin button, era, era year, month,
     // day, month and day spin buttons, today button; in the number panel the
     // number, then its after/before toggle.
-    const QList<QWidget*> chain{Edit1,   UpDown1, ComboBox1, Edit2,        Edit3,   Edit4,     UpDown2, UpDown3,
-                                Button1, Edit9,   SpeedButton6, Edit5, UpDown4, ComboBox2, Edit6,   Edit7,
-                                Edit8,   UpDown5, UpDown6,   Button2,      BitBtn1, BitBtn2};
+    const QList<QWidget*> chain{Edit1,   UpDown1, ComboBox1,    Edit2,   Edit3,   Edit4,     UpDown2, UpDown3,
+                                Button1, Edit9,   SpeedButton6, Edit5,   UpDown4, ComboBox2, Edit6,   Edit7,
+                                Edit8,   UpDown5, UpDown6,      Button2, BitBtn1, BitBtn2};
     for (qsizetype i = 1; i < chain.size(); ++i)
         QWidget::setTabOrder(chain[i - 1], chain[i]);
 }

@@ -59,8 +59,7 @@ public:
             context_ = nullptr;
             return false;
         }
-        return library->play(context_, 0, CA_PROP_EVENT_ID, eventId, static_cast<const char*>(nullptr)) ==
-               CA_SUCCESS;
+        return library->play(context_, 0, CA_PROP_EVENT_ID, eventId, static_cast<const char*>(nullptr)) == CA_SUCCESS;
     }
 
     void RingBell() override { QApplication::beep(); }
