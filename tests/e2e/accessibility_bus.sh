@@ -20,5 +20,5 @@ for _ in $(seq 1 100); do [ -s "$work/display" ] && break; sleep 0.1; done
 [ -s "$work/display" ] || { echo "accessibility: Xvfb did not start" >&2; exit 1; }
 export DISPLAY=":$(head -n 1 "$work/display")"
 export XDG_RUNTIME_DIR=$work
-# pyatspi is Debian's, for Debian's own Python.
-exec dbus-run-session -- /usr/bin/python3 "$here/accessibility_bus_test.py" "$1" </dev/null
+# pyatspi is Debian's, for Debian's own Python. Not exec'd: the trap stops Xvfb.
+dbus-run-session -- /usr/bin/python3 "$here/accessibility_bus_test.py" "$1" </dev/null
