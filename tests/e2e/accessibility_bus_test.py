@@ -240,7 +240,7 @@ def main():
     pyatspi.Registry.registerEventListener(
         on_event, "object:state-changed:showing", "object:state-changed:focused", "focus:",
         "object:property-change:accessible-name", "object:property-change:accessible-value",
-        "object:text-changed:insert")
+        "object:text-changed:insert", "object:selection-changed")
     # The first query after start-up may find an empty tree: ask until it fills.
     calc = wait_for("the calculator window on the bus", lambda: window(APP_NAME), seconds=30)
     if not calc:
@@ -289,8 +289,12 @@ def main():
         if wait_for("the choice spoken", lambda: heard("object:property-change:accessible-name", "panel",
                                                        GROUP + "：昭和", mark)):
             print("ok   Left chooses 昭和 and the group says so", flush=True)
+        mark = len(events)
         keys("Return")
         wait_for("the era dialog to close", lambda: window("年号確認") is None)
+        # The era list tells its new era (its name stays the list's own).
+        wait_for("the era list's change", lambda: heard("object:selection-changed", "combo box", None, mark)
+                 or heard("object:property-change:accessible-name", "combo box", None, mark))
         if text_of(find(calc, "上の日付 和暦年", "text")) != "64":
             fail("after Left and Enter the era year is not 64")
 
