@@ -107,6 +107,15 @@ public:
 
     QString text(QAccessible::Text t) const override
     {
+        if (t == QAccessible::Description) {
+            // What its labels say at length (a note's detail), read after the text.
+            QStringList details;
+            for (const QLabel* label : widget()->findChildren<QLabel*>(Qt::FindDirectChildrenOnly)) {
+                if (!label->accessibleDescription().isEmpty())
+                    details << label->accessibleDescription();
+            }
+            return details.isEmpty() ? QAccessibleWidget::text(t) : details.join(u'\n');
+        }
         if (t != QAccessible::Name)
             return QAccessibleWidget::text(t);
         const QString shown = ShownText();
