@@ -1,5 +1,6 @@
 #include "calculator/date_panel.h"
 
+#include "calculator/era_list.h"
 #include "calculator/number_field.h"
 #include "calculator/up_down.h"
 #include "calendar/day_arithmetic.h"
@@ -78,6 +79,8 @@ QFrame* BuildDatePanel(QWidget* parent, PanelSide side)
     const bool upper = side == PanelSide::Upper;
     // The control's name in the upper or the lower panel.
     auto n = [upper](const char* above, const char* below) { return upper ? above : below; };
+    // The panel's name for a screen reader, before the name of each control.
+    const QString panelName = upper ? QStringLiteral("上の日付") : QStringLiteral("下の日付");
     auto* frame = Make<QFrame>(parent, n("Panel2", "Panel4"), QRect(120, upper ? 8 : 224, 257, 113));
     frame->setFrameStyle(QFrame::Panel | QFrame::Raised);
     frame->setLineWidth(1);
@@ -100,7 +103,9 @@ QFrame* BuildDatePanel(QWidget* parent, PanelSide side)
     auto* yearSpin = Make<TUpDown>(f, n("UpDown1", "UpDown4"), QRect(71, row1, 15, 21));
     yearSpin->setCursor(Qt::PointingHandCursor);
     MakeLabel(f, n("Label4", "Label11"), QPoint(89, row1 + 4), QStringLiteral("年"));
-    auto* era = Make<QComboBox>(f, n("ComboBox1", "ComboBox2"), QRect(106, row1, 49, 21));
+    auto* era = new EraList(panelName + QStringLiteral(" 年号"), f);
+    era->setObjectName(QString::fromLatin1(n("ComboBox1", "ComboBox2")));
+    era->setGeometry(106, row1, 49, 21);
     era->setEditable(false);
     era->setCursor(Qt::PointingHandCursor);
     QLineEdit* eraYear = MakeEdit(f, n("Edit2", "Edit6"), QRect(158, row1, 25, 21));
@@ -131,10 +136,9 @@ QFrame* BuildDatePanel(QWidget* parent, PanelSide side)
 
     // The labels beside the controls are not tied to them: a screen reader
     // gets a name of its own for each, the panel's first.
-    const QString panelName = upper ? QStringLiteral("上の日付") : QStringLiteral("下の日付");
     frame->setAccessibleName(panelName);
     const std::pair<QWidget*, const char*> names[] = {
-        {year, "西暦年"}, {yearSpin, "西暦年の増減"}, {era, "年号"},         {eraYear, "和暦年"}, {month, "月"},
+        {year, "西暦年"}, {yearSpin, "西暦年の増減"}, {eraYear, "和暦年"},   {month, "月"},
         {day, "日"},      {monthSpin, "月の増減"},    {daySpin, "日の増減"},
     };
     for (const auto& [widget, name] : names)

@@ -1,6 +1,7 @@
 #include "help_window/help_page_view.h"
 
 #include "help_window/manual_files.h"
+#include "help_window/page_links_accessible.h"
 
 #include <QBuffer>
 #include <QImage>
@@ -34,6 +35,19 @@ QVariant HelpPageView::loadResource(int type, const QUrl& name)
     }
     // Style sheets and the like: the manual has none.
     return QString();
+}
+
+HelpPageView::~HelpPageView()
+{
+    ForgetToldLink(toldLink_);
+}
+
+bool HelpPageView::focusNextPrevChild(bool next)
+{
+    const bool onALink = QTextBrowser::focusNextPrevChild(next);
+    if (onALink)
+        TellFocusedLink(this, toldLink_);
+    return onALink;
 }
 
 }  // namespace vadelon

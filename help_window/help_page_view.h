@@ -3,6 +3,7 @@
 // and pictures within the manual's limits (manual_files.h), so that a broken
 // install shows a message in place of a page instead of taking the program
 // down. Only the manual's own files are read; other links open outside.
+#include <QAccessible>
 #include <QTextBrowser>
 
 namespace vadelon {
@@ -11,8 +12,17 @@ class HelpPageView final : public QTextBrowser {
     Q_OBJECT
 public:
     using QTextBrowser::QTextBrowser;
+    ~HelpPageView() override;
 
     QVariant loadResource(int type, const QUrl& name) override;
+
+protected:
+    // Tab walks the page's links before it leaves the page; each link it
+    // reaches is told to a screen reader.
+    bool focusNextPrevChild(bool next) override;
+
+private:
+    QAccessible::Id toldLink_ = 0;
 };
 
 }  // namespace vadelon

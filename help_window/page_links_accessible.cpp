@@ -112,28 +112,25 @@ void DescribeHelpWindow()
     Q_UNUSED(described);
 }
 
-PageView::~PageView()
+void ForgetToldLink(QAccessible::Id& told)
 {
-    if (toldLink_ != 0)
-        QAccessible::deleteAccessibleInterface(toldLink_);
+    if (told != 0)
+        QAccessible::deleteAccessibleInterface(told);
+    told = 0;
 }
 
-bool PageView::focusNextPrevChild(bool next)
+void TellFocusedLink(QTextBrowser* browser, QAccessible::Id& told)
 {
-    // Tab moves through the page's links before it leaves the page.
-    const bool onALink = QTextBrowser::focusNextPrevChild(next);
-    if (!onALink || !QAccessible::isActive())
-        return onALink;
-    if (const auto link = FocusedLink(this)) {
-        auto* told = new PageLink(this, *link);
-        const QAccessible::Id id = QAccessible::registerAccessibleInterface(told);
-        QAccessibleEvent focused(told, QAccessible::Focus);
-        QAccessible::updateAccessibility(&focused);
-        if (toldLink_ != 0)
-            QAccessible::deleteAccessibleInterface(toldLink_);
-        toldLink_ = id;
+    if (!QAccessible::isActive())
+        return;
+    if (const auto link = FocusedLink(browser)) {
+        auto* focused = new PageLink(browser, *link);
+        const QAccessible::Id id = QAccessible::registerAccessibleInterface(focused);
+        QAccessibleEvent event(focused, QAccessible::Focus);
+        QAccessible::updateAccessibility(&event);
+        ForgetToldLink(told);
+        told = id;
     }
-    return onALink;
 }
 
 }  // namespace vadelon

@@ -3,27 +3,18 @@
 // filler), and the page's links, which the page view walks with Tab, told to
 // a screen reader one by one as they take the focus.
 #include <QAccessible>
-#include <QTextBrowser>
+
+class QTextBrowser;
 
 namespace vadelon {
 
 // Makes the help window read as a window; once, before it is first described.
 void DescribeHelpWindow();
 
-// The help window's page view: each link of its page that takes the focus
-// from the keyboard is told to a screen reader as a focused link, named by
-// its text.
-class PageView final : public QTextBrowser {
-    Q_OBJECT
-public:
-    using QTextBrowser::QTextBrowser;
-    ~PageView() override;
-
-protected:
-    bool focusNextPrevChild(bool next) override;
-
-private:
-    QAccessible::Id toldLink_ = 0;  // the link told last, released with the next
-};
+// After Tab has moved browser's focus: tells a screen reader the link that
+// now has it, if any, as a focused link named by its text. told holds the
+// link told last, released when the next is told (or by ForgetToldLink).
+void TellFocusedLink(QTextBrowser* browser, QAccessible::Id& told);
+void ForgetToldLink(QAccessible::Id& told);
 
 }  // namespace vadelon

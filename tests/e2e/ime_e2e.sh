@@ -150,9 +150,11 @@ if mode == 'calculator':
     combos = [n for n in everything if n.getRoleName() == 'combo box']
     for field in ('上の日付 西暦年', '上の日付 和暦年'):
         print(text(by_name[field]) if field in by_name else '?')
-    # A drop-down is named by the item it shows; the upper one comes first.
-    print(combos[0].name if combos else '?')
-    print(by_name['上の日付 曜日'].description if '上の日付 曜日' in by_name else '?')
+    # A drop-down is named by its panel and the item it shows; the upper one
+    # comes first. The weekday label is named by its panel and its text.
+    print(combos[0].name.rsplit(' ', 1)[-1] if combos else '?')
+    weekdays = [n for n in everything if n.getRoleName() == 'label' and n.name.startswith('上の日付 曜日')]
+    print(text(weekdays[0]) if weekdays else '?')
 elif mode == 'editor':
     frames = [n for n in everything if n.getRoleName() == 'frame' and n.name == sys.argv[2]]
     editors = [n for f in frames for n in nodes(f) if n.getRoleName() == 'text']
