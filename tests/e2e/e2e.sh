@@ -179,6 +179,14 @@ key Tab Tab Tab
 key ctrl+a ctrl+c
 era_year=$(DISPLAY=$display timeout 5 xclip -o -selection clipboard 2>/dev/null)
 [ "$era_year" = 64 ] || fail "era year after Left and Enter is '$era_year', not 64 (昭和)"
+# Back to the Western year, where the steps after this one type. The Tab
+# released there counts as a key in the year: the question comes again, with
+# 昭和 already down, and Enter keeps it.
+key shift+Tab shift+Tab shift+Tab
+era=$(wait_window '年号確認') || fail "era dialog did not ask again after Shift+Tab into the year"
+focus "$era"
+key Return
+wait_gone '年号確認' || fail "era dialog did not close the second time"
 
 step "about box, closed with Enter"
 focus "$main"
