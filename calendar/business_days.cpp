@@ -246,13 +246,7 @@ ShiftStatus ShiftBusinessDays(std::int32_t& year, std::int32_t& month, std::int3
         const std::int64_t target = BusinessDaysThrough(start - 1, yearEndClosure) + count + 1;
         result = FirstDayReaching(target, start - 1, -std::int64_t{count}, false, yearEndClosure);
     }
-    const CivilDate date = CivilFromDays(result);
-    if (date.year < INT32_MIN || date.year > INT32_MAX)
-        return ShiftStatus::YearOutOfRange;
-    year = static_cast<std::int32_t>(date.year);
-    month = date.month;
-    day = date.day;
-    return ShiftStatus::Ok;
+    return StoreDayNumber(result, year, month, day);
 }
 
 }  // namespace vadelon

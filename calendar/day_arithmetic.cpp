@@ -88,7 +88,12 @@ ShiftStatus ShiftDate(std::int32_t& year, std::int32_t& month, std::int32_t& day
     // With a real month the carries end on the real date this many days after
     // the 1st of the month.
     const std::int64_t target = DayNumber(year, month, 1) + std::int64_t{day} + std::int64_t{count} - 1;
-    const CivilDate date = CivilFromDays(target);
+    return StoreDayNumber(target, year, month, day);
+}
+
+ShiftStatus StoreDayNumber(std::int64_t dayNumber, std::int32_t& year, std::int32_t& month, std::int32_t& day)
+{
+    const CivilDate date = CivilFromDays(dayNumber);
     if (date.year < INT32_MIN || date.year > INT32_MAX)
         return ShiftStatus::YearOutOfRange;
     year = static_cast<std::int32_t>(date.year);

@@ -44,6 +44,10 @@ enum class ShiftStatus {
 // fields are left as they were.
 ShiftStatus ShiftDate(std::int32_t& year, std::int32_t& month, std::int32_t& day, std::int32_t count);
 
+// Writes the date of a day number into the three fields; YearOutOfRange (the
+// fields left as they were) when its year does not fit in 32 bits.
+ShiftStatus StoreDayNumber(std::int64_t dayNumber, std::int32_t& year, std::int32_t& month, std::int32_t& day);
+
 // "（金曜日）" and so on; the blank label "（　曜日）" before 1582-10-15; the
 // empty text for the negative remainders that odd days can give.
 std::string WeekdayLabel(std::int32_t year, std::int32_t month, std::int32_t day);
