@@ -81,11 +81,11 @@ void TVadelonForm::ComposeAlmanac(const AlmanacRun& run)
     texts.month = Edit3->text().toStdString();
     texts.day = Edit4->text().toStdString();
     texts.weekday = Label8->text().toStdString();
-    const AlmanacReport report = ComposeAlmanacReport(run.year, run.month, run.day, texts);
+    const AlmanacReport report = ComposeAlmanacReport(run.date, texts);
     QStringList lines;
     for (const std::string& line : report.lines)
         lines << QString::fromStdString(line);
-    const SolarTermStatus note = ComposeSolarTermStatus(run.year, run.month, run.day);
+    const SolarTermStatus note = ComposeSolarTermStatus(run.date.year, run.date.month, run.date.day);
     almanac_(lines, QString::fromStdString(report.caption), QString::fromStdString(note.text),
              QString::fromStdString(note.tooltip));
 }

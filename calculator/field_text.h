@@ -5,7 +5,6 @@
 #include <QLineEdit>
 #include <QString>
 #include <cstdint>
-#include <limits>
 #include <optional>
 
 namespace vadelon {
@@ -18,11 +17,6 @@ inline std::optional<std::int32_t> ReadField(const QLineEdit* edit)
 inline void WriteNumber(QLineEdit* edit, std::int64_t value)
 {
     edit->setText(QString::fromStdString(IntegerText(value)));
-}
-
-inline bool FitsInt32(std::int64_t value)
-{
-    return value >= std::numeric_limits<std::int32_t>::min() && value <= std::numeric_limits<std::int32_t>::max();
 }
 
 }  // namespace vadelon

@@ -77,15 +77,15 @@ void TVadelonForm::DayStep(PanelSide side, int direction)
         platform_.Beep(BeepType::Default);
         return;
     }
-    std::int32_t y = *year, m = *month, d = *day;
+    const ShiftedDate shifted = ShiftDate({*year, *month, *day}, direction);
     // A month outside 1 to 12, or a year beyond the 32-bit range, stops here.
-    if (ShiftDate(y, m, d, direction) != ShiftStatus::Ok) {
+    if (shifted.status != ShiftStatus::Ok) {
         platform_.Beep(BeepType::Default);
         return;
     }
-    WriteNumber(yearEdit, y);
-    WriteNumber(monthEdit, m);
-    WriteNumber(dayEdit, d);
+    WriteNumber(yearEdit, shifted.date.year);
+    WriteNumber(monthEdit, shifted.date.month);
+    WriteNumber(dayEdit, shifted.date.day);
 }
 
 void TVadelonForm::Today(PanelSide side)

@@ -1,6 +1,8 @@
 #pragma once
 // Almanac values of a date (Julian day, stem-branches, nine-star) and the
 // report text, reckoned by the calendar alone.
+#include "calendar/date.h"
+
 #include <array>
 #include <cstdint>
 #include <string>
@@ -25,15 +27,13 @@ struct AlmanacValues {
     std::string solarTerm;
 };
 
-// For a date on or after 1582-10-15 (compared field by field); months outside
-// 1 to 12 give empty month texts as the report expects.
-AlmanacValues ComputeAlmanac(std::int32_t year, std::int32_t month, std::int32_t day);
+// For a date the almanac takes; months outside 1 to 12 give empty month texts
+// as the report expects.
+AlmanacValues ComputeAlmanac(const Date& date);
 
-// True when the almanac takes the date: not before 1582-10-15, field by field.
-bool AlmanacAcceptsDate(std::int32_t year, std::int32_t month, std::int32_t day);
-
-// Two lines joined by "\n".
-const std::string& AlmanacDateMessage();
+// True when the almanac takes the date: not before kFirstGregorianDay, field
+// by field.
+bool AlmanacAcceptsDate(const Date& date);
 
 // The six texts of the upper panel exactly as the window shows them.
 struct AlmanacPanelTexts {
@@ -50,7 +50,6 @@ struct AlmanacReport {
     std::string caption;
 };
 
-AlmanacReport ComposeAlmanacReport(std::int32_t year, std::int32_t month, std::int32_t day,
-                                   const AlmanacPanelTexts& texts);
+AlmanacReport ComposeAlmanacReport(const Date& date, const AlmanacPanelTexts& texts);
 
 }  // namespace vadelon

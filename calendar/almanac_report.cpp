@@ -14,10 +14,9 @@ std::string DateHeading(const AlmanacPanelTexts& t)
 
 }  // namespace
 
-AlmanacReport ComposeAlmanacReport(std::int32_t year, std::int32_t month, std::int32_t day,
-                                   const AlmanacPanelTexts& texts)
+AlmanacReport ComposeAlmanacReport(const Date& date, const AlmanacPanelTexts& texts)
 {
-    const AlmanacValues v = ComputeAlmanac(year, month, day);
+    const AlmanacValues v = ComputeAlmanac(date);
     AlmanacReport report;
     std::vector<std::string>& lines = report.lines;
     lines.push_back(DateHeading(texts) + texts.weekday + "は");
@@ -39,7 +38,7 @@ AlmanacReport ComposeAlmanacReport(std::int32_t year, std::int32_t month, std::i
     lines.push_back("　立春より前の場合、年干支は【" + v.prevYearStem + v.prevYearBranch + "】となります。");
     lines.push_back("　同様に、年九星は【" + v.prevYearStar + "】となります。");
     lines.push_back("※また月干支も毎月１日を月の始まりとして算出しています。");
-    lines.push_back("　" + IntegerText(month) + "月の節入りは、" + v.solarTerm + "です。");
+    lines.push_back("　" + IntegerText(date.month) + "月の節入りは、" + v.solarTerm + "です。");
     lines.push_back("　節入り前の場合は前月の月干支【" + v.prevMonthStem + v.prevMonthBranch + "】を使用して下さい。");
     lines.push_back("※節入りの正確な日時は、別に暦などでお調べ下さい。");
     report.caption = DateHeading(texts) + "のこよみ";

@@ -16,7 +16,7 @@ const std::array<std::string_view, 12> SolarTermNames = {
 
 namespace {
 
-constexpr std::int64_t kJulianDayOfReform = 2299161;  // 1582-10-15
+constexpr std::int64_t kJulianDayOfFirstGregorianDay = 2299161;
 
 // Never negative, so a date before the reform cannot index outside a table.
 std::size_t Remainder(std::int64_t value, std::int64_t divisor)
@@ -35,23 +35,17 @@ std::string StarOfYear(std::int64_t year)
 
 }  // namespace
 
-bool AlmanacAcceptsDate(std::int32_t year, std::int32_t month, std::int32_t day)
+bool AlmanacAcceptsDate(const Date& date)
 {
-    return !DateFieldsBefore(year, month, day, 1582, 10, 15);
+    return !(date < kFirstGregorianDay);
 }
 
-const std::string& AlmanacDateMessage()
-{
-    static const std::string text = "『こよみ』現行暦法のグレゴリオ暦が採用された、\n"
-                                    "西暦１５８２年１０月１５日以降について対応しています。";
-    return text;
-}
-
-AlmanacValues ComputeAlmanac(std::int32_t year, std::int32_t month, std::int32_t day)
+AlmanacValues ComputeAlmanac(const Date& date)
 {
     AlmanacValues v;
-    const std::int64_t y = year;
-    v.julianDay = kJulianDayOfReform + DayNumber(year, month, day) - DayNumber(1582, 10, 15);
+    const std::int64_t y = date.year;
+    const std::int32_t month = date.month;
+    v.julianDay = kJulianDayOfFirstGregorianDay + DayNumber(date) - DayNumber(kFirstGregorianDay);
     v.adopted = y >= 1873;
 
     v.dayStem = StemNames[Remainder(v.julianDay + 9, 10)];

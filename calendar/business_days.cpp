@@ -209,33 +209,19 @@ std::int64_t FirstDayReaching(std::int64_t target, std::int64_t from, std::int64
 
 }  // namespace
 
-bool IsBusinessDay(std::int32_t year, std::int32_t month, std::int32_t day, bool yearEndClosure)
+DayCount BusinessDaysBetween(const Date& from, const Date& to, bool yearEndClosure)
 {
-    if (day < 1 || day > DaysInMonth(year, month))
-        return false;
-    const std::int64_t n = DayNumber(year, month, day);
-    if (WeekdayOfDayNumber(n) >= kSaturday)
-        return false;
-    if (yearEndClosure && ((month == 1 && day <= 3) || (month == 12 && day >= 29)))
-        return false;
-    return HolidayName(year, month, day).empty();
-}
-
-DayCount BusinessDaysBetween(std::int32_t year1, std::int32_t month1, std::int32_t day1, std::int32_t year2,
-                             std::int32_t month2, std::int32_t day2, bool yearEndClosure)
-{
-    if (!DateFieldsBefore(year1, month1, day1, year2, month2, day2))
+    if (!(from < to))
         return DayCount{};
-    return DayCount{true, BusinessDaysThrough(DayNumber(year2, month2, day2), yearEndClosure) -
-                              BusinessDaysThrough(DayNumber(year1, month1, day1), yearEndClosure)};
+    return DayCount{true, BusinessDaysThrough(DayNumber(to), yearEndClosure) -
+                              BusinessDaysThrough(DayNumber(from), yearEndClosure)};
 }
 
-ShiftStatus ShiftBusinessDays(std::int32_t& year, std::int32_t& month, std::int32_t& day, std::int32_t count,
-                              bool yearEndClosure)
+ShiftedDate ShiftBusinessDays(const Date& date, std::int32_t count, bool yearEndClosure)
 {
-    if (month < 1 || month > 12)
-        return ShiftStatus::MonthOutOfRange;
-    const std::int64_t start = DayNumber(year, month, day);
+    if (date.month < 1 || date.month > 12)
+        return ShiftedDate{ShiftStatus::MonthOutOfRange, date};
+    const std::int64_t start = DayNumber(date);
     std::int64_t result = start;
     if (count > 0) {
         const std::int64_t target = BusinessDaysThrough(start, yearEndClosure) + count;
@@ -246,7 +232,7 @@ ShiftStatus ShiftBusinessDays(std::int32_t& year, std::int32_t& month, std::int3
         const std::int64_t target = BusinessDaysThrough(start - 1, yearEndClosure) + count + 1;
         result = FirstDayReaching(target, start - 1, -std::int64_t{count}, false, yearEndClosure);
     }
-    return StoreDayNumber(result, year, month, day);
+    return StoreDayNumber(result);
 }
 
 }  // namespace vadelon

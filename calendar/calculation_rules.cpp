@@ -13,15 +13,14 @@ namespace vadelon {
 namespace {
 
 constexpr std::int32_t kInt32Max = std::numeric_limits<std::int32_t>::max();
-constexpr std::int32_t kInt32Min = std::numeric_limits<std::int32_t>::min();
 
 // The day count is written as a number below this, as "Overflow" from it on.
 constexpr std::int64_t kOverflowDays = 10'000'000;
 
-bool FitsInt32(std::int64_t value)
-{
-    return value >= kInt32Min && value <= kInt32Max;
-}
+// By the remainder of the count from 1582-10-14, a Thursday, the day before
+// the first Gregorian day.
+constexpr std::string_view kWeekdayLabels[7] = {"（木曜日）", "（金曜日）", "（土曜日）", "（日曜日）",
+                                                "（月曜日）", "（火曜日）", "（水曜日）"};
 
 // Reads the texts in order; nothing when one of them does not read, so that
 // the run stops at the first field that fails.
@@ -40,6 +39,11 @@ std::optional<std::vector<std::int32_t>> ReadAll(std::initializer_list<std::stri
 RunResult Refused(const std::string& message)
 {
     return RunResult{{}, message, true};
+}
+
+RunResult DateResult(const Date& date)
+{
+    return RunResult{{IntegerText(date.year), IntegerText(date.month), IntegerText(date.day)}, {}, false};
 }
 
 // A difference of two 32-bit readings, refused (never wrapped) when it leaves
@@ -70,12 +74,50 @@ const std::string& NumberInputMessage()
     return message;
 }
 
+const std::string& AlmanacDateMessage()
+{
+    static const std::string message = "『こよみ』現行暦法のグレゴリオ暦が採用された、\n"
+                                       "西暦１５８２年１０月１５日以降について対応しています。";
+    return message;
+}
+
+const std::string& OrderMessage()
+{
+    static const std::string message = "日付の前後関係を確認して下さい。";
+    return message;
+}
+
+const std::string& YearOrderMessage()
+{
+    static const std::string message = "年の前後関係を確認して下さい。";
+    return message;
+}
+
+std::string WeekdayLabel(const Date& date)
+{
+    if (date < kFirstGregorianDay)
+        return BlankWeekdayLabel();
+    // Days from the Thursday before: the first Gregorian day itself is 1.
+    const std::int64_t n = DaysBetween(kFirstGregorianDay, date).days + 1;
+    const std::int64_t remainder = n % 7;
+    // Odd days just after the reference can give a negative count: no label.
+    if (remainder < 0)
+        return std::string();
+    return std::string(kWeekdayLabels[remainder]);
+}
+
+const std::string& BlankWeekdayLabel()
+{
+    static const std::string label = "（　曜日）";
+    return label;
+}
+
 RunResult RunDayCount(const DateTexts& from, const DateTexts& to)
 {
     const auto v = ReadAll({from.year, from.month, from.day, to.year, to.month, to.day});
     if (!v)
         return Refused(DateInputMessage());
-    const DayCount count = DaysBetween((*v)[0], (*v)[1], (*v)[2], (*v)[3], (*v)[4], (*v)[5]);
+    const DayCount count = DaysBetween({(*v)[0], (*v)[1], (*v)[2]}, {(*v)[3], (*v)[4], (*v)[5]});
     if (!count.inOrder)
         return RunResult{{IntegerText(0)}, OrderMessage(), false};
     if (count.days >= kOverflowDays)
@@ -93,22 +135,21 @@ RunResult RunDateShift(const DateTexts& date, std::string_view countText, bool f
     const auto v = ReadAll({date.year, date.month, date.day, countText});
     if (!v)
         return Refused(DateInputMessage());
-    std::int32_t y = (*v)[0], m = (*v)[1], d = (*v)[2];
     const std::int64_t count = forward ? std::int64_t{(*v)[3]} : -std::int64_t{(*v)[3]};
     // Negating the smallest count leaves the 32-bit range by one day: shift
-    // in two parts. Each part leaves the date untouched when it fails.
-    ShiftStatus status = ShiftStatus::Ok;
+    // in two parts.
+    ShiftedDate shifted;
     if (count > kInt32Max) {
-        status = ShiftDate(y, m, d, kInt32Max);
-        if (status == ShiftStatus::Ok)
-            status = ShiftDate(y, m, d, static_cast<std::int32_t>(count - kInt32Max));
+        shifted = ShiftDate({(*v)[0], (*v)[1], (*v)[2]}, kInt32Max);
+        if (shifted.status == ShiftStatus::Ok)
+            shifted = ShiftDate(shifted.date, static_cast<std::int32_t>(count - kInt32Max));
     } else {
-        status = ShiftDate(y, m, d, static_cast<std::int32_t>(count));
+        shifted = ShiftDate({(*v)[0], (*v)[1], (*v)[2]}, static_cast<std::int32_t>(count));
     }
     // A month outside 1 to 12 or a year beyond the 32-bit range.
-    if (status != ShiftStatus::Ok)
+    if (shifted.status != ShiftStatus::Ok)
         return Refused(DateInputMessage());
-    return RunResult{{IntegerText(y), IntegerText(m), IntegerText(d)}, {}, false};
+    return DateResult(shifted.date);
 }
 
 RunResult RunBusinessDayCount(const DateTexts& from, const DateTexts& to, bool yearEndClosure)
@@ -116,7 +157,8 @@ RunResult RunBusinessDayCount(const DateTexts& from, const DateTexts& to, bool y
     const auto v = ReadAll({from.year, from.month, from.day, to.year, to.month, to.day});
     if (!v)
         return Refused(DateInputMessage());
-    const DayCount count = BusinessDaysBetween((*v)[0], (*v)[1], (*v)[2], (*v)[3], (*v)[4], (*v)[5], yearEndClosure);
+    const DayCount count =
+        BusinessDaysBetween({(*v)[0], (*v)[1], (*v)[2]}, {(*v)[3], (*v)[4], (*v)[5]}, yearEndClosure);
     if (!count.inOrder)
         return RunResult{{IntegerText(0)}, OrderMessage(), false};
     return RunResult{{IntegerText(count.days)}, {}, false};
@@ -127,10 +169,10 @@ RunResult RunBusinessDayShift(const DateTexts& date, std::string_view countText,
     const auto v = ReadAll({date.year, date.month, date.day, countText});
     if (!v)
         return Refused(DateInputMessage());
-    std::int32_t y = (*v)[0], m = (*v)[1], d = (*v)[2];
-    if (ShiftBusinessDays(y, m, d, (*v)[3], yearEndClosure) != ShiftStatus::Ok)
+    const ShiftedDate shifted = ShiftBusinessDays({(*v)[0], (*v)[1], (*v)[2]}, (*v)[3], yearEndClosure);
+    if (shifted.status != ShiftStatus::Ok)
         return Refused(DateInputMessage());
-    return RunResult{{IntegerText(y), IntegerText(m), IntegerText(d)}, {}, false};
+    return DateResult(shifted.date);
 }
 
 RunResult RunAgeCalc(std::string_view birthYear, std::string_view currentYear)
@@ -147,10 +189,11 @@ AlmanacRun RunAlmanac(const DateTexts& date)
 {
     const auto v = ReadAll({date.year, date.month, date.day});
     if (!v)
-        return AlmanacRun{false, 0, 0, 0, DateInputMessage(), true};
-    if (!AlmanacAcceptsDate((*v)[0], (*v)[1], (*v)[2]))
-        return AlmanacRun{false, 0, 0, 0, AlmanacDateMessage(), true};
-    return AlmanacRun{true, (*v)[0], (*v)[1], (*v)[2], {}, false};
+        return AlmanacRun{false, {}, DateInputMessage(), true};
+    const Date entered{(*v)[0], (*v)[1], (*v)[2]};
+    if (!AlmanacAcceptsDate(entered))
+        return AlmanacRun{false, {}, AlmanacDateMessage(), true};
+    return AlmanacRun{true, entered, {}, false};
 }
 
 std::string PanelWeekdayLabel(const DateTexts& date)
@@ -160,7 +203,7 @@ std::string PanelWeekdayLabel(const DateTexts& date)
     const std::int32_t day = ReadInteger(date.day).value_or(0);
     if (!year || month == 0 || day == 0)
         return BlankWeekdayLabel();
-    return WeekdayLabel(*year, month, day);
+    return WeekdayLabel({*year, month, day});
 }
 
 EraText PanelEraTexts(const DateTexts& date, const AskEraChoiceFn& ask)

@@ -2,6 +2,7 @@
 // The rules of the calculator, from the texts of its fields to the texts to
 // write or the message to show. The window and vadelon-calc both ask here, so
 // that a rule, a limit or a message exists once. Plain C++, no toolkit.
+#include "calendar/date.h"
 #include "calendar/era.h"
 
 #include <cstdint>
@@ -34,6 +35,22 @@ struct RunResult {
 // the runs on years and ages.
 const std::string& DateInputMessage();
 const std::string& NumberInputMessage();
+// The almanac's message for a date before the first Gregorian day: two lines
+// joined by "\n".
+const std::string& AlmanacDateMessage();
+// The day counts' message for dates not strictly in order:
+// "日付の前後関係を確認して下さい。"
+const std::string& OrderMessage();
+// vadelon-calc's message for a range whose last year lies before its first:
+// "年の前後関係を確認して下さい。"
+const std::string& YearOrderMessage();
+
+// "（金曜日）" and so on; the blank label "（　曜日）" before the first
+// Gregorian day; the empty text for the negative remainders that odd days can
+// give.
+std::string WeekdayLabel(const Date& date);
+// "（　曜日）"
+const std::string& BlankWeekdayLabel();
 
 // The day count from the upper to the lower date: one text, the number, or a
 // word in its place from the limit on.
@@ -54,7 +71,7 @@ RunResult RunBirthYearCalc(std::string_view currentYear, std::string_view age);
 // The date the almanac is made for, or, with accepted false, the refusal.
 struct AlmanacRun {
     bool accepted = false;
-    std::int32_t year = 0, month = 0, day = 0;
+    Date date;
     std::string message;
     bool beep = false;
 };

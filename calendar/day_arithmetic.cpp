@@ -1,8 +1,7 @@
 #include "calendar/day_arithmetic.h"
 
 #include "calendar/civil_days.h"
-
-#include <string_view>
+#include "calendar/integer_reading.h"
 
 namespace vadelon {
 
@@ -19,10 +18,6 @@ std::int64_t DaysBeforeMonth(std::int32_t year, std::int32_t month)
     const std::int64_t leapDay = (index > 2 && IsLeapYear(year)) ? 1 : 0;
     return kDaysBefore[index] + leapDay;
 }
-
-// By the remainder of the count from 1582-10-14, a Thursday.
-constexpr std::string_view kWeekdayLabels[7] = {"（木曜日）", "（金曜日）", "（土曜日）", "（日曜日）",
-                                                "（月曜日）", "（火曜日）", "（水曜日）"};
 
 }  // namespace
 
@@ -50,74 +45,35 @@ std::int32_t DaysInYear(std::int32_t year)
     return IsLeapYear(year) ? 366 : 365;
 }
 
-std::int64_t DayNumber(std::int32_t year, std::int32_t month, std::int32_t day)
+std::int64_t DayNumber(const Date& date)
 {
-    return DaysBeforeYear(year) + DaysBeforeMonth(year, month) + (std::int64_t{day} - 1);
+    return DaysBeforeYear(date.year) + DaysBeforeMonth(date.year, date.month) + (std::int64_t{date.day} - 1);
 }
 
-bool DateFieldsBefore(std::int32_t y1, std::int32_t m1, std::int32_t d1, std::int32_t y2, std::int32_t m2,
-                      std::int32_t d2)
+DayCount DaysBetween(const Date& from, const Date& to)
 {
-    if (y1 != y2)
-        return y1 < y2;
-    if (m1 != m2)
-        return m1 < m2;
-    return d1 < d2;
-}
-
-DayCount DaysBetween(std::int32_t year1, std::int32_t month1, std::int32_t day1, std::int32_t year2,
-                     std::int32_t month2, std::int32_t day2)
-{
-    if (!DateFieldsBefore(year1, month1, day1, year2, month2, day2))
+    if (!(from < to))
         return DayCount{};
     // The month-by-month sums telescope into a difference of day numbers, for
     // out-of-range months and days as well.
-    return DayCount{true, DayNumber(year2, month2, day2) - DayNumber(year1, month1, day1)};
+    return DayCount{true, DayNumber(to) - DayNumber(from)};
 }
 
-const std::string& OrderMessage()
+ShiftedDate ShiftDate(const Date& date, std::int32_t count)
 {
-    static const std::string text = "日付の前後関係を確認して下さい。";
-    return text;
-}
-
-ShiftStatus ShiftDate(std::int32_t& year, std::int32_t& month, std::int32_t& day, std::int32_t count)
-{
-    if (month < 1 || month > 12)
-        return ShiftStatus::MonthOutOfRange;
+    if (date.month < 1 || date.month > 12)
+        return ShiftedDate{ShiftStatus::MonthOutOfRange, date};
     // With a real month the carries end on the real date this many days after
     // the 1st of the month.
-    const std::int64_t target = DayNumber(year, month, 1) + std::int64_t{day} + std::int64_t{count} - 1;
-    return StoreDayNumber(target, year, month, day);
+    return StoreDayNumber(DayNumber({date.year, date.month, 1}) + std::int64_t{date.day} + std::int64_t{count} - 1);
 }
 
-ShiftStatus StoreDayNumber(std::int64_t dayNumber, std::int32_t& year, std::int32_t& month, std::int32_t& day)
+ShiftedDate StoreDayNumber(std::int64_t dayNumber)
 {
-    const CivilDate date = CivilFromDays(dayNumber);
-    if (date.year < INT32_MIN || date.year > INT32_MAX)
-        return ShiftStatus::YearOutOfRange;
-    year = static_cast<std::int32_t>(date.year);
-    month = date.month;
-    day = date.day;
-    return ShiftStatus::Ok;
-}
-
-std::string WeekdayLabel(std::int32_t year, std::int32_t month, std::int32_t day)
-{
-    if (DateFieldsBefore(year, month, day, 1582, 10, 15))
-        return BlankWeekdayLabel();
-    const std::int64_t n = DaysBetween(1582, 10, 14, year, month, day).days;
-    const std::int64_t remainder = n % 7;
-    // Odd days just after the reference can give a negative count: no label.
-    if (remainder < 0)
-        return std::string();
-    return std::string(kWeekdayLabels[remainder]);
-}
-
-const std::string& BlankWeekdayLabel()
-{
-    static const std::string text = "（　曜日）";
-    return text;
+    const CivilDate civil = CivilFromDays(dayNumber);
+    if (!FitsInt32(civil.year))
+        return ShiftedDate{ShiftStatus::YearOutOfRange, {}};
+    return ShiftedDate{ShiftStatus::Ok, {static_cast<std::int32_t>(civil.year), civil.month, civil.day}};
 }
 
 }  // namespace vadelon

@@ -2,6 +2,7 @@
 // Every number of the program lives in the text of a field and is read when it
 // is needed. This is the one reading used everywhere.
 #include <cstdint>
+#include <limits>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -16,6 +17,12 @@ namespace vadelon {
 // are read as their half-width forms, as a Japanese input method or a pasted
 // text gives them.
 std::optional<std::int32_t> ReadInteger(std::string_view text);
+
+// Whether a value fits the signed 32 bits a field's number is read into.
+constexpr bool FitsInt32(std::int64_t value)
+{
+    return value >= std::numeric_limits<std::int32_t>::min() && value <= std::numeric_limits<std::int32_t>::max();
+}
 
 // Plain decimal, "-" when negative: how every number is written back.
 std::string IntegerText(std::int64_t value);

@@ -31,7 +31,7 @@ constexpr int kWinterMonth = 11;
 std::int64_t DayOfInstant(double julianDateUT)
 {
     const JstDateTime jst = JstFromJulianDate(julianDateUT, 60);
-    return DayNumber(jst.year, jst.month, jst.day);
+    return DayNumber(jst.date());
 }
 
 // The JST day number of an instant given as days of TT from J2000.0, by its
@@ -142,7 +142,7 @@ std::optional<LunisolarDate> LunisolarDateOf(std::int32_t year, std::int32_t mon
     if (year < kFirstLunisolarYear || year > kLastLunisolarYear || month < 1 || month > 12 || day < 1 ||
         day > DaysInMonth(year, month))
         return std::nullopt;
-    const std::int64_t dayNumber = DayNumber(year, month, day);
+    const std::int64_t dayNumber = DayNumber({year, month, day});
     Reckoning reckoning;
     const std::int64_t lunation = reckoning.MonthHolding(dayNumber);
     const Span span = reckoning.SpanFrom(reckoning.WinterMonth(year) <= lunation ? year : year - 1);
@@ -158,8 +158,8 @@ std::vector<LunisolarMonth> LunisolarMonthsBeginningIn(std::int32_t firstYear, s
     std::vector<LunisolarMonth> months;
     if (lastYear < firstYear)
         return months;
-    const std::int64_t firstDay = DayNumber(firstYear, 1, 1);
-    const std::int64_t lastDay = DayNumber(lastYear, 12, 31);
+    const std::int64_t firstDay = DayNumber({firstYear, 1, 1});
+    const std::int64_t lastDay = DayNumber({lastYear, 12, 31});
     Reckoning reckoning;
     for (std::int32_t winterYear = firstYear - 1; winterYear <= lastYear; ++winterYear) {
         const Span span = reckoning.SpanFrom(winterYear);

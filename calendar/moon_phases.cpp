@@ -66,7 +66,7 @@ double NoonJstTT(std::int64_t dayNumber)
 std::int64_t JstMinute(const NewMoonTime& t)
 {
     const JstDateTime jst = JstFromJulianDate(t.julianDateUT, 60);
-    return DayNumber(jst.year, jst.month, jst.day) * kMinutesPerDay + jst.hour * 60 + jst.minute;
+    return DayNumber(jst.date()) * kMinutesPerDay + jst.hour * 60 + jst.minute;
 }
 
 double DeltaTDays(double daysTT)
@@ -153,7 +153,7 @@ std::optional<std::int32_t> NoonMoonAgeTenths(std::int32_t year, std::int32_t mo
     if (year < kFirstLunisolarYear || year > kLastLunisolarYear || month < 1 || month > 12 || day < 1 ||
         day > DaysInMonth(year, month))
         return std::nullopt;
-    const std::int64_t dayNumber = DayNumber(year, month, day);
+    const std::int64_t dayNumber = DayNumber({year, month, day});
     const std::int64_t noonMinute = dayNumber * kMinutesPerDay + kMinutesPerDay / 2;
     const double noon = NoonJstTT(dayNumber);
     std::int64_t lunation = NearestLunation(noon);

@@ -25,7 +25,7 @@ Side SideOf(std::int32_t year, std::int32_t month, std::int32_t day, const Solar
 {
     if (year == term.year && month == term.month && day == term.day)
         return Side::SameDay;
-    return DateFieldsBefore(year, month, day, term.year, term.month, term.day) ? Side::Before : Side::After;
+    return Date{year, month, day} < term.date() ? Side::Before : Side::After;
 }
 
 // The pieces appended to one string: no temporary is added to, which keeps
@@ -66,7 +66,7 @@ std::string LongDateText(const SolarTermTime& t)
 // True when the date is 節分, the day before the day of 立春.
 bool IsSetsubun(std::int32_t year, std::int32_t month, std::int32_t day, const SolarTermTime& risshun)
 {
-    return DayNumber(risshun.year, risshun.month, risshun.day) - DayNumber(year, month, day) == 1;
+    return DayNumber(risshun.date()) - DayNumber({year, month, day}) == 1;
 }
 
 // Where the date lies against a term, for the short line: "小寒（1/6 10:01）前",
@@ -168,7 +168,7 @@ SolarTermStatus ComposeSolarTermStatus(std::int32_t year, std::int32_t month, st
         day > DaysInMonth(year, month)) {
         return status;
     }
-    const AlmanacValues v = ComputeAlmanac(year, month, day);
+    const AlmanacValues v = ComputeAlmanac({year, month, day});
     const std::string monthBefore = v.prevMonthStem + v.prevMonthBranch;
     const std::string monthAfter = v.monthStem + v.monthBranch;
     const Values yearValues{Bracketed(v.prevYearStem + v.prevYearBranch), Bracketed(v.yearStem + v.yearBranch)};
@@ -192,7 +192,7 @@ SolarTermStatus ComposeSolarTermStatus(std::int32_t year, std::int32_t month, st
         const Side nextSide = SideOf(year, month, day, next);
         if (nextSide != Side::Before) {
             const std::string_view nextName = SolarTermShortNames[static_cast<std::size_t>(nextIndex)];
-            const AlmanacValues n = ComputeAlmanac(nextMonthYear, nextMonth, 1);
+            const AlmanacValues n = ComputeAlmanac({nextMonthYear, nextMonth, 1});
             const std::string nextMonthText = n.monthStem + n.monthBranch;
             text = Concat({TermClause(nextName, next, nextSide, year, false), kGap,
                            Change("月：", monthAfter, nextMonthText, nextSide)});

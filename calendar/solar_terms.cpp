@@ -111,7 +111,7 @@ namespace {
 std::int64_t UsualDay(std::int32_t year, double degrees)
 {
     const double daysAfterNewYear = std::fmod(degrees + 79.5, 360.0) * kMeanDaysPerDegree;
-    return DayNumber(year, 1, 1) + static_cast<std::int64_t>(daysAfterNewYear);
+    return DayNumber({year, 1, 1}) + static_cast<std::int64_t>(daysAfterNewYear);
 }
 
 SolarTermTime TimeOfInstant(double t)
@@ -122,12 +122,7 @@ SolarTermTime TimeOfInstant(double t)
     r.julianDateTT = ERFA_DJ00 + t;
     r.julianDateUT = ERFA_DJ00 + tUT;
 
-    const JstDateTime jst = JstFromJulianDate(r.julianDateUT, 60);
-    r.year = jst.year;
-    r.month = jst.month;
-    r.day = jst.day;
-    r.hour = jst.hour;
-    r.minute = jst.minute;
+    static_cast<JstDateTime&>(r) = JstFromJulianDate(r.julianDateUT, 60);
     return r;
 }
 
@@ -138,7 +133,7 @@ SolarTermTime SolarTermInstant(std::int32_t year, int index)
     const double target = SolarTermLongitude(index);
     const std::int32_t month = index / 2 + 1;
     const std::int32_t day = index % 2 == 0 ? 6 : 21;
-    return TimeOfInstant(SolveForLongitude(FirstGuess(DayNumber(year, month, day), target), target));
+    return TimeOfInstant(SolveForLongitude(FirstGuess(DayNumber({year, month, day}), target), target));
 }
 
 double EstimateSunAtLongitude(std::int32_t year, double degrees)

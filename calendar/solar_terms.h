@@ -2,6 +2,8 @@
 // The 24 solar terms (二十四節気): the instants at which the Sun's apparent
 // geocentric ecliptic longitude, referred to the true equinox and ecliptic of
 // date, reaches a multiple of 15°, given in Japan Standard Time (UTC+9).
+#include "calendar/date.h"
+
 #include <array>
 #include <cstdint>
 #include <string_view>
@@ -19,16 +21,16 @@ extern const std::array<std::string_view, kSolarTermsPerYear> SolarTermShortName
 // The ecliptic longitude in degrees that term index reaches: 285, 300, ... 270.
 int SolarTermLongitude(int index);
 
-struct SolarTermTime {
-    // Japan Standard Time, rounded to the nearest minute.
-    std::int32_t year = 0, month = 0, day = 0, hour = 0, minute = 0;
-    // The unrounded instant as Julian dates, in Terrestrial Time and in
-    // Universal Time, and ΔT = TT − UT in seconds.
-    double julianDateTT = 0, julianDateUT = 0, deltaT = 0;
-};
-
 struct JstDateTime {
     std::int32_t year = 0, month = 0, day = 0, hour = 0, minute = 0, second = 0;
+    Date date() const { return {year, month, day}; }
+};
+
+// Japan Standard Time rounded to the nearest minute (second is 0), with the
+// unrounded instant as Julian dates, in Terrestrial Time and in Universal
+// Time, and ΔT = TT − UT in seconds.
+struct SolarTermTime : JstDateTime {
+    double julianDateTT = 0, julianDateUT = 0, deltaT = 0;
 };
 
 // The Japan Standard Time of a Julian date in UT, rounded to the nearest

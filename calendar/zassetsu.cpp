@@ -38,7 +38,7 @@ bool IsUshi(std::int64_t dayNumber)  // 丑, the second branch
 
 std::int64_t DayOf(const SolarTermTime& t)
 {
-    return DayNumber(t.year, t.month, t.day);
+    return DayNumber(t.date());
 }
 
 // The JST day about which the Sun reaches a longitude, within a day.
@@ -82,7 +82,7 @@ std::vector<std::string_view> ZassetsuOf(std::int32_t year, std::int32_t month, 
     if (year < kFirstSolarTermYear || year > kLastSolarTermYear || month < 1 || month > 12 || day < 1 ||
         day > DaysInMonth(year, month))
         return names;
-    const std::int64_t d = DayNumber(year, month, day);
+    const std::int64_t d = DayNumber({year, month, day});
     auto guess = [year](int term) { return GuessedDay(year, SolarTermLongitude(term)); };
 
     // Only the crossings that can reach the date are solved.
@@ -188,7 +188,7 @@ std::string_view SolarTermOn(std::int32_t year, std::int32_t month, std::int32_t
     if (year < kFirstSolarTermYear || year > kLastSolarTermYear || month < 1 || month > 12 || day < 1 ||
         day > DaysInMonth(year, month))
         return {};
-    const std::int64_t d = DayNumber(year, month, day);
+    const std::int64_t d = DayNumber({year, month, day});
     // The month's 節 and 中気 and the next month's 節, which ΔT brings into
     // the month far in the future (小寒 of the next year into 31 December
     // from 9237 on); the Gregorian calendar keeps the others out of it.

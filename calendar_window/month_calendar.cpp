@@ -33,10 +33,10 @@ std::string LunarDayText(const LunisolarDate& date)
 // Whether a day from after first up to second lies in 29 December to 3 January.
 bool TouchesYearEnd(const Date& first, const Date& second)
 {
-    const std::int64_t from = DayNumberOf(first) + 1;
-    const std::int64_t to = DayNumberOf(second);
+    const std::int64_t from = DayNumber(first) + 1;
+    const std::int64_t to = DayNumber(second);
     for (std::int32_t year = first.year - 1; year <= second.year; ++year) {
-        if (DayNumber(year, 12, 29) <= to && DayNumber(year + 1, 1, 3) >= from)
+        if (DayNumber({year, 12, 29}) <= to && DayNumber({year + 1, 1, 3}) >= from)
             return true;
     }
     return false;
@@ -73,7 +73,7 @@ bool MonthCalendar::MoveDays(std::int64_t days, bool extend)
     // Far moves cannot reach a shown date; they stay clear of the day numbers' limits.
     if (days < -4'000'000 || days > 4'000'000)
         return false;
-    return MoveTo(DateOfDayNumber(DayNumberOf(selected_) + days), extend);
+    return MoveTo(DateOfDayNumber(DayNumber(selected_) + days), extend);
 }
 
 bool MonthCalendar::MoveMonths(std::int32_t months, bool extend)
@@ -104,7 +104,7 @@ std::string MonthCalendar::Title() const
 MonthCells MonthCalendar::Cells()
 {
     const Date first{selected_.year, selected_.month, 1};
-    const std::int64_t start = DayNumberOf(first) - WeekdayOf(first);
+    const std::int64_t start = DayNumber(first) - WeekdayOf(first);
     const Date low = anchor_ ? std::min(*anchor_, selected_) : selected_;
     const Date high = anchor_ ? std::max(*anchor_, selected_) : selected_;
     MonthCells cells;
@@ -192,12 +192,8 @@ std::string MonthCalendar::StatusLine()
 
 std::string RangeLine(const Date& first, const Date& second)
 {
-    const DayCount days = DaysBetween(first.year, first.month, first.day, second.year, second.month, second.day);
-    auto business = [&](bool yearEndClosure) {
-        return BusinessDaysBetween(first.year, first.month, first.day, second.year, second.month, second.day,
-                                   yearEndClosure)
-            .days;
-    };
+    const DayCount days = DaysBetween(first, second);
+    auto business = [&](bool yearEndClosure) { return BusinessDaysBetween(first, second, yearEndClosure).days; };
     std::string secondText = DateText(second);
     if (second.year == first.year)
         secondText = Number(second.month) + "月" + Number(second.day) + "日";

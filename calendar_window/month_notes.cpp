@@ -82,7 +82,7 @@ void MonthNotes::AddLunisolar()
 {
     // The 旧暦 of the 1st counts on, and starts again at each new moon's
     // date, which begins a 旧暦 month.
-    const std::int64_t first = DayNumber(year_, month_, 1);
+    const std::int64_t first = DayNumber({year_, month_, 1});
     const std::int64_t last = first + static_cast<std::int64_t>(days_.size()) - 1;
     std::vector<bool> starts(days_.size());
     for (std::int64_t lunation = NearestLunation(DaysTT(first)) - 1; lunation <= NearestLunation(DaysTT(last)) + 1;
@@ -109,7 +109,7 @@ void MonthNotes::AddLunisolar()
 
 void MonthNotes::AddFullMoons()
 {
-    const std::int64_t first = DayNumber(year_, month_, 1);
+    const std::int64_t first = DayNumber({year_, month_, 1});
     const std::int64_t last = first + static_cast<std::int64_t>(days_.size()) - 1;
     for (std::int64_t lunation = NearestLunation(DaysTT(first)) - 2; lunation <= NearestLunation(DaysTT(last));
          ++lunation) {

@@ -5,15 +5,9 @@
 #include "calendar/civil_days.h"
 #include "calendar/day_arithmetic.h"
 
-#include <compare>
 #include <cstdint>
 
 namespace vadelon {
-
-struct Date {
-    std::int32_t year = 0, month = 0, day = 0;
-    auto operator<=>(const Date&) const = default;
-};
 
 constexpr Date kFirstShownDate{1583, 1, 1};
 constexpr Date kLastShownDate{9999, 12, 31};
@@ -22,11 +16,6 @@ inline bool IsShownDate(const Date& date)
 {
     return date >= kFirstShownDate && date <= kLastShownDate && date.month >= 1 && date.month <= 12 && date.day >= 1 &&
            date.day <= DaysInMonth(date.year, date.month);
-}
-
-inline std::int64_t DayNumberOf(const Date& date)
-{
-    return DayNumber(date.year, date.month, date.day);
 }
 
 // Day numbers of shown dates and of the weeks around them: the years stay
@@ -40,7 +29,7 @@ inline Date DateOfDayNumber(std::int64_t dayNumber)
 // 0 for Sunday to 6 for Saturday; 1970-01-01, day 0, was a Thursday.
 inline int WeekdayOf(const Date& date)
 {
-    const std::int64_t remainder = (DayNumberOf(date) + 4) % 7;
+    const std::int64_t remainder = (DayNumber(date) + 4) % 7;
     return static_cast<int>(remainder < 0 ? remainder + 7 : remainder);
 }
 

@@ -2,6 +2,7 @@
 // behaviour, and the invariants that tie the operations together.
 #include "calendar/almanac.h"
 #include "calendar/business_days.h"
+#include "calendar/calculation_rules.h"
 #include "calendar/day_arithmetic.h"
 #include "calendar/era.h"
 #include "calendar/holidays.h"
@@ -31,66 +32,62 @@ struct Reader {
     }
 };
 
-bool IsRealDate(std::int32_t y, std::int32_t m, std::int32_t d) {
-    return m >= 1 && m <= 12 && d >= 1 && d <= vadelon::DaysInMonth(y, m);
+bool IsRealDate(const vadelon::Date& date) {
+    return date.month >= 1 && date.month <= 12 && date.day >= 1 &&
+           date.day <= vadelon::DaysInMonth(date.year, date.month);
 }
 
-void CheckDayArithmetic(std::int32_t y1, std::int32_t m1, std::int32_t d1, std::int32_t y2,
-                        std::int32_t m2, std::int32_t d2) {
+void CheckDayArithmetic(const vadelon::Date& first, const vadelon::Date& second) {
     using namespace vadelon;
-    const int length = DaysInMonth(y1, m1);
+    const int length = DaysInMonth(first.year, first.month);
     Check(length == 0 || (length >= 28 && length <= 31));
-    Check((length == 0) == (m1 < 1 || m1 > 12));
-    Check(DaysInYear(y1) == 365 || DaysInYear(y1) == 366);
+    Check((length == 0) == (first.month < 1 || first.month > 12));
+    Check(DaysInYear(first.year) == 365 || DaysInYear(first.year) == 366);
 
-    const DayCount n = DaysBetween(y1, m1, d1, y2, m2, d2);
-    Check(n.inOrder == DateFieldsBefore(y1, m1, d1, y2, m2, d2));
-    Check(n.inOrder ? n.days == DayNumber(y2, m2, d2) - DayNumber(y1, m1, d1) : n.days == 0);
-    if (n.inOrder && IsRealDate(y1, m1, d1) && IsRealDate(y2, m2, d2)) Check(n.days > 0);
+    const DayCount n = DaysBetween(first, second);
+    Check(n.inOrder == (first < second));
+    Check(n.inOrder ? n.days == DayNumber(second) - DayNumber(first) : n.days == 0);
+    if (n.inOrder && IsRealDate(first) && IsRealDate(second)) Check(n.days > 0);
 }
 
-void CheckShift(std::int32_t y, std::int32_t m, std::int32_t d, std::int32_t count) {
+void CheckShift(const vadelon::Date& date, std::int32_t count) {
     using namespace vadelon;
-    std::int32_t year = y, month = m, day = d;
-    const ShiftStatus status = ShiftDate(year, month, day, count);
-    if (m < 1 || m > 12) {
-        Check(status == ShiftStatus::MonthOutOfRange);
-        Check(year == y && month == m && day == d);
+    const ShiftedDate shifted = ShiftDate(date, count);
+    if (date.month < 1 || date.month > 12) {
+        Check(shifted.status == ShiftStatus::MonthOutOfRange);
         return;
     }
-    if (status != ShiftStatus::Ok) {
-        Check(status == ShiftStatus::YearOutOfRange);
-        Check(year == y && month == m && day == d);
+    if (shifted.status != ShiftStatus::Ok) {
+        Check(shifted.status == ShiftStatus::YearOutOfRange);
         return;
     }
-    Check(IsRealDate(year, month, day));
+    Check(IsRealDate(shifted.date));
     // The shift moves exactly count days from the day the fields stand for.
-    Check(DayNumber(year, month, day) - DayNumber(y, m, d) == count);
+    Check(DayNumber(shifted.date) - DayNumber(date) == count);
     // And back again, where the count can be negated. The way back may leave
     // the year range when the day offset reached beyond it.
     if (count != INT32_MIN) {
-        std::int32_t by = year, bm = month, bd = day;
-        const ShiftStatus back = ShiftDate(by, bm, bd, -count);
-        Check(back == ShiftStatus::Ok || (back == ShiftStatus::YearOutOfRange && !IsRealDate(y, m, d)));
-        if (back == ShiftStatus::Ok) {
-            Check(DayNumber(by, bm, bd) == DayNumber(y, m, d));
-            Check(IsRealDate(by, bm, bd));
+        const ShiftedDate back = ShiftDate(shifted.date, -count);
+        Check(back.status == ShiftStatus::Ok || (back.status == ShiftStatus::YearOutOfRange && !IsRealDate(date)));
+        if (back.status == ShiftStatus::Ok) {
+            Check(DayNumber(back.date) == DayNumber(date));
+            Check(IsRealDate(back.date));
         }
     }
     // A real date shifted by 0 stays as it is.
-    if (IsRealDate(y, m, d)) {
-        std::int32_t sy = y, sm = m, sd = d;
-        Check(ShiftDate(sy, sm, sd, 0) == ShiftStatus::Ok && sy == y && sm == m && sd == d);
+    if (IsRealDate(date)) {
+        const ShiftedDate same = ShiftDate(date, 0);
+        Check(same.status == ShiftStatus::Ok && same.date == date);
     }
 }
 
-void CheckWeekday(std::int32_t y, std::int32_t m, std::int32_t d) {
+void CheckWeekday(const vadelon::Date& date) {
     static const std::set<std::string> labels = {
         "（月曜日）", "（火曜日）", "（水曜日）", "（木曜日）", "（金曜日）",
         "（土曜日）", "（日曜日）", "（　曜日）", ""};
-    const std::string label = vadelon::WeekdayLabel(y, m, d);
+    const std::string label = vadelon::WeekdayLabel(date);
     Check(labels.count(label) == 1);
-    Check((label == "（　曜日）") == vadelon::DateFieldsBefore(y, m, d, 1582, 10, 15));
+    Check((label == "（　曜日）") == (date < vadelon::kFirstGregorianDay));
 }
 
 void CheckEra(std::int32_t y, std::int32_t m, std::int32_t d, std::int32_t answer) {
@@ -118,43 +115,41 @@ void CheckEra(std::int32_t y, std::int32_t m, std::int32_t d, std::int32_t answe
     }
 }
 
-void CheckAlmanac(std::int32_t y, std::int32_t m, std::int32_t d) {
+void CheckAlmanac(const vadelon::Date& date) {
     using namespace vadelon;
-    const AlmanacValues v = ComputeAlmanac(y, m, d);
+    const AlmanacValues v = ComputeAlmanac(date);
     Check(v.dayStem.size() == 3 && v.dayBranch.size() == 3 && v.yearStar.size() == 12);
-    Check(v.monthBranch.empty() == (m < 1 || m > 12));
-    if (!AlmanacAcceptsDate(y, m, d)) return;
-    const AlmanacReport report = ComposeAlmanacReport(y, m, d, AlmanacPanelTexts{});
+    Check(v.monthBranch.empty() == (date.month < 1 || date.month > 12));
+    if (!AlmanacAcceptsDate(date)) return;
+    const AlmanacReport report = ComposeAlmanacReport(date, AlmanacPanelTexts{});
     Check(report.lines.size() == (v.adopted ? 17u : 20u));
     Check(report.caption == "西暦年（年）月日のこよみ");
 }
 
-void CheckBusinessDays(std::int32_t y1, std::int32_t m1, std::int32_t d1, std::int32_t y2, std::int32_t m2,
-                       std::int32_t d2, std::int32_t count) {
+void CheckBusinessDays(const vadelon::Date& first, const vadelon::Date& second, std::int32_t count) {
     using namespace vadelon;
     const bool closure = (count & 1) != 0;
-    const DayCount days = DaysBetween(y1, m1, d1, y2, m2, d2);
-    const DayCount business = BusinessDaysBetween(y1, m1, d1, y2, m2, d2, closure);
+    const DayCount days = DaysBetween(first, second);
+    const DayCount business = BusinessDaysBetween(first, second, closure);
     Check(business.inOrder == days.inOrder);
     // At most 5 of 7 days, never of the other sign.
     Check(days.days >= 0 ? business.days >= 0 && business.days <= days.days
                          : business.days <= 0 && business.days >= days.days);
-    if (!IsRealDate(y1, m1, d1)) return;
-    Check(IsBusinessDay(y1, m1, d1, closure) == (BusinessDaysBetween(y1, m1, d1 - 1, y1, m1, d1, closure).days == 1));
-    std::int32_t y = y1, m = m1, d = d1;
-    const ShiftStatus status = ShiftBusinessDays(y, m, d, count, closure);
-    if (status != ShiftStatus::Ok) {
-        Check(status == ShiftStatus::YearOutOfRange && y == y1 && m == m1 && d == d1);
+    if (!IsRealDate(first)) return;
+    const ShiftedDate shifted = ShiftBusinessDays(first, count, closure);
+    if (shifted.status != ShiftStatus::Ok) {
+        Check(shifted.status == ShiftStatus::YearOutOfRange);
         return;
     }
-    Check(IsRealDate(y, m, d));
+    Check(IsRealDate(shifted.date));
     // The count-th business day: itself one, with count of them up to it.
     if (count == 0) {
-        Check(y == y1 && m == m1 && d == d1);
+        Check(shifted.date == first);
         return;
     }
-    Check(IsBusinessDay(y, m, d, closure) && HolidayName(y, m, d).empty());
-    if (count > 0) Check(BusinessDaysBetween(y1, m1, d1, y, m, d, closure).days == count);
+    const auto [y, m, d] = shifted.date;
+    Check(BusinessDaysBetween({y, m, d - 1}, shifted.date, closure).days == 1 && HolidayName(y, m, d).empty());
+    if (count > 0) Check(BusinessDaysBetween(first, shifted.date, closure).days == count);
 }
 
 }  // namespace
@@ -164,19 +159,22 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::int32_t y1 = in.Next(), m1 = in.Next(), d1 = in.Next();
     const std::int32_t y2 = in.Next(), m2 = in.Next(), d2 = in.Next();
     const std::int32_t count = in.Next(), extra = in.Next();
-    CheckDayArithmetic(y1, m1, d1, y2, m2, d2);
-    CheckShift(y1, m1, d1, count);
+    const vadelon::Date first{y1, m1, d1}, second{y2, m2, d2};
+    const std::int32_t firstGregorianYear = vadelon::kFirstGregorianDay.year;
+    CheckDayArithmetic(first, second);
+    CheckShift(first, count);
     // Small fields too: the random 32-bit ones rarely hit a real month.
-    CheckShift(y1, 1 + static_cast<std::int32_t>(static_cast<std::uint32_t>(m2) % 12), d1 % 64, count);
-    CheckWeekday(y1, m1, d1);
-    CheckWeekday(1582 + (y2 & 0xff), m2 % 16, d2 % 64);
+    CheckShift({y1, 1 + static_cast<std::int32_t>(static_cast<std::uint32_t>(m2) % 12), d1 % 64}, count);
+    CheckWeekday(first);
+    CheckWeekday({firstGregorianYear + (y2 & 0xff), m2 % 16, d2 % 64});
     CheckEra(y1, m1, d1, extra);
     CheckEra(y2 % 2200, m2 % 14, d2 % 32, extra);
-    CheckAlmanac(y1, m1, d1);
-    CheckAlmanac(1582 + (y2 & 0x3ff), m2 % 16, d2 % 64);
-    CheckBusinessDays(y1, m1, d1, y2, m2, d2, count);
+    CheckAlmanac(first);
+    CheckAlmanac({firstGregorianYear + (y2 & 0x3ff), m2 % 16, d2 % 64});
+    CheckBusinessDays(first, second, count);
     // Real dates, in and around the holiday years.
-    CheckBusinessDays(1900 + (y2 & 0x3fff), 1 + static_cast<std::int32_t>(static_cast<std::uint32_t>(m2) % 12),
-                      1 + static_cast<std::int32_t>(static_cast<std::uint32_t>(d2) % 28), y2, m1, d1, count % 5000);
+    CheckBusinessDays({1900 + (y2 & 0x3fff), 1 + static_cast<std::int32_t>(static_cast<std::uint32_t>(m2) % 12),
+                       1 + static_cast<std::int32_t>(static_cast<std::uint32_t>(d2) % 28)},
+                      {y2, m1, d1}, count % 5000);
     return 0;
 }

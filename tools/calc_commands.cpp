@@ -268,13 +268,13 @@ int Almanac(const Arguments& a, std::ostream& out, std::ostream& err)
     if (!era)
         return kEraUnanswered;
     AlmanacPanelTexts texts;
-    texts.westernYear = IntegerText(run.year);
+    texts.westernYear = IntegerText(run.date.year);
     texts.eraName = PanelEraName(*era);
     texts.eraYear = era->year;
-    texts.month = IntegerText(run.month);
-    texts.day = IntegerText(run.day);
+    texts.month = IntegerText(run.date.month);
+    texts.day = IntegerText(run.date.day);
     texts.weekday = PanelWeekdayLabel(date);
-    const AlmanacReport report = ComposeAlmanacReport(run.year, run.month, run.day, texts);
+    const AlmanacReport report = ComposeAlmanacReport(run.date, texts);
 
     const std::vector<std::string> lines = a.caption ? std::vector<std::string>{report.caption} : report.lines;
     const char* const lineEnd = a.sjis ? "\r\n" : "\n";

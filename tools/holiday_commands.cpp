@@ -14,7 +14,6 @@ namespace vadelon::tools {
 namespace {
 
 const std::string kRangeMessage = "『祝日』西暦１９４８年から９９９９年までの年に対応しています。";
-const std::string kOrderMessage = "年の前後関係を確認して下さい。";
 
 }  // namespace
 
@@ -33,7 +32,7 @@ int ListHolidays(const std::vector<std::string>& values, std::ostream& out, std:
         }
     }
     if (*last < *first) {
-        err << kOrderMessage << "\n";
+        err << YearOrderMessage() << "\n";
         return kRefused;
     }
     std::string text;

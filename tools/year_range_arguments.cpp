@@ -14,8 +14,6 @@ namespace vadelon::tools {
 
 namespace {
 
-const std::string kOrderMessage = "年の前後関係を確認して下さい。";
-
 int Usage(std::ostream& err, std::string_view usage, const std::string& reason = {})
 {
     if (!reason.empty())
@@ -63,7 +61,7 @@ std::variant<YearRange, int> ReadYearRange(const std::vector<std::string>& args,
             return Refuse(err, limits.message);
     }
     if (*last < *first)
-        return Refuse(err, kOrderMessage);
+        return Refuse(err, YearOrderMessage());
     range.first = *first;
     range.last = *last;
     return range;

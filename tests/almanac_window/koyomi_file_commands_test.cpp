@@ -39,7 +39,7 @@ const QString kTitle = QStringLiteral("西暦2000年（平成12年）1月1日の
 // The report for 2000-01-01 as the calculator's upper panel shows it.
 AlmanacReport Report2000()
 {
-    return ComposeAlmanacReport(2000, 1, 1, {"2000", "平成", "12", "1", "1", "（土曜日）"});
+    return ComposeAlmanacReport({2000, 1, 1}, {"2000", "平成", "12", "1", "1", "（土曜日）"});
 }
 
 void FillWithReport(KoyomiFixture& f, const AlmanacReport& report)

@@ -42,7 +42,7 @@ private:
 
 vadelon::AlmanacReport Report2000()
 {
-    return vadelon::ComposeAlmanacReport(2000, 1, 1, {"2000", "平成", "12", "1", "1", "（土曜日）"});
+    return vadelon::ComposeAlmanacReport({2000, 1, 1}, {"2000", "平成", "12", "1", "1", "（土曜日）"});
 }
 
 // Characters of each line with text. Exact: every blank taken out (how

@@ -152,8 +152,8 @@ void CalculationRunTest::almanacHandOver()
         vadelon::AlmanacPanelTexts texts{f.Edit1->text().toStdString(), f.ComboBox1->currentText().toStdString(),
                                          f.Edit2->text().toStdString(), f.Edit3->text().toStdString(),
                                          f.Edit4->text().toStdString(), f.Label8->text().toStdString()};
-        const auto report = vadelon::ComposeAlmanacReport(QString(c.year).toInt(), QString(c.month).toInt(),
-                                                          QString(c.day).toInt(), texts);
+        const auto report = vadelon::ComposeAlmanacReport(
+            {QString(c.year).toInt(), QString(c.month).toInt(), QString(c.day).toInt()}, texts);
         QCOMPARE(almanac.Caption(), QString::fromStdString(report.caption));
         QStringList lines;
         for (const std::string& line : report.lines)

@@ -1,7 +1,6 @@
 // The calculator's rules from field texts to results, messages and beeps.
 #include "calendar/calculation_rules.h"
 
-#include "calendar/day_arithmetic.h"
 
 #include <gtest/gtest.h>
 
@@ -37,7 +36,7 @@ RunResult Apply(const RunCase& c)
     const AlmanacRun a = RunAlmanac({in[0], in[1], in[2]});
     if (!a.accepted)
         return RunResult{{}, a.message, a.beep};
-    return RunResult{{std::to_string(a.year), std::to_string(a.month), std::to_string(a.day)}, {}, a.beep};
+    return RunResult{{std::to_string(a.date.year), std::to_string(a.date.month), std::to_string(a.date.day)}, {}, a.beep};
 }
 
 TEST(CalculationRulesTest, Runs)
@@ -137,6 +136,31 @@ TEST(CalculationRulesTest, WesternYearFromEraFields)
     EXPECT_EQ(WesternYearText(std::nullopt, "10"), std::nullopt);
     EXPECT_EQ(WesternYearText(row("令和"), "2147483647"), std::nullopt);
 }
+
+struct WeekdayCase {
+    Date date;
+    const char* label;
+};
+class WeekdayLabelTest : public ::testing::TestWithParam<WeekdayCase> {};
+TEST_P(WeekdayLabelTest, Label) {
+    EXPECT_EQ(WeekdayLabel(GetParam().date), GetParam().label);
+}
+INSTANTIATE_TEST_SUITE_P(
+    Labels, WeekdayLabelTest,
+    ::testing::Values(WeekdayCase{{1582, 10, 15}, "（金曜日）"}, WeekdayCase{{1582, 10, 14}, "（　曜日）"},
+                      WeekdayCase{{2000, 1, 1}, "（土曜日）"}, WeekdayCase{{1873, 1, 1}, "（水曜日）"},
+                      WeekdayCase{{1582, 10, 16}, "（土曜日）"}, WeekdayCase{{1582, 10, 17}, "（日曜日）"},
+                      WeekdayCase{{1582, 10, 18}, "（月曜日）"}, WeekdayCase{{1582, 10, 19}, "（火曜日）"},
+                      WeekdayCase{{1582, 10, 20}, "（水曜日）"}, WeekdayCase{{1582, 10, 21}, "（木曜日）"},
+                      WeekdayCase{{2026, 12, 7}, "（月曜日）"}, WeekdayCase{{1582, 9, 30}, "（　曜日）"},
+                      WeekdayCase{{1581, 12, 31}, "（　曜日）"}, WeekdayCase{{-5, 1, 1}, "（　曜日）"},
+                      // Field order passes, the count is negative: no label at all.
+                      // (17 days from 10-14 to the end of October, then the offset.)
+                      WeekdayCase{{1582, 11, -20}, ""}, WeekdayCase{{1582, 11, -24}, "（木曜日）"},
+                      WeekdayCase{{1582, 11, -17}, "（木曜日）"}, WeekdayCase{{1582, 11, -16}, "（金曜日）"},
+                      WeekdayCase{{1582, 12, -50}, ""}));
+
+TEST(WeekdayLabelTest, BlankLabel) { EXPECT_EQ(BlankWeekdayLabel(), "（　曜日）"); }
 
 }  // namespace
 }  // namespace vadelon

@@ -79,7 +79,7 @@ TEST(HolidaysTest, TodaysLawToTheLastYear) {
         std::map<std::int64_t, std::string> names;  // day number: name
         std::multiset<std::string> seen;
         for (const Holiday& h : HolidaysOfYear(year)) {
-            names[DayNumber(year, h.month, h.day)] = std::string(h.name);
+            names[DayNumber({year, h.month, h.day})] = std::string(h.name);
             if (h.name == "敬老の日・秋分の日") {
                 ++merged;
                 seen.insert({"敬老の日", "秋分の日"});
@@ -138,12 +138,12 @@ TEST(BusinessDaysTest, Counts) {
         {2026, 5, 40, 2026, 6, 1, false, -6},        // odd days count as in the day count (6/9 to 6/1)
     };
     for (const CountCase& c : cases) {
-        const DayCount n = BusinessDaysBetween(c.y1, c.m1, c.d1, c.y2, c.m2, c.d2, c.closure);
+        const DayCount n = BusinessDaysBetween({c.y1, c.m1, c.d1}, {c.y2, c.m2, c.d2}, c.closure);
         EXPECT_TRUE(n.inOrder);
         EXPECT_EQ(n.days, c.days) << c.y1 << "-" << c.m1 << "-" << c.d1 << " " << c.y2 << "-" << c.m2 << "-" << c.d2;
     }
-    EXPECT_FALSE(BusinessDaysBetween(2026, 1, 1, 2026, 1, 1, false).inOrder);
-    EXPECT_FALSE(BusinessDaysBetween(2026, 1, 2, 2026, 1, 1, false).inOrder);
+    EXPECT_FALSE(BusinessDaysBetween({2026, 1, 1}, {2026, 1, 1}, false).inOrder);
+    EXPECT_FALSE(BusinessDaysBetween({2026, 1, 2}, {2026, 1, 1}, false).inOrder);
 }
 
 struct ShiftCase {
@@ -161,16 +161,12 @@ TEST(BusinessDaysTest, Shifts) {
         {2026, 5, 1, 2, false, 2026, 5, 8},
     };
     for (const ShiftCase& c : cases) {
-        std::int32_t y = c.y, m = c.m, d = c.d;
-        ASSERT_EQ(ShiftBusinessDays(y, m, d, c.count, c.closure), ShiftStatus::Ok);
-        EXPECT_EQ(std::vector<std::int32_t>({y, m, d}), std::vector<std::int32_t>({c.y2, c.m2, c.d2}))
-            << c.y << "-" << c.m << "-" << c.d << " " << c.count;
+        const ShiftedDate shifted = ShiftBusinessDays({c.y, c.m, c.d}, c.count, c.closure);
+        ASSERT_EQ(shifted.status, ShiftStatus::Ok);
+        EXPECT_EQ(shifted.date, (Date{c.y2, c.m2, c.d2})) << c.y << "-" << c.m << "-" << c.d << " " << c.count;
     }
-    std::int32_t y = 2026, m = 13, d = 1;
-    EXPECT_EQ(ShiftBusinessDays(y, m, d, 1, false), ShiftStatus::MonthOutOfRange);
-    y = INT32_MAX, m = 12, d = 31;
-    EXPECT_EQ(ShiftBusinessDays(y, m, d, 1, false), ShiftStatus::YearOutOfRange);
-    EXPECT_EQ(y, INT32_MAX);
+    EXPECT_EQ(ShiftBusinessDays({2026, 13, 1}, 1, false).status, ShiftStatus::MonthOutOfRange);
+    EXPECT_EQ(ShiftBusinessDays({INT32_MAX, 12, 31}, 1, false).status, ShiftStatus::YearOutOfRange);
 }
 
 // The arithmetic (400-year cycles, per-year sums, one count per year shape
@@ -202,15 +198,12 @@ protected:
     }
     static void TearDownTestSuite() { delete walk_; }
 
-    struct Date {
-        std::int32_t year, month, day;
-    };
     struct Walk {
         std::vector<Date> dates;
         std::vector<std::int32_t> plain, closed;  // business days up to and including each date
     };
     static std::size_t IndexOf(std::int32_t year, std::int32_t month, std::int32_t day) {
-        return static_cast<std::size_t>(DayNumber(year, month, day) - DayNumber(1900, 1, 1));
+        return static_cast<std::size_t>(DayNumber({year, month, day}) - DayNumber({1900, 1, 1}));
     }
     static Walk* walk_;
 };
@@ -229,7 +222,7 @@ TEST_F(BusinessDayWalk, CountsOfRandomSpans) {
         const Date& x = walk_->dates[a];
         const Date& y = walk_->dates[b];
         const auto& through = closure ? walk_->closed : walk_->plain;
-        ASSERT_EQ(BusinessDaysBetween(x.year, x.month, x.day, y.year, y.month, y.day, closure).days,
+        ASSERT_EQ(BusinessDaysBetween(x, y, closure).days,
                   through[b] - through[a])
             << x.year << "-" << x.month << "-" << x.day << " " << y.year << "-" << y.month << "-" << y.day << " "
             << closure;
@@ -246,8 +239,9 @@ TEST_F(BusinessDayWalk, ShiftsFromRandomDays) {
         const std::int32_t n = count(engine);
         const bool closure = round % 2 == 0;
         const auto& through = closure ? walk_->closed : walk_->plain;
-        Date d = walk_->dates[a];
-        ASSERT_EQ(ShiftBusinessDays(d.year, d.month, d.day, n, closure), ShiftStatus::Ok);
+        const ShiftedDate shifted = ShiftBusinessDays(walk_->dates[a], n, closure);
+        ASSERT_EQ(shifted.status, ShiftStatus::Ok);
+        const Date& d = shifted.date;
         const std::size_t r = IndexOf(d.year, d.month, d.day);
         if (n == 0) {
             ASSERT_EQ(r, a);
@@ -273,7 +267,7 @@ TEST_F(BusinessDayWalk, WholeCyclesOverTheThirtyTwoBitYears) {
         };
         const std::int64_t cycle = years(10000, 10399);
         const std::int64_t taken = 20 * cycle + years(10348, 10399) - years(1948, 9999);
-        EXPECT_EQ(BusinessDaysBetween(-1'999'999'601, 12, 31, 1'999'999'999, 12, 31, closure).days,
+        EXPECT_EQ(BusinessDaysBetween({-1'999'999'601, 12, 31}, {1'999'999'999, 12, 31}, closure).days,
                   cycles * cycle - taken)
             << closure;
     }

@@ -104,10 +104,10 @@ TEST(LunisolarTest, FullMoons)
         {1873, 1, 14, 1, 23, 14}, {2015, 9, 28, 11, 50, 30}, {2026, 3, 3, 20, 37, 50}, {2100, 12, 17, 1, 59, 21}};
     for (const Case& c : cases) {
         // The new moon before it lies 14 to 16 days back.
-        const double noon = static_cast<double>(DayNumber(c.year, c.month, c.day)) + 2440587.5 - kJ2000 + 0.125;
+        const double noon = static_cast<double>(DayNumber({c.year, c.month, c.day})) + 2440587.5 - kJ2000 + 0.125;
         const JstDateTime jst = JstFromJulianDate(FullMoonInstant(NearestLunation(noon - 15.0)).julianDateUT, 1);
-        const double seconds = (static_cast<double>(DayNumber(jst.year, jst.month, jst.day) -
-                                                    DayNumber(c.year, c.month, c.day)) * 24.0 +
+        const double seconds = (static_cast<double>(DayNumber(jst.date()) -
+                                                    DayNumber({c.year, c.month, c.day})) * 24.0 +
                                 jst.hour - c.hour) * 3600.0 + (jst.minute - c.minute) * 60.0 + jst.second - c.second;
         // Within a minute, as the new moons against the same peer.
         EXPECT_LT(std::fabs(seconds), 60.0) << c.year << "-" << c.month << "-" << c.day;

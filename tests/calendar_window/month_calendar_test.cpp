@@ -109,13 +109,13 @@ TEST(MonthCalendarTest, MonthNotesAgreeWithTheNotesOfEachDate)
         // The full moons' dates, every lunation near the year solved.
         std::set<std::int64_t> fullMoons;
         if (year >= kFirstLunisolarYear && year <= kLastLunisolarYear) {
-            const double daysTT = static_cast<double>(DayNumber(year, 1, 1)) + 2440587.5 - 2451545.0;
+            const double daysTT = static_cast<double>(DayNumber({year, 1, 1})) + 2440587.5 - 2451545.0;
             for (std::int64_t k = NearestLunation(daysTT) - 2; k <= NearestLunation(daysTT + 366); ++k) {
                 const JstDateTime full = JstFromJulianDate(FullMoonInstant(k).julianDateUT, 60);
-                fullMoons.insert(DayNumber(full.year, full.month, full.day));
+                fullMoons.insert(DayNumber({full.year, full.month, full.day}));
             }
         }
-        for (std::int64_t n = DayNumber(year, 1, 1); n <= DayNumber(year, 12, 31); ++n) {
+        for (std::int64_t n = DayNumber({year, 1, 1}); n <= DayNumber({year, 12, 31}); ++n) {
             const Date date = DateOfDayNumber(n);
             const DayNotes& notes = cache.Of(date);
             const auto expected = DayNotesOf(date.year, date.month, date.day);

@@ -23,7 +23,7 @@ int main(int argc, char* argv[])
     vadelon::QtPlatform platform;
     vadelon::TKoyomiForm form(platform, [](const QString&) {});
     const vadelon::AlmanacReport report =
-        vadelon::ComposeAlmanacReport(2000, 1, 1, {"2000", "平成", "12", "1", "1", "（土曜日）"});
+        vadelon::ComposeAlmanacReport({2000, 1, 1}, {"2000", "平成", "12", "1", "1", "（土曜日）"});
     form.ClearText();
     for (const std::string& line : report.lines)
         form.AppendLine(QString::fromStdString(line));
