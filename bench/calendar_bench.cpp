@@ -27,17 +27,19 @@ struct Span {
     std::int32_t y1, m1, d1, y2, m2, d2;
 };
 constexpr Span kSpans[] = {
-    {2000, 1, 1, 2000, 1, 2},                  // one day
-    {2000, 1, 1, 12000, 1, 1},                 // 10^4 years
-    {-500000, 1, 1, 500000, 1, 1},             // 10^6 years
-    {-2000000000, 1, 1, 2000000000, 1, 1},     // 4·10^9 years
+    {2000, 1, 1, 2000, 1, 2},               // one day
+    {2000, 1, 1, 12000, 1, 1},              // 10^4 years
+    {-500000, 1, 1, 500000, 1, 1},          // 10^6 years
+    {-2000000000, 1, 1, 2000000000, 1, 1},  // 4·10^9 years
 };
 
-chr::year_month_day Ymd(std::int32_t y, std::int32_t m, std::int32_t d) {
+chr::year_month_day Ymd(std::int32_t y, std::int32_t m, std::int32_t d)
+{
     return chr::year{y} / chr::month{static_cast<unsigned>(m)} / chr::day{static_cast<unsigned>(d)};
 }
 
-void BM_DaysBetween_Core(benchmark::State& state) {
+void BM_DaysBetween_Core(benchmark::State& state)
+{
     Span s = kSpans[state.range(0)];
     for (auto _ : state) {
         benchmark::DoNotOptimize(s);
@@ -46,7 +48,8 @@ void BM_DaysBetween_Core(benchmark::State& state) {
 }
 BENCHMARK(BM_DaysBetween_Core)->DenseRange(0, 3)->ArgName("span");
 
-void BM_DaysBetween_Walk(benchmark::State& state) {
+void BM_DaysBetween_Walk(benchmark::State& state)
+{
     Span s = kSpans[state.range(0)];
     for (auto _ : state) {
         benchmark::DoNotOptimize(s);
@@ -56,7 +59,8 @@ void BM_DaysBetween_Walk(benchmark::State& state) {
 // 4·10^9 years would take several seconds a call.
 BENCHMARK(BM_DaysBetween_Walk)->DenseRange(0, 2)->ArgName("span");
 
-void BM_DaysBetween_Chrono(benchmark::State& state) {
+void BM_DaysBetween_Chrono(benchmark::State& state)
+{
     Span s = kSpans[state.range(0)];
     for (auto _ : state) {
         benchmark::DoNotOptimize(s);
@@ -69,7 +73,8 @@ BENCHMARK(BM_DaysBetween_Chrono)->DenseRange(0, 1)->ArgName("span");
 
 constexpr std::int32_t kCounts[] = {1, -1, 10000000, -10000000, INT32_MAX, -INT32_MAX};
 
-void BM_ShiftDate_Core(benchmark::State& state) {
+void BM_ShiftDate_Core(benchmark::State& state)
+{
     std::int32_t count = kCounts[state.range(0)];
     for (auto _ : state) {
         benchmark::DoNotOptimize(count);
@@ -78,7 +83,8 @@ void BM_ShiftDate_Core(benchmark::State& state) {
 }
 BENCHMARK(BM_ShiftDate_Core)->DenseRange(0, 5)->ArgName("count");
 
-void BM_ShiftDate_Walk(benchmark::State& state) {
+void BM_ShiftDate_Walk(benchmark::State& state)
+{
     std::int32_t count = kCounts[state.range(0)];
     for (auto _ : state) {
         benchmark::DoNotOptimize(count);
@@ -87,7 +93,8 @@ void BM_ShiftDate_Walk(benchmark::State& state) {
 }
 BENCHMARK(BM_ShiftDate_Walk)->DenseRange(0, 5)->ArgName("count");
 
-void BM_ShiftDate_Chrono(benchmark::State& state) {
+void BM_ShiftDate_Chrono(benchmark::State& state)
+{
     std::int32_t count = kCounts[state.range(0)];
     for (auto _ : state) {
         benchmark::DoNotOptimize(count);
@@ -100,7 +107,8 @@ BENCHMARK(BM_ShiftDate_Chrono)->DenseRange(0, 3)->ArgName("count");
 
 constexpr std::int32_t kEraYears[] = {1700, 1989, 2026, -5};
 
-void BM_EraTextForYear_Core(benchmark::State& state) {
+void BM_EraTextForYear_Core(benchmark::State& state)
+{
     std::int32_t y = kEraYears[state.range(0)];
     const AskEraChoiceFn ask = [](const EraQuestion&) { return EraChoice::Later; };
     for (auto _ : state) {
@@ -110,7 +118,8 @@ void BM_EraTextForYear_Core(benchmark::State& state) {
 }
 BENCHMARK(BM_EraTextForYear_Core)->DenseRange(0, 3)->ArgName("year");
 
-void BM_EraTextForYear_Walk(benchmark::State& state) {
+void BM_EraTextForYear_Walk(benchmark::State& state)
+{
     std::int32_t y = kEraYears[state.range(0)];
     for (auto _ : state) {
         benchmark::DoNotOptimize(y);
@@ -119,7 +128,8 @@ void BM_EraTextForYear_Walk(benchmark::State& state) {
 }
 BENCHMARK(BM_EraTextForYear_Walk)->DenseRange(0, 3)->ArgName("year");
 
-void BM_AlmanacReport_Core(benchmark::State& state) {
+void BM_AlmanacReport_Core(benchmark::State& state)
+{
     const AlmanacPanelTexts texts{"2000", "平成", "12", "1", "1", "（土曜日）"};
     std::int32_t y = 2000;
     for (auto _ : state) {
@@ -129,7 +139,8 @@ void BM_AlmanacReport_Core(benchmark::State& state) {
 }
 BENCHMARK(BM_AlmanacReport_Core);
 
-void BM_AlmanacValues_Core(benchmark::State& state) {
+void BM_AlmanacValues_Core(benchmark::State& state)
+{
     std::int32_t y = 2000;
     for (auto _ : state) {
         benchmark::DoNotOptimize(y);
@@ -138,7 +149,8 @@ void BM_AlmanacValues_Core(benchmark::State& state) {
 }
 BENCHMARK(BM_AlmanacValues_Core);
 
-void BM_AlmanacValues_Walk(benchmark::State& state) {
+void BM_AlmanacValues_Walk(benchmark::State& state)
+{
     std::int32_t y = 2000;
     for (auto _ : state) {
         benchmark::DoNotOptimize(y);
@@ -147,11 +159,14 @@ void BM_AlmanacValues_Walk(benchmark::State& state) {
 }
 BENCHMARK(BM_AlmanacValues_Walk);
 
-void BM_JulianDay_Chrono(benchmark::State& state) {
+void BM_JulianDay_Chrono(benchmark::State& state)
+{
     std::int32_t y = 2000;
     for (auto _ : state) {
         benchmark::DoNotOptimize(y);
-        const auto jd = (chr::sys_days(Ymd(y, 1, 1)) - chr::sys_days(Ymd(kFirstGregorianDay.year, kFirstGregorianDay.month, kFirstGregorianDay.day))).count() +
+        const auto jd = (chr::sys_days(Ymd(y, 1, 1)) -
+                         chr::sys_days(Ymd(kFirstGregorianDay.year, kFirstGregorianDay.month, kFirstGregorianDay.day)))
+                            .count() +
                         2299161;
         benchmark::DoNotOptimize(jd);
     }
@@ -160,7 +175,8 @@ BENCHMARK(BM_JulianDay_Chrono);
 
 // The solar terms: one evaluation of ERFA's Earth ephemeris per term as a
 // rule, so a term costs about one eraEpv00.
-void BM_SolarTermInstant(benchmark::State& state) {
+void BM_SolarTermInstant(benchmark::State& state)
+{
     std::int32_t y = 2021;
     for (auto _ : state) {
         benchmark::DoNotOptimize(y);
@@ -169,7 +185,8 @@ void BM_SolarTermInstant(benchmark::State& state) {
 }
 BENCHMARK(BM_SolarTermInstant);
 
-void BM_SolarTermsOfYear(benchmark::State& state) {
+void BM_SolarTermsOfYear(benchmark::State& state)
+{
     std::int32_t y = 2021;
     for (auto _ : state) {
         benchmark::DoNotOptimize(y);
@@ -179,15 +196,18 @@ void BM_SolarTermsOfYear(benchmark::State& state) {
 BENCHMARK(BM_SolarTermsOfYear)->Unit(benchmark::kMicrosecond);
 
 // What vadelon-calc setsuiri 1900 2100 computes.
-void BM_SolarTerms1900To2100(benchmark::State& state) {
+void BM_SolarTerms1900To2100(benchmark::State& state)
+{
     for (auto _ : state) {
-        for (std::int32_t y = 1900; y <= 2100; ++y) benchmark::DoNotOptimize(SolarTermsOfYear(y));
+        for (std::int32_t y = 1900; y <= 2100; ++y)
+            benchmark::DoNotOptimize(SolarTermsOfYear(y));
     }
 }
 BENCHMARK(BM_SolarTerms1900To2100)->Unit(benchmark::kMillisecond);
 
 // The almanac window's status line: one or two terms and the texts.
-void BM_SolarTermStatus(benchmark::State& state) {
+void BM_SolarTermStatus(benchmark::State& state)
+{
     std::int32_t y = 2000;
     for (auto _ : state) {
         benchmark::DoNotOptimize(y);
@@ -198,7 +218,8 @@ BENCHMARK(BM_SolarTermStatus)->Unit(benchmark::kMicrosecond);
 
 // One new moon solved: one evaluation of the Earth's ephemeris and two or
 // three of the Moon's.
-void BM_NewMoonInstant(benchmark::State& state) {
+void BM_NewMoonInstant(benchmark::State& state)
+{
     std::int64_t lunation = 325;  // 2026-04-17
     for (auto _ : state) {
         benchmark::DoNotOptimize(lunation);
@@ -209,7 +230,8 @@ BENCHMARK(BM_NewMoonInstant)->Unit(benchmark::kMicrosecond);
 
 // The 旧暦 date of one day: its 冬至-to-冬至 span from the estimates, solved
 // only near midnight.
-void BM_LunisolarDate(benchmark::State& state) {
+void BM_LunisolarDate(benchmark::State& state)
+{
     std::int32_t y = 2026;
     for (auto _ : state) {
         benchmark::DoNotOptimize(y);
@@ -218,7 +240,8 @@ void BM_LunisolarDate(benchmark::State& state) {
 }
 BENCHMARK(BM_LunisolarDate)->Unit(benchmark::kMicrosecond);
 
-void BM_NoonMoonAge(benchmark::State& state) {
+void BM_NoonMoonAge(benchmark::State& state)
+{
     std::int32_t y = 2026;
     for (auto _ : state) {
         benchmark::DoNotOptimize(y);
@@ -229,7 +252,8 @@ BENCHMARK(BM_NoonMoonAge)->Unit(benchmark::kMicrosecond);
 
 // 雑節 and the day's solar term: a day in the summer 土用 (three crossings
 // solved) and a day far from any (none).
-void BM_Zassetsu(benchmark::State& state) {
+void BM_Zassetsu(benchmark::State& state)
+{
     const std::int32_t m = state.range(0) == 0 ? 7 : 11, d = state.range(0) == 0 ? 19 : 14;
     for (auto _ : state) {
         benchmark::DoNotOptimize(ZassetsuOf(2025, m, d));
@@ -240,7 +264,8 @@ BENCHMARK(BM_Zassetsu)->DenseRange(0, 1)->ArgName("quiet")->Unit(benchmark::kMic
 
 // One date's 暦注, all six notes, what vadelon-calc koyomi computes: a quiet
 // day, a day of 土用 and 丑, and 2026-05-06 (a 振替休日).
-void BM_DayNotes(benchmark::State& state) {
+void BM_DayNotes(benchmark::State& state)
+{
     struct Date {
         std::int32_t y, m, d;
     };
@@ -255,8 +280,10 @@ BENCHMARK(BM_DayNotes)->DenseRange(0, 2)->ArgName("date")->Unit(benchmark::kMicr
 
 // The 旧暦 of a century: every month of 2001-2100 with its new moon solved,
 // what vadelon-calc kyureki 2001 2100 computes.
-void BM_LunisolarCentury(benchmark::State& state) {
-    for (auto _ : state) benchmark::DoNotOptimize(LunisolarMonthsBeginningIn(2001, 2100));
+void BM_LunisolarCentury(benchmark::State& state)
+{
+    for (auto _ : state)
+        benchmark::DoNotOptimize(LunisolarMonthsBeginningIn(2001, 2100));
 }
 BENCHMARK(BM_LunisolarCentury)->Unit(benchmark::kMillisecond);
 

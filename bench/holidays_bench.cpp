@@ -9,7 +9,8 @@ namespace {
 
 using namespace vadelon;
 
-void BM_HolidaysOfYear(benchmark::State& state) {
+void BM_HolidaysOfYear(benchmark::State& state)
+{
     std::int32_t year = 2026;
     for (auto _ : state) {
         benchmark::DoNotOptimize(year);
@@ -18,7 +19,8 @@ void BM_HolidaysOfYear(benchmark::State& state) {
 }
 BENCHMARK(BM_HolidaysOfYear);
 
-void BM_HolidayName(benchmark::State& state) {
+void BM_HolidayName(benchmark::State& state)
+{
     std::int32_t year = 2026, month = 5, day = 6;
     for (auto _ : state) {
         benchmark::DoNotOptimize(year);
@@ -31,14 +33,15 @@ struct Span {
     std::int32_t y1, m1, d1, y2, m2, d2;
 };
 constexpr Span kSpans[] = {
-    {2026, 5, 1, 2026, 5, 8},                    // a week
-    {2026, 1, 1, 2026, 12, 31},                  // a year
-    {2000, 1, 1, 2100, 12, 31},                  // a century
-    {1948, 1, 1, 9999, 12, 31},                  // every holiday year
-    {INT32_MIN, 1, 1, INT32_MAX, 12, 31},        // the 32-bit years
+    {2026, 5, 1, 2026, 5, 8},              // a week
+    {2026, 1, 1, 2026, 12, 31},            // a year
+    {2000, 1, 1, 2100, 12, 31},            // a century
+    {1948, 1, 1, 9999, 12, 31},            // every holiday year
+    {INT32_MIN, 1, 1, INT32_MAX, 12, 31},  // the 32-bit years
 };
 
-void BM_BusinessDaysBetween(benchmark::State& state) {
+void BM_BusinessDaysBetween(benchmark::State& state)
+{
     Span s = kSpans[state.range(0)];
     const bool closure = state.range(1) != 0;
     for (auto _ : state) {
@@ -50,7 +53,8 @@ BENCHMARK(BM_BusinessDaysBetween)->ArgsProduct({{0, 1, 2, 3, 4}, {0, 1}})->ArgNa
 
 constexpr std::int32_t kCounts[] = {1, 250, 1'000'000, INT32_MAX, -INT32_MAX};
 
-void BM_ShiftBusinessDays(benchmark::State& state) {
+void BM_ShiftBusinessDays(benchmark::State& state)
+{
     std::int32_t count = kCounts[state.range(0)];
     for (auto _ : state) {
         benchmark::DoNotOptimize(count);

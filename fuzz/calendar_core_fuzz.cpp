@@ -15,14 +15,17 @@
 
 namespace {
 
-void Check(bool condition) {
-    if (!condition) std::abort();
+void Check(bool condition)
+{
+    if (!condition)
+        std::abort();
 }
 
 struct Reader {
     const std::uint8_t* data;
     std::size_t size;
-    std::int32_t Next() {
+    std::int32_t Next()
+    {
         std::uint32_t v = 0;
         const std::size_t n = size < 4 ? size : 4;
         std::memcpy(&v, data, n);
@@ -32,12 +35,14 @@ struct Reader {
     }
 };
 
-bool IsRealDate(const vadelon::Date& date) {
+bool IsRealDate(const vadelon::Date& date)
+{
     return date.month >= 1 && date.month <= 12 && date.day >= 1 &&
            date.day <= vadelon::DaysInMonth(date.year, date.month);
 }
 
-void CheckDayArithmetic(const vadelon::Date& first, const vadelon::Date& second) {
+void CheckDayArithmetic(const vadelon::Date& first, const vadelon::Date& second)
+{
     using namespace vadelon;
     const int length = DaysInMonth(first.year, first.month);
     Check(length == 0 || (length >= 28 && length <= 31));
@@ -47,10 +52,12 @@ void CheckDayArithmetic(const vadelon::Date& first, const vadelon::Date& second)
     const DayCount n = DaysBetween(first, second);
     Check(n.inOrder == (first < second));
     Check(n.inOrder ? n.days == DayNumber(second) - DayNumber(first) : n.days == 0);
-    if (n.inOrder && IsRealDate(first) && IsRealDate(second)) Check(n.days > 0);
+    if (n.inOrder && IsRealDate(first) && IsRealDate(second))
+        Check(n.days > 0);
 }
 
-void CheckShift(const vadelon::Date& date, std::int32_t count) {
+void CheckShift(const vadelon::Date& date, std::int32_t count)
+{
     using namespace vadelon;
     const ShiftedDate shifted = ShiftDate(date, count);
     if (date.month < 1 || date.month > 12) {
@@ -81,16 +88,18 @@ void CheckShift(const vadelon::Date& date, std::int32_t count) {
     }
 }
 
-void CheckWeekday(const vadelon::Date& date) {
-    static const std::set<std::string> labels = {
-        "（月曜日）", "（火曜日）", "（水曜日）", "（木曜日）", "（金曜日）",
-        "（土曜日）", "（日曜日）", "（　曜日）", ""};
+void CheckWeekday(const vadelon::Date& date)
+{
+    static const std::set<std::string> labels = {"（月曜日）", "（火曜日）", "（水曜日）",
+                                                 "（木曜日）", "（金曜日）", "（土曜日）",
+                                                 "（日曜日）", "（　曜日）", ""};
     const std::string label = vadelon::WeekdayLabel(date);
     Check(labels.count(label) == 1);
     Check((label == "（　曜日）") == (date < vadelon::kFirstGregorianDay));
 }
 
-void CheckEra(std::int32_t y, std::int32_t m, std::int32_t d, std::int32_t answer) {
+void CheckEra(std::int32_t y, std::int32_t m, std::int32_t d, std::int32_t answer)
+{
     using namespace vadelon;
     int asked = 0;
     const EraChoice choice = static_cast<EraChoice>(static_cast<std::uint32_t>(answer) % 3);
@@ -110,23 +119,25 @@ void CheckEra(std::int32_t y, std::int32_t m, std::int32_t d, std::int32_t answe
     const auto western = WesternYearFromEra(row, y);
     if (western) {
         Check(row >= 0 && row < static_cast<std::int32_t>(EraTable().size()));
-        Check(std::int64_t{*western} ==
-              std::int64_t{EraTable()[static_cast<std::size_t>(row)].startYearValue} - 1 + y);
+        Check(std::int64_t{*western} == std::int64_t{EraTable()[static_cast<std::size_t>(row)].startYearValue} - 1 + y);
     }
 }
 
-void CheckAlmanac(const vadelon::Date& date) {
+void CheckAlmanac(const vadelon::Date& date)
+{
     using namespace vadelon;
     const AlmanacValues v = ComputeAlmanac(date);
     Check(v.dayStem.size() == 3 && v.dayBranch.size() == 3 && v.yearStar.size() == 12);
     Check(v.monthBranch.empty() == (date.month < 1 || date.month > 12));
-    if (!AlmanacAcceptsDate(date)) return;
+    if (!AlmanacAcceptsDate(date))
+        return;
     const AlmanacReport report = ComposeAlmanacReport(date, AlmanacPanelTexts{});
     Check(report.lines.size() == (v.adopted ? 17u : 20u));
     Check(report.caption == "西暦年（年）月日のこよみ");
 }
 
-void CheckBusinessDays(const vadelon::Date& first, const vadelon::Date& second, std::int32_t count) {
+void CheckBusinessDays(const vadelon::Date& first, const vadelon::Date& second, std::int32_t count)
+{
     using namespace vadelon;
     const bool closure = (count & 1) != 0;
     const DayCount days = DaysBetween(first, second);
@@ -135,7 +146,8 @@ void CheckBusinessDays(const vadelon::Date& first, const vadelon::Date& second, 
     // At most 5 of 7 days, never of the other sign.
     Check(days.days >= 0 ? business.days >= 0 && business.days <= days.days
                          : business.days <= 0 && business.days >= days.days);
-    if (!IsRealDate(first)) return;
+    if (!IsRealDate(first))
+        return;
     const ShiftedDate shifted = ShiftBusinessDays(first, count, closure);
     if (shifted.status != ShiftStatus::Ok) {
         Check(shifted.status == ShiftStatus::YearOutOfRange);
@@ -149,12 +161,14 @@ void CheckBusinessDays(const vadelon::Date& first, const vadelon::Date& second, 
     }
     const auto [y, m, d] = shifted.date;
     Check(BusinessDaysBetween({y, m, d - 1}, shifted.date, closure).days == 1 && HolidayName(y, m, d).empty());
-    if (count > 0) Check(BusinessDaysBetween(first, shifted.date, closure).days == count);
+    if (count > 0)
+        Check(BusinessDaysBetween(first, shifted.date, closure).days == count);
 }
 
 }  // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
     Reader in{data, size};
     const std::int32_t y1 = in.Next(), m1 = in.Next(), d1 = in.Next();
     const std::int32_t y2 = in.Next(), m2 = in.Next(), d2 = in.Next();

@@ -7,10 +7,10 @@
 #include "calendar/almanac.h"
 #include "platform/qt_platform.h"
 
+#include <QAbstractProxyModel>
 #include <QApplication>
 #include <QDir>
 #include <QFileDialog>
-#include <QAbstractProxyModel>
 #include <QFileSystemModel>
 #include <QMessageBox>
 #include <QProcess>
@@ -152,7 +152,8 @@ std::optional<SaveOutcome> SaveInChild(const QString& target, SaveBy by, std::op
 struct SmallTmpfs {
     QString path;
     bool mounted = false;
-    explicit SmallTmpfs(const QString& folder, unsigned long flags = 0) : path(folder)
+    explicit SmallTmpfs(const QString& folder, unsigned long flags = 0)
+        : path(folder)
     {
         mounted = mount("tmpfs", QFile::encodeName(path).constData(), "tmpfs", flags, "size=64k") == 0;
     }
@@ -240,8 +241,16 @@ void KoyomiFileCommandsTest::savedReportBytes()
 
     const QByteArray bytes = FileBytes(path);
     // 西暦2000年（平成12年）1月1日（土曜日）は, in Shift-JIS, no BOM before it.
-    const QByteArray line1("\x90\xBC\x97\xEF" "2000" "\x94\x4E\x81\x69\x95\xBD\x90\xAC" "12" "\x94\x4E\x81\x6A"
-                           "1" "\x8C\x8E" "1" "\x93\xFA\x81\x69\x93\x79\x97\x6A\x93\xFA\x81\x6A\x82\xCD" "\r\n");
+    const QByteArray line1("\x90\xBC\x97\xEF"
+                           "2000"
+                           "\x94\x4E\x81\x69\x95\xBD\x90\xAC"
+                           "12"
+                           "\x94\x4E\x81\x6A"
+                           "1"
+                           "\x8C\x8E"
+                           "1"
+                           "\x93\xFA\x81\x69\x93\x79\x97\x6A\x93\xFA\x81\x6A\x82\xCD"
+                           "\r\n");
     QVERIFY(bytes.startsWith(line1));
     const QByteArray dashes(23, '-');
     QVERIFY(bytes.contains("\r\n\r\n" + dashes + "\x81\x83\x92\x8D\x88\xD3\x81\x49\x81\x84" + dashes + "\r\n"));
@@ -451,12 +460,15 @@ void KoyomiFileCommandsTest::saveDialogAsksBeforeReplacing()
     driver.start();
     const std::optional<QString> chosen = platform.GetSaveFileName(nullptr, existing, kTextFileFilter);
     driver.stop();
-    QVERIFY2(step == Done, qPrintable(QStringLiteral("step %1, chosen %2").arg(int(step)).arg(chosen.value_or(QStringLiteral("nothing")))));
+    QVERIFY2(step == Done,
+             qPrintable(
+                 QStringLiteral("step %1, chosen %2").arg(int(step)).arg(chosen.value_or(QStringLiteral("nothing")))));
     QVERIFY(!question.isEmpty());
     QVERIFY2(question.contains(QStringLiteral("existing.txt")), qPrintable(question));
     QVERIFY(!chosen);
     QCOMPARE(FileBytes(existing), QByteArray("keep\r\n"));
-    QCOMPARE(filters, (QStringList{QStringLiteral("テキストファイル (*.txt)"), QStringLiteral("すべてのファイル (*.*)")}));
+    QCOMPARE(filters,
+             (QStringList{QStringLiteral("テキストファイル (*.txt)"), QStringLiteral("すべてのファイル (*.*)")}));
     QVERIFY2(QRegularExpression(QStringLiteral("^\\d{4}/\\d{2}/\\d{2} \\d{1,2}:\\d{2}$")).match(dateShown).hasMatch(),
              qPrintable(dateShown));
 }
@@ -478,7 +490,7 @@ namespace {
 // The kind of what the name stands for (S_IFREG, S_IFIFO, …), 0 for nothing.
 mode_t KindOf(const QString& path)
 {
-    struct stat st {};
+    struct stat st { };
     return lstat(QFile::encodeName(path).constData(), &st) == 0 ? st.st_mode & S_IFMT : 0;
 }
 
@@ -595,8 +607,10 @@ void KoyomiFileCommandsTest::codePageThroughSaveAndOpen_data()
     // character (¥ as 0x5C, which reads as a backslash).
     QTest::addColumn<QString>("character");
     QTest::addColumn<bool>("written");
-    for (const char16_t c : {u'\u301C', u'\u2016', u'\u2212', u'\u2014', u'\u00A2', u'\u00A3', u'\u00AC', u'\u2460', u'\uFF71'})
-        QTest::newRow(qPrintable(QStringLiteral("U+%1").arg(uint(c), 4, 16, QLatin1Char('0')))) << QString(QChar(c)) << true;
+    for (const char16_t c :
+         {u'\u301C', u'\u2016', u'\u2212', u'\u2014', u'\u00A2', u'\u00A3', u'\u00AC', u'\u2460', u'\uFF71'})
+        QTest::newRow(qPrintable(QStringLiteral("U+%1").arg(uint(c), 4, 16, QLatin1Char('0'))))
+            << QString(QChar(c)) << true;
     QTest::newRow("U+00A5, refused") << QStringLiteral("\u00A5") << false;
 }
 
@@ -606,10 +620,11 @@ void KoyomiFileCommandsTest::codePageThroughSaveAndOpen()
     // in both directions.
     QFETCH(QString, character);
     QFETCH(bool, written);
-    const QByteArray peerBytes = Iconv({QStringLiteral("-f"), QStringLiteral("UTF-8"), QStringLiteral("-t"), QStringLiteral("CP932")},
-                                       (QStringLiteral("a") + character + QStringLiteral("\r\n")).toUtf8());
-    const QString peerRead = QString::fromUtf8(
-        Iconv({QStringLiteral("-f"), QStringLiteral("CP932"), QStringLiteral("-t"), QStringLiteral("UTF-8")}, peerBytes));
+    const QByteArray peerBytes =
+        Iconv({QStringLiteral("-f"), QStringLiteral("UTF-8"), QStringLiteral("-t"), QStringLiteral("CP932")},
+              (QStringLiteral("a") + character + QStringLiteral("\r\n")).toUtf8());
+    const QString peerRead = QString::fromUtf8(Iconv(
+        {QStringLiteral("-f"), QStringLiteral("CP932"), QStringLiteral("-t"), QStringLiteral("UTF-8")}, peerBytes));
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("cp932.txt"));
     KoyomiFixture f;
@@ -705,9 +720,10 @@ void KoyomiFileCommandsTest::saveAsRefusesUnencodableText()
     QVERIFY(f.modified());
     QCOMPARE(f.platform.boxes.size(), std::size_t(1));
     QCOMPARE(f.platform.boxes[0].kind, ShownBox::Error);
-    QCOMPARE(f.platform.boxes[0].text,
-             QStringLiteral("ファイル %1 を保存できません。2 行目の文字「\U0001F600」(U+1F600) は Shift-JIS で表せません.")
-                 .arg(path));
+    QCOMPARE(
+        f.platform.boxes[0].text,
+        QStringLiteral("ファイル %1 を保存できません。2 行目の文字「\U0001F600」(U+1F600) は Shift-JIS で表せません.")
+            .arg(path));
 }
 
 void KoyomiFileCommandsTest::failedWriteKeepsOldFile_data()
@@ -741,15 +757,15 @@ void KoyomiFileCommandsTest::failedWriteKeepsOldFile()
         QFile filler(dir.filePath(QStringLiteral("filler")));
         QVERIFY(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
         const QByteArray block(512, 'f');
-        while (filler.write(block) == block.size()) {
-        }
+        while (filler.write(block) == block.size()) { }
         filler.close();
         QVERIFY(filler.size() > 32 * 1024);
         expectedFiles.prepend(QStringLiteral("filler"));
     } else {
         QVERIFY(WriteBytes(target, old));
     }
-    const QString reason = fault == Fault::FileSizeLimit ? QStringLiteral("ファイルサイズの上限") : QStringLiteral("容量不足");
+    const QString reason =
+        fault == Fault::FileSizeLimit ? QStringLiteral("ファイルサイズの上限") : QStringLiteral("容量不足");
     const std::optional<SaveOutcome> outcome =
         SaveInChild(target, by, fault == Fault::FileSizeLimit ? std::optional<rlim_t>(100) : std::nullopt,
                     QStringLiteral("ファイル %1 を作成できません（%2）.").arg(target, reason));
@@ -767,8 +783,14 @@ void KoyomiFileCommandsTest::roundTripKeepsEveryByte()
     // Every kind of character of a report, half-width kana, an empty line,
     // and an empty last line.
     const QByteArray original(
-        "\x90\xBC\x97\xEF" "2000" "\x94\x4E\x81\x69\x95\xBD\x90\xAC" "12" "\x94\x4E\x81\x6A\r\n"
-        "\x81\x79" "2451545" "\x81\x7A\x82\x50\x82\x51\r\n"
+        "\x90\xBC\x97\xEF"
+        "2000"
+        "\x94\x4E\x81\x69\x95\xBD\x90\xAC"
+        "12"
+        "\x94\x4E\x81\x6A\r\n"
+        "\x81\x79"
+        "2451545"
+        "\x81\x7A\x82\x50\x82\x51\r\n"
         "\r\n"
         "-----------------------\x81\x83\x92\x8D\x88\xD3\x81\x49\x81\x84-----------------------\r\n"
         "\x81\x40\x81\xA6\x81\x60\xCC\xA7\xB2\xD9 \\~\t\r\n"
@@ -850,9 +872,10 @@ void KoyomiFileCommandsTest::jobName_data()
     QTest::newRow("31 ascii kept") << QString(31, QLatin1Char('a')) << QString(31, QLatin1Char('a'));
     QTest::newRow("40 ascii cut") << QString(40, QLatin1Char('a')) << QString(31, QLatin1Char('a'));
     QTest::newRow("31 bytes with kanji") << QStringLiteral("a") + kanji15 << QStringLiteral("a") + kanji15;
-    QTest::newRow("kanji straddling byte 31") << QStringLiteral("ab") + kanji15 << QStringLiteral("ab") + kanji15.left(14);
-    QTest::newRow("half-width kana are one byte") << QString(31, QChar(u'ｱ')) + QStringLiteral("x")
-                                                  << QString(31, QChar(u'ｱ'));
+    QTest::newRow("kanji straddling byte 31")
+        << QStringLiteral("ab") + kanji15 << QStringLiteral("ab") + kanji15.left(14);
+    QTest::newRow("half-width kana are one byte")
+        << QString(31, QChar(u'ｱ')) + QStringLiteral("x") << QString(31, QChar(u'ｱ'));
     QTest::newRow("report title") << kTitle << QStringLiteral("西暦2000年（平成12年）1月1日の");
 }
 
@@ -889,7 +912,8 @@ void KoyomiFileCommandsTest::printsReport()
     // Set in the editor's font, from the very corner of the printable area
     // (all of the page for a PDF): the first word starts at the left edge.
     QVERIFY(PopplerOutput(QStringLiteral("pdffonts"), {pdf}).contains(QStringLiteral("IPAGothic")));
-    const QString boxes = PopplerOutput(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
+    const QString boxes =
+        PopplerOutput(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
     const QRegularExpressionMatch first =
         QRegularExpression(QStringLiteral("<word xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\"")).match(boxes);
     QVERIFY2(first.hasMatch(), qPrintable(boxes.left(500)));
@@ -920,7 +944,8 @@ void KoyomiFileCommandsTest::printsLongTextOnSeveralPages()
     const QString pdf = dir.filePath(QStringLiteral("long.pdf"));
     auto printer = PdfPrinter(pdf);
     KoyomiFixture f;
-    const int pages = PrintPlainText(*printer, QStringLiteral("job"), lines.join(QLatin1Char('\n')), f.editor()->font());
+    const int pages =
+        PrintPlainText(*printer, QStringLiteral("job"), lines.join(QLatin1Char('\n')), f.editor()->font());
     printer.reset();
     QVERIFY(pages > 1);
     QCOMPARE(PdfInfo(pdf, QStringLiteral("Pages")), QString::number(pages));

@@ -28,13 +28,13 @@ public:
     void ShowMessage(QWidget*, const QString& text) override { errors << text; }
     void ShowError(QWidget*, const QString& message) override { errors << vadelon::ErrorBoxText(message); }
     vadelon::SaveAnswer AskSaveChanges(QWidget*, const QString&) override { return vadelon::SaveAnswer::Cancel; }
-    void Beep(vadelon::BeepType) override {}
+    void Beep(vadelon::BeepType) override { }
     QDate Today() override { return real_.Today(); }
-    void ShowHelpFinder(QWidget*, const QString&) override {}
+    void ShowHelpFinder(QWidget*, const QString&) override { }
     std::optional<QString> GetOpenFileName(QWidget*, const QString&, const QString&) override { return {}; }
     std::optional<QString> GetSaveFileName(QWidget*, const QString&, const QString&) override { return {}; }
     std::unique_ptr<QPrinter> DefaultPrinter() override { return real_.DefaultPrinter(); }
-    void RunModal(QWidget*) override {}
+    void RunModal(QWidget*) override { }
 
 private:
     vadelon::QtPlatform real_;

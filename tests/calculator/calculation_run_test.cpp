@@ -20,8 +20,8 @@ const QString kAlmanacMessage = QStringLiteral(
 
 void SelectMode(FormFixture& f, const QString& mode)
 {
-    const QMap<QString, QAction*> items{{"DayCount", f.N3}, {"DateShift", f.D1}, {"AgeCalc", f.A1},
-                                        {"BirthYearCalc", f.B1}, {"Almanac", f.W1}};
+    const QMap<QString, QAction*> items{
+        {"DayCount", f.N3}, {"DateShift", f.D1}, {"AgeCalc", f.A1}, {"BirthYearCalc", f.B1}, {"Almanac", f.W1}};
     items.value(mode)->trigger();
 }
 
@@ -47,13 +47,12 @@ void CalculationRunTest::run_data()
     QTest::addColumn<bool>("forward");
     QTest::addColumn<QStringList>("before");
     QTest::addColumn<QStringList>("after");  // Edit9, Edit5, Edit7, Edit8
-    QTest::addColumn<QString>("message");   // empty: none
+    QTest::addColumn<QString>("message");    // empty: none
     QTest::addColumn<bool>("beep");
 
     auto row = [](const char* name, const char* mode, bool forward, QStringList before, QStringList after,
-                  const QString& message, bool beep) {
-        QTest::newRow(name) << QString(mode) << forward << before << after << message << beep;
-    };
+                  const QString& message,
+                  bool beep) { QTest::newRow(name) << QString(mode) << forward << before << after << message << beep; };
     // before: Edit1, Edit3, Edit4, Edit9, Edit5, Edit7, Edit8. The rules
     // themselves are the calculation rules' test; these rows check where the
     // window takes the texts from and where it writes, shows and beeps.
@@ -63,11 +62,11 @@ void CalculationRunTest::run_data()
         kOrderMessage, false);
     row("days: lower day empty", "DayCount", true, {"2000", "1", "1", "77", "2000", "1", ""}, {"77", "2000", "1", ""},
         kDateMessage, true);
-    row("shift: backward", "DateShift", false, {"1999", "12", "31", "1", "9", "9", "9"}, {"1", "1999", "12", "30"},
-        {}, false);
+    row("shift: backward", "DateShift", false, {"1999", "12", "31", "1", "9", "9", "9"}, {"1", "1999", "12", "30"}, {},
+        false);
     row("age: 40", "AgeCalc", true, {"1960", "", "", "77", "2000", "9", "9"}, {"40", "2000", "9", "9"}, {}, false);
-    row("age: lower empty", "AgeCalc", true, {"1960", "", "", "77", "", "9", "9"}, {"77", "", "9", "9"},
-        kNumberMessage, true);
+    row("age: lower empty", "AgeCalc", true, {"1960", "", "", "77", "", "9", "9"}, {"77", "", "9", "9"}, kNumberMessage,
+        true);
     row("birth: 1960", "BirthYearCalc", true, {"2000", "", "", "40", "9", "9", "9"}, {"40", "1960", "9", "9"}, {},
         false);
     row("almanac: day before", "Almanac", true, {"1582", "10", "14", "77", "9", "9", "9"}, {"77", "9", "9", "9"},
@@ -136,10 +135,10 @@ void CalculationRunTest::almanacHandOver()
         const char *year, *month, *day;
         const char* note;  // the status bar's, beside the report
     };
-    for (const Case& c : {Case{"1582", "11", "01", ""},
-                          Case{"2000", "1", "1", "小寒（1/6 10:01）前　月：丙子　立春前　年：己卯　九星：一白水星"},
-                          Case{"2024", "2", "4",
-                               "当日17:27 立春　月：乙丑→丙寅　年：癸卯→甲辰　九星：四緑木星→三碧木星"}}) {
+    for (const Case& c :
+         {Case{"1582", "11", "01", ""},
+          Case{"2000", "1", "1", "小寒（1/6 10:01）前　月：丙子　立春前　年：己卯　九星：一白水星"},
+          Case{"2024", "2", "4", "当日17:27 立春　月：乙丑→丙寅　年：癸卯→甲辰　九星：四緑木星→三碧木星"}}) {
         f.platform.Reset();
         FormFixture::Type(f.Edit4, c.day);
         FormFixture::Type(f.Edit3, c.month);

@@ -10,7 +10,8 @@ namespace {
 
 const AlmanacPanelTexts kNewYear2000{"2000", "平成", "12", "1", "1", "（土曜日）"};
 
-TEST(AlmanacReportTest, NewYear2000LineForLine) {
+TEST(AlmanacReportTest, NewYear2000LineForLine)
+{
     const AlmanacReport report = ComposeAlmanacReport({2000, 1, 1}, kNewYear2000);
     const std::vector<std::string> expected = {
         "西暦2000年（平成12年）1月1日（土曜日）は",
@@ -38,12 +39,14 @@ TEST(AlmanacReportTest, NewYear2000LineForLine) {
     EXPECT_EQ(report.caption, "西暦2000年（平成12年）1月1日のこよみ");
 }
 
-TEST(AlmanacReportTest, DashesAreTwentyThreeOnEachSide) {
+TEST(AlmanacReportTest, DashesAreTwentyThreeOnEachSide)
+{
     const std::string line = ComposeAlmanacReport({2000, 1, 1}, kNewYear2000).lines[7];
     EXPECT_EQ(line, std::string(23, '-') + "＜注意！＞" + std::string(23, '-'));
 }
 
-TEST(AlmanacReportTest, PanelTextsAreCopiedAsTheyStand) {
+TEST(AlmanacReportTest, PanelTextsAreCopiedAsTheyStand)
+{
     const AlmanacPanelTexts texts{"$7D0", "", "", " 1", "01", ""};
     const AlmanacReport report = ComposeAlmanacReport({2000, 1, 1}, texts);
     EXPECT_EQ(report.lines[0], "西暦$7D0年（年） 1月01日は");
@@ -52,7 +55,8 @@ TEST(AlmanacReportTest, PanelTextsAreCopiedAsTheyStand) {
     EXPECT_EQ(report.lines[14], "　1月の節入りは、小寒（１月６日頃）です。");
 }
 
-TEST(AlmanacReportTest, AdoptionNoticeUpTo1872) {
+TEST(AlmanacReportTest, AdoptionNoticeUpTo1872)
+{
     const AlmanacPanelTexts texts{"1872", "明治", "5", "12", "31", "（火曜日）"};
     const AlmanacReport before = ComposeAlmanacReport({1872, 12, 31}, texts);
     ASSERT_EQ(before.lines.size(), 20u);
@@ -64,7 +68,8 @@ TEST(AlmanacReportTest, AdoptionNoticeUpTo1872) {
     EXPECT_EQ(ComposeAlmanacReport({1873, 1, 1}, texts).lines.size(), 17u);
 }
 
-TEST(AlmanacReportTest, MonthThirteenLeavesMonthTextsEmpty) {
+TEST(AlmanacReportTest, MonthThirteenLeavesMonthTextsEmpty)
+{
     const AlmanacPanelTexts texts{"2000", "平成", "12", "13", "1", "（月曜日）"};
     const AlmanacReport report = ComposeAlmanacReport({2000, 13, 1}, texts);
     ASSERT_EQ(report.lines.size(), 17u);
@@ -74,7 +79,8 @@ TEST(AlmanacReportTest, MonthThirteenLeavesMonthTextsEmpty) {
     EXPECT_EQ(report.lines[15], "　節入り前の場合は前月の月干支【戊】を使用して下さい。");
 }
 
-TEST(AlmanacValuesTest, NewYear2000) {
+TEST(AlmanacValuesTest, NewYear2000)
+{
     const AlmanacValues v = ComputeAlmanac({2000, 1, 1});
     EXPECT_EQ(v.julianDay, 2451545);
     EXPECT_TRUE(v.adopted);
@@ -88,7 +94,8 @@ TEST(AlmanacValuesTest, NewYear2000) {
     EXPECT_EQ(v.solarTerm, "小寒（１月６日頃）");
 }
 
-TEST(AlmanacValuesTest, FirstGregorianDay) {
+TEST(AlmanacValuesTest, FirstGregorianDay)
+{
     const AlmanacValues v = ComputeAlmanac({1582, 10, 15});
     EXPECT_EQ(v.julianDay, 2299161);
     EXPECT_FALSE(v.adopted);
@@ -100,7 +107,8 @@ TEST(AlmanacValuesTest, FirstGregorianDay) {
     EXPECT_EQ(ComposeAlmanacReport({1582, 10, 15}, texts).lines.size(), 20u);
 }
 
-TEST(AlmanacValuesTest, KinoeYearMonthsAndDecember) {
+TEST(AlmanacValuesTest, KinoeYearMonthsAndDecember)
+{
     // 2004 ends in 4: a 甲 year.
     const AlmanacValues feb = ComputeAlmanac({2004, 2, 10});
     EXPECT_EQ(feb.monthStem + feb.monthBranch, "丙寅");
@@ -113,7 +121,8 @@ TEST(AlmanacValuesTest, KinoeYearMonthsAndDecember) {
     EXPECT_EQ(dec.solarTerm, "大雪（１２月７日頃）");
 }
 
-TEST(AlmanacValuesTest, MonthsBelowOne) {
+TEST(AlmanacValuesTest, MonthsBelowOne)
+{
     // 2000: base 2. Month -2 gives s = 0; month -3 a negative s and no stems.
     const AlmanacValues m2 = ComputeAlmanac({2000, -2, 1});
     EXPECT_EQ(m2.monthStem, "甲");
@@ -135,8 +144,9 @@ struct StemRow {
     const char* yearStem;
     const char* prevYearStem;
 };
-class StemTableTest : public ::testing::TestWithParam<StemRow> {};
-TEST_P(StemTableTest, Row) {
+class StemTableTest : public ::testing::TestWithParam<StemRow> { };
+TEST_P(StemTableTest, Row)
+{
     const StemRow& row = GetParam();
     // 2000-01-01 is Julian day 2451545, remainder 5 by 10.
     const std::int32_t day = 1 + (row.r - 5 + 10) % 10;
@@ -145,13 +155,12 @@ TEST_P(StemTableTest, Row) {
     EXPECT_EQ(year.yearStem, row.yearStem);
     EXPECT_EQ(year.prevYearStem, row.prevYearStem);
 }
-INSTANTIATE_TEST_SUITE_P(
-    Stems, StemTableTest,
-    ::testing::Values(StemRow{0, "癸", "庚", "己"}, StemRow{1, "甲", "辛", "庚"},
-                      StemRow{2, "乙", "壬", "辛"}, StemRow{3, "丙", "癸", "壬"},
-                      StemRow{4, "丁", "甲", "癸"}, StemRow{5, "戊", "乙", "甲"},
-                      StemRow{6, "己", "丙", "乙"}, StemRow{7, "庚", "丁", "丙"},
-                      StemRow{8, "辛", "戊", "丁"}, StemRow{9, "壬", "己", "戊"}));
+INSTANTIATE_TEST_SUITE_P(Stems, StemTableTest,
+                         ::testing::Values(StemRow{0, "癸", "庚", "己"}, StemRow{1, "甲", "辛", "庚"},
+                                           StemRow{2, "乙", "壬", "辛"}, StemRow{3, "丙", "癸", "壬"},
+                                           StemRow{4, "丁", "甲", "癸"}, StemRow{5, "戊", "乙", "甲"},
+                                           StemRow{6, "己", "丙", "乙"}, StemRow{7, "庚", "丁", "丙"},
+                                           StemRow{8, "辛", "戊", "丁"}, StemRow{9, "壬", "己", "戊"}));
 
 struct BranchRow {
     int r;
@@ -159,8 +168,9 @@ struct BranchRow {
     const char* yearBranch;
     const char* prevYearBranch;
 };
-class BranchTableTest : public ::testing::TestWithParam<BranchRow> {};
-TEST_P(BranchTableTest, Row) {
+class BranchTableTest : public ::testing::TestWithParam<BranchRow> { };
+TEST_P(BranchTableTest, Row)
+{
     const BranchRow& row = GetParam();
     // 2451545 is 5 by 12 as well.
     const std::int32_t day = 1 + (row.r - 5 + 12) % 12;
@@ -169,35 +179,35 @@ TEST_P(BranchTableTest, Row) {
     EXPECT_EQ(year.yearBranch, row.yearBranch);
     EXPECT_EQ(year.prevYearBranch, row.prevYearBranch);
 }
-INSTANTIATE_TEST_SUITE_P(
-    Branches, BranchTableTest,
-    ::testing::Values(BranchRow{0, "丑", "申", "未"}, BranchRow{1, "寅", "酉", "申"},
-                      BranchRow{2, "卯", "戌", "酉"}, BranchRow{3, "辰", "亥", "戌"},
-                      BranchRow{4, "巳", "子", "亥"}, BranchRow{5, "午", "丑", "子"},
-                      BranchRow{6, "未", "寅", "丑"}, BranchRow{7, "申", "卯", "寅"},
-                      BranchRow{8, "酉", "辰", "卯"}, BranchRow{9, "戌", "巳", "辰"},
-                      BranchRow{10, "亥", "午", "巳"}, BranchRow{11, "子", "未", "午"}));
+INSTANTIATE_TEST_SUITE_P(Branches, BranchTableTest,
+                         ::testing::Values(BranchRow{0, "丑", "申", "未"}, BranchRow{1, "寅", "酉", "申"},
+                                           BranchRow{2, "卯", "戌", "酉"}, BranchRow{3, "辰", "亥", "戌"},
+                                           BranchRow{4, "巳", "子", "亥"}, BranchRow{5, "午", "丑", "子"},
+                                           BranchRow{6, "未", "寅", "丑"}, BranchRow{7, "申", "卯", "寅"},
+                                           BranchRow{8, "酉", "辰", "卯"}, BranchRow{9, "戌", "巳", "辰"},
+                                           BranchRow{10, "亥", "午", "巳"}, BranchRow{11, "子", "未", "午"}));
 
 struct StarRow {
     int r;
     const char* star;
     const char* prevStar;
 };
-class StarTableTest : public ::testing::TestWithParam<StarRow> {};
-TEST_P(StarTableTest, Row) {
+class StarTableTest : public ::testing::TestWithParam<StarRow> { };
+TEST_P(StarTableTest, Row)
+{
     const AlmanacValues v = ComputeAlmanac({1593 + GetParam().r, 6, 1});  // 1593 = 9 * 177
     EXPECT_EQ(v.yearStar, GetParam().star);
     EXPECT_EQ(v.prevYearStar, GetParam().prevStar);
 }
-INSTANTIATE_TEST_SUITE_P(
-    Stars, StarTableTest,
-    ::testing::Values(StarRow{0, "二黒土星", "三碧木星"}, StarRow{1, "一白水星", "二黒土星"},
-                      StarRow{2, "九紫火星", "一白水星"}, StarRow{3, "八白土星", "九紫火星"},
-                      StarRow{4, "七赤金星", "八白土星"}, StarRow{5, "六白金星", "七赤金星"},
-                      StarRow{6, "五黄土星", "六白金星"}, StarRow{7, "四緑木星", "五黄土星"},
-                      StarRow{8, "三碧木星", "四緑木星"}));
+INSTANTIATE_TEST_SUITE_P(Stars, StarTableTest,
+                         ::testing::Values(StarRow{0, "二黒土星", "三碧木星"}, StarRow{1, "一白水星", "二黒土星"},
+                                           StarRow{2, "九紫火星", "一白水星"}, StarRow{3, "八白土星", "九紫火星"},
+                                           StarRow{4, "七赤金星", "八白土星"}, StarRow{5, "六白金星", "七赤金星"},
+                                           StarRow{6, "五黄土星", "六白金星"}, StarRow{7, "四緑木星", "五黄土星"},
+                                           StarRow{8, "三碧木星", "四緑木星"}));
 
-TEST(AlmanacDateTest, AcceptsFromTheReformOn) {
+TEST(AlmanacDateTest, AcceptsFromTheReformOn)
+{
     EXPECT_FALSE(AlmanacAcceptsDate({1582, 10, 14}));
     EXPECT_TRUE(AlmanacAcceptsDate({1582, 10, 15}));
     EXPECT_TRUE(AlmanacAcceptsDate({1582, 11, 1}));
@@ -207,7 +217,8 @@ TEST(AlmanacDateTest, AcceptsFromTheReformOn) {
     EXPECT_TRUE(AlmanacAcceptsDate({1583, 0, 0}));
 }
 
-TEST(AlmanacValuesTest, ExtremeFieldsStayInsideTheTables) {
+TEST(AlmanacValuesTest, ExtremeFieldsStayInsideTheTables)
+{
     for (std::int32_t y : {INT32_MIN, -1, 1582, INT32_MAX}) {
         for (std::int32_t m : {INT32_MIN, -11, 0, 12, INT32_MAX}) {
             for (std::int32_t d : {INT32_MIN, 0, INT32_MAX}) {
@@ -221,7 +232,8 @@ TEST(AlmanacValuesTest, ExtremeFieldsStayInsideTheTables) {
     }
 }
 
-TEST(AlmanacTablesTest, NamesInTheirOrder) {
+TEST(AlmanacTablesTest, NamesInTheirOrder)
+{
     EXPECT_EQ(StemNames.front(), "甲");
     EXPECT_EQ(StemNames.back(), "癸");
     EXPECT_EQ(BranchNames.front(), "子");

@@ -1,7 +1,6 @@
 // The calculator's rules from field texts to results, messages and beeps.
 #include "calendar/calculation_rules.h"
 
-
 #include <gtest/gtest.h>
 
 namespace vadelon {
@@ -36,7 +35,8 @@ RunResult Apply(const RunCase& c)
     const AlmanacRun a = RunAlmanac({in[0], in[1], in[2]});
     if (!a.accepted)
         return RunResult{{}, a.message, a.beep};
-    return RunResult{{std::to_string(a.date.year), std::to_string(a.date.month), std::to_string(a.date.day)}, {}, a.beep};
+    return RunResult{
+        {std::to_string(a.date.year), std::to_string(a.date.month), std::to_string(a.date.day)}, {}, a.beep};
 }
 
 TEST(CalculationRulesTest, Runs)
@@ -61,9 +61,13 @@ TEST(CalculationRulesTest, Runs)
         {"shift: year beyond 32 bits", Run::After, {"2147483647", "12", "31", "1"}, dateRefused},
         {"shift: no limit on the count", Run::After, {"2000", "1", "1", "20000000"}, {{"56758", "2", "21"}, {}, false}},
         // Negated, the smallest count is 2^31 days forward: two parts, no wrap.
-        {"shift: smallest count backward", Run::Before, {"1970", "1", "1", "-2147483648"},
+        {"shift: smallest count backward",
+         Run::Before,
+         {"1970", "1", "1", "-2147483648"},
          {{"5881580", "7", "12"}, {}, false}},
-        {"shift: smallest count forward", Run::After, {"1970", "1", "1", "-2147483648"},
+        {"shift: smallest count forward",
+         Run::After,
+         {"1970", "1", "1", "-2147483648"},
          {{"-5877641", "6", "23"}, {}, false}},
         {"age: 40", Run::Age, {"1960", "2000"}, {{"40"}, {}, false}},
         {"age: -1", Run::Age, {"2001", "2000"}, {{"-1"}, {}, false}},
@@ -97,10 +101,10 @@ TEST(CalculationRulesTest, PanelLabelsAndEraFields)
     // Which era and weekday a date has is the era table's and the day
     // arithmetic's test; here, what the panel's texts make of them.
     const Case cases[] = {
-        {{"1582", "10", "15"}, "（金曜日）", {"天正", "10"}},  {{"2026", "12", "07"}, "（月曜日）", {"令和", "8"}},
+        {{"1582", "10", "15"}, "（金曜日）", {"天正", "10"}}, {{"2026", "12", "07"}, "（月曜日）", {"令和", "8"}},
         {{"1582", "11", "-20"}, "", {"天正", "10"}},          {{"2000", "", "1"}, "（　曜日）", {"平成", "12"}},
         {{"2000", "1", "x"}, "（　曜日）", {"平成", "12"}},   {{"2000", "0", "1"}, "（　曜日）", {"平成", "12"}},
-        {{"y", "1", "1"}, "（　曜日）", {"－－", "--"}},       {{"", "3", ""}, "（　曜日）", {"－－", "--"}},
+        {{"y", "1", "1"}, "（　曜日）", {"－－", "--"}},      {{"", "3", ""}, "（　曜日）", {"－－", "--"}},
         {{"1989", "1", "x"}, "（　曜日）", {"", ""}},         {{"1989", " 1", "8"}, "（日曜日）", {"平成", "1"}},
     };
     for (const Case& c : cases) {
@@ -141,8 +145,9 @@ struct WeekdayCase {
     Date date;
     const char* label;
 };
-class WeekdayLabelTest : public ::testing::TestWithParam<WeekdayCase> {};
-TEST_P(WeekdayLabelTest, Label) {
+class WeekdayLabelTest : public ::testing::TestWithParam<WeekdayCase> { };
+TEST_P(WeekdayLabelTest, Label)
+{
     EXPECT_EQ(WeekdayLabel(GetParam().date), GetParam().label);
 }
 INSTANTIATE_TEST_SUITE_P(
@@ -160,7 +165,10 @@ INSTANTIATE_TEST_SUITE_P(
                       WeekdayCase{{1582, 11, -17}, "（木曜日）"}, WeekdayCase{{1582, 11, -16}, "（金曜日）"},
                       WeekdayCase{{1582, 12, -50}, ""}));
 
-TEST(WeekdayLabelTest, BlankLabel) { EXPECT_EQ(BlankWeekdayLabel(), "（　曜日）"); }
+TEST(WeekdayLabelTest, BlankLabel)
+{
+    EXPECT_EQ(BlankWeekdayLabel(), "（　曜日）");
+}
 
 }  // namespace
 }  // namespace vadelon

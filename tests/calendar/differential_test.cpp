@@ -24,34 +24,44 @@ constexpr int kRounds = 1'000'000;
 
 class Inputs {
 public:
-    explicit Inputs(std::uint64_t seed) : engine_(seed) {}
+    explicit Inputs(std::uint64_t seed)
+        : engine_(seed)
+    { }
 
-    std::int64_t Between(std::int64_t low, std::int64_t high) {
+    std::int64_t Between(std::int64_t low, std::int64_t high)
+    {
         return std::uniform_int_distribution<std::int64_t>(low, high)(engine_);
     }
     bool Chance(int percent) { return Between(1, 100) <= percent; }
-    static std::int32_t Clamp(std::int64_t v) {
+    static std::int32_t Clamp(std::int64_t v)
+    {
         return static_cast<std::int32_t>(std::clamp<std::int64_t>(v, INT32_MIN, INT32_MAX));
     }
 
-    std::int32_t Year() {
+    std::int32_t Year()
+    {
         switch (Between(0, 5)) {
-            case 0: return Clamp(Between(-60, 60));
-            case 1: return Clamp(Between(1500, 1700));
-            case 2: return Clamp(Between(1380, 2130));
-            case 3: return Clamp(Between(INT32_MIN, std::int64_t{INT32_MIN} + 200));
-            case 4: return Clamp(Between(std::int64_t{INT32_MAX} - 200, INT32_MAX));
-            default: return Clamp(Between(INT32_MIN, INT32_MAX));
+        case 0: return Clamp(Between(-60, 60));
+        case 1: return Clamp(Between(1500, 1700));
+        case 2: return Clamp(Between(1380, 2130));
+        case 3: return Clamp(Between(INT32_MIN, std::int64_t{INT32_MIN} + 200));
+        case 4: return Clamp(Between(std::int64_t{INT32_MAX} - 200, INT32_MAX));
+        default: return Clamp(Between(INT32_MIN, INT32_MAX));
         }
     }
-    std::int32_t Month() {
-        if (Chance(75)) return Clamp(Between(1, 12));
+    std::int32_t Month()
+    {
+        if (Chance(75))
+            return Clamp(Between(1, 12));
         return Clamp(Between(-20, 30));
     }
-    std::int32_t Day() {
+    std::int32_t Day()
+    {
         const int pick = static_cast<int>(Between(1, 100));
-        if (pick <= 70) return Clamp(Between(1, 31));
-        if (pick <= 92) return Clamp(Between(-45, 75));
+        if (pick <= 70)
+            return Clamp(Between(1, 31));
+        if (pick <= 92)
+            return Clamp(Between(-45, 75));
         return Clamp(Between(INT32_MIN, INT32_MAX));  // an offset costs the day sum nothing
     }
 
@@ -59,12 +69,14 @@ private:
     std::mt19937_64 engine_;
 };
 
-TEST(DifferentialTest, DaysBetweenMatchesTheYearWalk) {
+TEST(DifferentialTest, DaysBetweenMatchesTheYearWalk)
+{
     Inputs in(20261207);
     for (int i = 0; i < kRounds; ++i) {
         const std::int32_t y1 = in.Year();
         std::int64_t span = in.Chance(40) ? 0 : in.Between(-3, 40);
-        if (i % 2000 == 0) span = in.Between(0, 20000);
+        if (i % 2000 == 0)
+            span = in.Between(0, 20000);
         const std::int32_t y2 = Inputs::Clamp(y1 + span);
         const std::int32_t m1 = in.Month(), d1 = in.Day();
         std::int32_t m2 = in.Chance(30) ? m1 : in.Month();
@@ -81,7 +93,8 @@ TEST(DifferentialTest, DaysBetweenMatchesTheYearWalk) {
     }
 }
 
-TEST(DifferentialTest, ShiftDateMatchesTheCarryLoops) {
+TEST(DifferentialTest, ShiftDateMatchesTheCarryLoops)
+{
     Inputs in(7);
     for (int i = 0; i < kRounds; ++i) {
         const std::int32_t y = in.Year();
@@ -124,7 +137,8 @@ TEST(DifferentialTest, ShiftDateMatchesTheCarryLoops) {
     }
 }
 
-TEST(DifferentialTest, WeekdayLabelMatchesTheWalk) {
+TEST(DifferentialTest, WeekdayLabelMatchesTheWalk)
+{
     Inputs in(1582);
     for (int i = 0; i < kRounds; ++i) {
         std::int32_t y;
@@ -136,17 +150,16 @@ TEST(DifferentialTest, WeekdayLabelMatchesTheWalk) {
         } else if (pick <= 99) {
             y = Inputs::Clamp(in.Between(1700, 2400));
         } else {
-            y = in.Year() < 0 ? Inputs::Clamp(in.Between(INT32_MIN, 1582))
-                              : Inputs::Clamp(in.Between(1582, 12000));
+            y = in.Year() < 0 ? Inputs::Clamp(in.Between(INT32_MIN, 1582)) : Inputs::Clamp(in.Between(1582, 12000));
         }
         const std::int32_t m = in.Chance(50) ? Inputs::Clamp(in.Between(9, 13)) : in.Month();
         const std::int32_t d = in.Chance(10) ? in.Day() : Inputs::Clamp(in.Between(-60, 60));
-        ASSERT_EQ(WeekdayLabel({y, m, d}), reference::WeekdayLabel(y, m, d))
-            << y << "-" << m << "-" << d;
+        ASSERT_EQ(WeekdayLabel({y, m, d}), reference::WeekdayLabel(y, m, d)) << y << "-" << m << "-" << d;
     }
 }
 
-TEST(DifferentialTest, EraTextMatchesTheRowVisit) {
+TEST(DifferentialTest, EraTextMatchesTheRowVisit)
+{
     Inputs in(1989);
     const auto table = EraTable();
     for (int i = 0; i < kRounds; ++i) {
@@ -166,8 +179,7 @@ TEST(DifferentialTest, EraTextMatchesTheRowVisit) {
         const EraLookup lookup = LookUpEra(y, m, d);
         ASSERT_EQ(lookup.question.has_value(), expected.asked) << y << "-" << m << "-" << d;
         if (!expected.asked) {
-            ASSERT_EQ(lookup.settled, (EraText{expected.name, expected.year}))
-                << y << "-" << m << "-" << d;
+            ASSERT_EQ(lookup.settled, (EraText{expected.name, expected.year})) << y << "-" << m << "-" << d;
             continue;
         }
         const EraQuestion& q = *lookup.question;
@@ -181,23 +193,22 @@ TEST(DifferentialTest, EraTextMatchesTheRowVisit) {
     }
 }
 
-TEST(DifferentialTest, AlmanacMatchesTheLiteralSteps) {
+TEST(DifferentialTest, AlmanacMatchesTheLiteralSteps)
+{
     Inputs in(2451545);
     for (int i = 0; i < kRounds / 4; ++i) {
-        const std::int32_t y = Inputs::Clamp(in.Chance(30) ? in.Between(1582, 1584)
-                                                           : in.Between(1582, 2100));
-        const std::int32_t m = in.Chance(80) ? Inputs::Clamp(in.Between(1, 12))
-                                             : Inputs::Clamp(in.Between(-25, 25));
+        const std::int32_t y = Inputs::Clamp(in.Chance(30) ? in.Between(1582, 1584) : in.Between(1582, 2100));
+        const std::int32_t m = in.Chance(80) ? Inputs::Clamp(in.Between(1, 12)) : Inputs::Clamp(in.Between(-25, 25));
         const std::int32_t d = in.Day();
-        if (!AlmanacAcceptsDate({y, m, d})) continue;
+        if (!AlmanacAcceptsDate({y, m, d}))
+            continue;
         const reference::Almanac e = reference::ComputeAlmanac(y, m, d);
         const AlmanacValues a = ComputeAlmanac({y, m, d});
         const auto where = ::testing::Message() << y << "-" << m << "-" << d;
         ASSERT_EQ(a.julianDay, e.julianDay) << where;
         ASSERT_EQ(a.adopted, e.adopted) << where;
         ASSERT_EQ(a.dayStem + a.dayBranch, e.dayStem + e.dayBranch) << where;
-        ASSERT_EQ(a.yearStem + a.yearBranch + a.yearStar, e.yearStem + e.yearBranch + e.yearStar)
-            << where;
+        ASSERT_EQ(a.yearStem + a.yearBranch + a.yearStar, e.yearStem + e.yearBranch + e.yearStar) << where;
         ASSERT_EQ(a.prevYearStem + a.prevYearBranch + a.prevYearStar,
                   e.prevYearStem + e.prevYearBranch + e.prevYearStar)
             << where;

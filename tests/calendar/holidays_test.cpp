@@ -22,44 +22,97 @@ struct NameCase {
 
 // Each row a wording of the law coming into force, an exception, or a rule
 // meeting another; the dates as the law and the published lists have them.
-TEST(HolidaysTest, EdgesOfTheLaw) {
+TEST(HolidaysTest, EdgesOfTheLaw)
+{
     const NameCase cases[] = {
         // The law came into force on 1948-07-20.
-        {1948, 5, 5, ""}, {1948, 9, 23, "秋分の日"}, {1949, 1, 1, "元日"}, {1947, 5, 3, ""},
+        {1948, 5, 5, ""},
+        {1948, 9, 23, "秋分の日"},
+        {1949, 1, 1, "元日"},
+        {1947, 5, 3, ""},
         {1959, 4, 10, "皇太子明仁親王の結婚の儀"},
         // 1966: 敬老の日 and 体育の日 at once, 建国記念の日 from 1967.
-        {1966, 2, 11, ""}, {1966, 9, 15, "敬老の日"}, {1966, 10, 10, "体育の日"}, {1967, 2, 11, "建国記念の日"},
+        {1966, 2, 11, ""},
+        {1966, 9, 15, "敬老の日"},
+        {1966, 10, 10, "体育の日"},
+        {1967, 2, 11, "建国記念の日"},
         // 振替休日 from 1973-04-12 (1973-02-11 was a Sunday too).
-        {1973, 2, 12, ""}, {1973, 4, 30, "振替休日"}, {1973, 9, 24, "振替休日"},
+        {1973, 2, 12, ""},
+        {1973, 4, 30, "振替休日"},
+        {1973, 9, 24, "振替休日"},
         // 国民の休日 from 1985-12-27; until 2006 not on a Sunday nor a 振替休日,
         // but on a Saturday.
-        {1985, 5, 4, ""}, {1986, 5, 4, ""}, {1987, 5, 4, "振替休日"}, {1988, 5, 4, "国民の休日"},
-        {1991, 5, 4, "国民の休日"}, {2006, 5, 4, "国民の休日"},
+        {1985, 5, 4, ""},
+        {1986, 5, 4, ""},
+        {1987, 5, 4, "振替休日"},
+        {1988, 5, 4, "国民の休日"},
+        {1991, 5, 4, "国民の休日"},
+        {2006, 5, 4, "国民の休日"},
         // 1989: the new reign.
-        {1988, 4, 29, "天皇誕生日"}, {1989, 2, 24, "昭和天皇の大喪の礼"}, {1989, 4, 29, "みどりの日"},
-        {1989, 12, 23, "天皇誕生日"}, {1990, 11, 12, "即位礼正殿の儀"}, {1993, 6, 9, "皇太子徳仁親王の結婚の儀"},
+        {1988, 4, 29, "天皇誕生日"},
+        {1989, 2, 24, "昭和天皇の大喪の礼"},
+        {1989, 4, 29, "みどりの日"},
+        {1989, 12, 23, "天皇誕生日"},
+        {1990, 11, 12, "即位礼正殿の儀"},
+        {1993, 6, 9, "皇太子徳仁親王の結婚の儀"},
         // 海の日 from 1996; the Mondays from 2000 and 2003.
-        {1995, 7, 20, ""}, {1996, 7, 20, "海の日"}, {1999, 1, 15, "成人の日"}, {2000, 1, 15, ""},
-        {2000, 1, 10, "成人の日"}, {2000, 10, 9, "体育の日"}, {2003, 7, 21, "海の日"}, {2003, 9, 15, "敬老の日"},
+        {1995, 7, 20, ""},
+        {1996, 7, 20, "海の日"},
+        {1999, 1, 15, "成人の日"},
+        {2000, 1, 15, ""},
+        {2000, 1, 10, "成人の日"},
+        {2000, 10, 9, "体育の日"},
+        {2003, 7, 21, "海の日"},
+        {2003, 9, 15, "敬老の日"},
         // 2007: 昭和の日, みどりの日 on 5/4, the substitute skips holidays.
-        {2007, 4, 29, "昭和の日"}, {2007, 4, 30, "振替休日"}, {2007, 5, 4, "みどりの日"}, {2008, 5, 6, "振替休日"},
-        {2009, 9, 22, "国民の休日"}, {2015, 9, 22, "国民の休日"}, {2015, 8, 11, ""}, {2016, 8, 11, "山の日"},
+        {2007, 4, 29, "昭和の日"},
+        {2007, 4, 30, "振替休日"},
+        {2007, 5, 4, "みどりの日"},
+        {2008, 5, 6, "振替休日"},
+        {2009, 9, 22, "国民の休日"},
+        {2015, 9, 22, "国民の休日"},
+        {2015, 8, 11, ""},
+        {2016, 8, 11, "山の日"},
         // 2019: 天皇誕生日 on no day, ten days off from 4/27 to 5/6.
-        {2018, 12, 24, "振替休日"}, {2019, 2, 23, ""}, {2019, 12, 23, ""}, {2019, 4, 30, "国民の休日"},
-        {2019, 5, 1, "天皇の即位の日"}, {2019, 5, 2, "国民の休日"}, {2019, 5, 6, "振替休日"},
-        {2019, 10, 14, "体育の日"}, {2019, 10, 22, "即位礼正殿の儀"}, {2020, 2, 24, "振替休日"},
+        {2018, 12, 24, "振替休日"},
+        {2019, 2, 23, ""},
+        {2019, 12, 23, ""},
+        {2019, 4, 30, "国民の休日"},
+        {2019, 5, 1, "天皇の即位の日"},
+        {2019, 5, 2, "国民の休日"},
+        {2019, 5, 6, "振替休日"},
+        {2019, 10, 14, "体育の日"},
+        {2019, 10, 22, "即位礼正殿の儀"},
+        {2020, 2, 24, "振替休日"},
         // The Olympic moves.
-        {2020, 7, 20, ""}, {2020, 7, 23, "海の日"}, {2020, 7, 24, "スポーツの日"}, {2020, 8, 10, "山の日"},
-        {2020, 8, 11, ""}, {2020, 10, 12, ""}, {2021, 7, 19, ""}, {2021, 7, 22, "海の日"},
-        {2021, 7, 23, "スポーツの日"}, {2021, 8, 8, "山の日"}, {2021, 8, 9, "振替休日"}, {2021, 10, 11, ""},
+        {2020, 7, 20, ""},
+        {2020, 7, 23, "海の日"},
+        {2020, 7, 24, "スポーツの日"},
+        {2020, 8, 10, "山の日"},
+        {2020, 8, 11, ""},
+        {2020, 10, 12, ""},
+        {2021, 7, 19, ""},
+        {2021, 7, 22, "海の日"},
+        {2021, 7, 23, "スポーツの日"},
+        {2021, 8, 8, "山の日"},
+        {2021, 8, 9, "振替休日"},
+        {2021, 10, 11, ""},
         {2022, 10, 10, "スポーツの日"},
         // Today's law: the cascade after a Sunday 憲法記念日, a 国民の休日 in September.
-        {2026, 5, 6, "振替休日"}, {2026, 9, 22, "国民の休日"},
+        {2026, 5, 6, "振替休日"},
+        {2026, 9, 22, "国民の休日"},
         // Equinoxes near midnight: 2012-09-22 23:49 and 2026-03-20 23:46 JST
         // (as announced); 1979 the last 9/24, 2092 the first 3/19 (forecast).
-        {2012, 9, 22, "秋分の日"}, {2026, 3, 20, "春分の日"}, {1979, 9, 24, "秋分の日"}, {2092, 3, 19, "春分の日"},
+        {2012, 9, 22, "秋分の日"},
+        {2026, 3, 20, "春分の日"},
+        {1979, 9, 24, "秋分の日"},
+        {2092, 3, 19, "春分の日"},
         // No date outside the years or the month.
-        {10000, 1, 1, ""}, {2026, 5, 0, ""}, {2026, 13, 1, ""}, {2026, 2, 30, ""}, {2026, 1, 32, ""},
+        {10000, 1, 1, ""},
+        {2026, 5, 0, ""},
+        {2026, 13, 1, ""},
+        {2026, 2, 30, ""},
+        {2026, 1, 32, ""},
     };
     for (const NameCase& c : cases)
         EXPECT_EQ(HolidayName(c.year, c.month, c.day), c.name) << c.year << "-" << c.month << "-" << c.day;
@@ -70,10 +123,12 @@ TEST(HolidaysTest, EdgesOfTheLaw) {
 // year from 2022 to 9999: each holiday of the law once, a 振替休日 exactly on
 // the first day after a Sunday 国民の祝日 that is none, a 国民の休日 exactly
 // on a day between two that is none itself nor a 振替休日.
-TEST(HolidaysTest, TodaysLawToTheLastYear) {
-    const std::set<std::string> kLaw = {"元日",     "成人の日", "建国記念の日", "天皇誕生日", "春分の日", "昭和の日",
-                                        "憲法記念日", "みどりの日", "こどもの日", "海の日",   "山の日",   "敬老の日",
-                                        "秋分の日", "スポーツの日", "文化の日", "勤労感謝の日"};
+TEST(HolidaysTest, TodaysLawToTheLastYear)
+{
+    const std::set<std::string> kLaw = {"元日",       "成人の日",     "建国記念の日", "天皇誕生日",
+                                        "春分の日",   "昭和の日",     "憲法記念日",   "みどりの日",
+                                        "こどもの日", "海の日",       "山の日",       "敬老の日",
+                                        "秋分の日",   "スポーツの日", "文化の日",     "勤労感謝の日"};
     int merged = 0, sundaysBetween = 0;
     for (std::int32_t year = 2022; year <= kLastHolidayYear; ++year) {
         std::map<std::int64_t, std::string> names;  // day number: name
@@ -126,16 +181,16 @@ struct CountCase {
     std::int64_t days;
 };
 
-TEST(BusinessDaysTest, Counts) {
+TEST(BusinessDaysTest, Counts)
+{
     const CountCase cases[] = {
-        {2019, 4, 26, 2019, 5, 7, false, 1},    // Golden Week 2019: only 5/7
+        {2019, 4, 26, 2019, 5, 7, false, 1},     // Golden Week 2019: only 5/7
         {2026, 1, 1, 2026, 12, 31, false, 244},  // 261 weekdays after 1/1, 17 of them holidays
         {2026, 1, 1, 2026, 12, 31, true, 240},   // and 1/2, 12/29, 12/30, 12/31
         {1948, 1, 1, 1948, 12, 31, false, 258},  // holidays only from 7/20: three on weekdays
-        {1948, 1, 1, 1948, 12, 31, true, 254},
-        {1900, 1, 1, 1900, 1, 8, false, 5},          // before the law: weekends only
-        {10000, 1, 1, 10000, 1, 10, true, 5},        // after 9999 as well; Monday 1/3 closed
-        {2026, 5, 40, 2026, 6, 1, false, -6},        // odd days count as in the day count (6/9 to 6/1)
+        {1948, 1, 1, 1948, 12, 31, true, 254},  {1900, 1, 1, 1900, 1, 8, false, 5},  // before the law: weekends only
+        {10000, 1, 1, 10000, 1, 10, true, 5},  // after 9999 as well; Monday 1/3 closed
+        {2026, 5, 40, 2026, 6, 1, false, -6},  // odd days count as in the day count (6/9 to 6/1)
     };
     for (const CountCase& c : cases) {
         const DayCount n = BusinessDaysBetween({c.y1, c.m1, c.d1}, {c.y2, c.m2, c.d2}, c.closure);
@@ -152,12 +207,13 @@ struct ShiftCase {
     std::int32_t y2, m2, d2;
 };
 
-TEST(BusinessDaysTest, Shifts) {
+TEST(BusinessDaysTest, Shifts)
+{
     const ShiftCase cases[] = {
-        {2019, 4, 26, 1, false, 2019, 5, 7},   {2019, 5, 7, -1, false, 2019, 4, 26},
-        {2019, 4, 30, 1, false, 2019, 5, 7},   {2019, 4, 30, -1, false, 2019, 4, 26},
+        {2019, 4, 26, 1, false, 2019, 5, 7},    {2019, 5, 7, -1, false, 2019, 4, 26},
+        {2019, 4, 30, 1, false, 2019, 5, 7},    {2019, 4, 30, -1, false, 2019, 4, 26},
         {2026, 12, 28, 1, false, 2026, 12, 29}, {2026, 12, 28, 1, true, 2027, 1, 4},
-        {2026, 2, 30, 0, false, 2026, 3, 2},   {2026, 5, 2, 0, false, 2026, 5, 2},
+        {2026, 2, 30, 0, false, 2026, 3, 2},    {2026, 5, 2, 0, false, 2026, 5, 2},
         {2026, 5, 1, 2, false, 2026, 5, 8},
     };
     for (const ShiftCase& c : cases) {
@@ -174,7 +230,8 @@ TEST(BusinessDaysTest, Shifts) {
 // holidays of each year as HolidaysOfYear lists them.
 class BusinessDayWalk : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() {
+    static void SetUpTestSuite()
+    {
         walk_ = new Walk;
         int weekday = 0;  // 1900-01-01 was a Monday
         std::int32_t plain = 0, closed = 0;
@@ -202,14 +259,16 @@ protected:
         std::vector<Date> dates;
         std::vector<std::int32_t> plain, closed;  // business days up to and including each date
     };
-    static std::size_t IndexOf(std::int32_t year, std::int32_t month, std::int32_t day) {
+    static std::size_t IndexOf(std::int32_t year, std::int32_t month, std::int32_t day)
+    {
         return static_cast<std::size_t>(DayNumber({year, month, day}) - DayNumber({1900, 1, 1}));
     }
     static Walk* walk_;
 };
 BusinessDayWalk::Walk* BusinessDayWalk::walk_ = nullptr;
 
-TEST_F(BusinessDayWalk, CountsOfRandomSpans) {
+TEST_F(BusinessDayWalk, CountsOfRandomSpans)
+{
     std::mt19937_64 engine(20260506);
     const std::size_t size = walk_->dates.size();
     std::uniform_int_distribution<std::size_t> any(0, size - 1), near(0, 800);
@@ -222,14 +281,14 @@ TEST_F(BusinessDayWalk, CountsOfRandomSpans) {
         const Date& x = walk_->dates[a];
         const Date& y = walk_->dates[b];
         const auto& through = closure ? walk_->closed : walk_->plain;
-        ASSERT_EQ(BusinessDaysBetween(x, y, closure).days,
-                  through[b] - through[a])
+        ASSERT_EQ(BusinessDaysBetween(x, y, closure).days, through[b] - through[a])
             << x.year << "-" << x.month << "-" << x.day << " " << y.year << "-" << y.month << "-" << y.day << " "
             << closure;
     }
 }
 
-TEST_F(BusinessDayWalk, ShiftsFromRandomDays) {
+TEST_F(BusinessDayWalk, ShiftsFromRandomDays)
+{
     std::mt19937_64 engine(1973412);
     const std::size_t size = walk_->dates.size();
     std::uniform_int_distribution<std::size_t> any(2000, size - 2000);
@@ -258,7 +317,8 @@ TEST_F(BusinessDayWalk, ShiftsFromRandomDays) {
 // the cycles, less what the holidays of 1948-9999 take, all as the walk has
 // them: 10000-10399 is a cycle without holidays, 10348-10399 has the weekdays
 // and closure of 1948-1999.
-TEST_F(BusinessDayWalk, WholeCyclesOverTheThirtyTwoBitYears) {
+TEST_F(BusinessDayWalk, WholeCyclesOverTheThirtyTwoBitYears)
+{
     const std::int64_t cycles = 9'999'999;  // the years -1999999600 to 1999999999
     for (const bool closure : {false, true}) {
         const auto& through = closure ? walk_->closed : walk_->plain;

@@ -106,9 +106,11 @@ TEST(LunisolarTest, FullMoons)
         // The new moon before it lies 14 to 16 days back.
         const double noon = static_cast<double>(DayNumber({c.year, c.month, c.day})) + 2440587.5 - kJ2000 + 0.125;
         const JstDateTime jst = JstFromJulianDate(FullMoonInstant(NearestLunation(noon - 15.0)).julianDateUT, 1);
-        const double seconds = (static_cast<double>(DayNumber(jst.date()) -
-                                                    DayNumber({c.year, c.month, c.day})) * 24.0 +
-                                jst.hour - c.hour) * 3600.0 + (jst.minute - c.minute) * 60.0 + jst.second - c.second;
+        const double seconds =
+            (static_cast<double>(DayNumber(jst.date()) - DayNumber({c.year, c.month, c.day})) * 24.0 + jst.hour -
+             c.hour) *
+                3600.0 +
+            (jst.minute - c.minute) * 60.0 + jst.second - c.second;
         // Within a minute, as the new moons against the same peer.
         EXPECT_LT(std::fabs(seconds), 60.0) << c.year << "-" << c.month << "-" << c.day;
     }
