@@ -220,7 +220,7 @@ DayCount BusinessDaysBetween(const Date& from, const Date& to, bool yearEndClosu
 ShiftedDate ShiftBusinessDays(const Date& date, std::int32_t count, bool yearEndClosure)
 {
     if (date.month < 1 || date.month > 12)
-        return ShiftedDate{ShiftStatus::MonthOutOfRange, date};
+        return ShiftedDate{ShiftStatus::MonthOutOfRange, {}};
     const std::int64_t start = DayNumber(date);
     std::int64_t result = start;
     if (count > 0) {

@@ -62,7 +62,7 @@ DayCount DaysBetween(const Date& from, const Date& to)
 ShiftedDate ShiftDate(const Date& date, std::int32_t count)
 {
     if (date.month < 1 || date.month > 12)
-        return ShiftedDate{ShiftStatus::MonthOutOfRange, date};
+        return ShiftedDate{ShiftStatus::MonthOutOfRange, {}};
     // With a real month the carries end on the real date this many days after
     // the 1st of the month.
     return StoreDayNumber(DayNumber({date.year, date.month, 1}) + std::int64_t{date.day} + std::int64_t{count} - 1);
