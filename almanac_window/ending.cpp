@@ -53,8 +53,7 @@ bool Ending::SessionMayEnd(bool mayAsk)
     const QWidget* modal = QApplication::activeModalWidget();
     if (!mayAsk || (modal != nullptr && modal != almanac))
         return false;
-    almanac->AskSaveChanges();
-    return !almanac->SaveCancelled();
+    return almanac->AskSaveChanges();
 }
 
 void Ending::OnRequest()

@@ -176,7 +176,7 @@ QString CreateFailureMessage(const QString& path, const WriteFault& fault)
     QString reason;
     switch (fault.kind) {
     case WriteFault::System: reason = QString::fromStdString(SystemReason(fault.error)); break;
-    case WriteFault::SpecialFile: reason = QStringLiteral("装置などの特殊ファイル"); break;
+    case WriteFault::SpecialFile: reason = QString::fromUtf16(kSpecialFileReason); break;
     case WriteFault::DanglingLink: reason = QStringLiteral("リンク先のないリンク"); break;
     }
     return QStringLiteral("ファイル %1 を作成できません（%2）").arg(path, reason);

@@ -8,6 +8,9 @@
 
 namespace vadelon {
 
+// What a device, a FIFO or a socket is called where a message refuses one.
+inline constexpr char16_t kSpecialFileReason[] = u"装置などの特殊ファイル";
+
 // Why a file could not be written.
 struct WriteFault {
     enum Kind {

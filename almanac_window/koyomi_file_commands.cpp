@@ -12,24 +12,21 @@ namespace vadelon {
 
 void TKoyomiForm::OpenTextFile()
 {
-    if (RichEdit1->document()->isModified()) {
-        AskSaveChanges();
-        if (saveCancelled_)
-            return;
-    }
+    if (RichEdit1->document()->isModified() && !AskSaveChanges())
+        return;
     const std::optional<QString> name =
         platform_.GetOpenFileName(this, lastOpenName_.value_or(QString()), kTextFileFilter);
     if (!name)
         return;
     lastOpenName_ = *name;
-    const std::optional<QString> text = ReadTextFile(*name);
-    if (!text) {
+    const TextFileRead read = ReadTextFile(*name);
+    if (read.fault) {
         // The caption keeps naming the text that is still shown.
-        platform_.ShowError(this, QStringLiteral("ファイル %1 は開けません").arg(*name));
+        platform_.ShowError(this, OpenFailureMessage(*name, *read.fault));
         return;
     }
     SetCaption(*name);
-    RichEdit1->setPlainText(*text);
+    RichEdit1->setPlainText(read.text);
     RichEdit1->document()->setModified(false);
     RichEdit1->setReadOnly(false);
     // The note spoke of the report, which is gone.

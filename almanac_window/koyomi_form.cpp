@@ -6,6 +6,7 @@
 #include "fonts/fonts.h"
 #include "platform/accessible_widgets.h"
 #include "platform/platform.h"
+#include "platform/window_setup.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -15,7 +16,6 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QPlainTextEdit>
-#include <QScreen>
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QTextBlock>
@@ -173,10 +173,7 @@ void TKoyomiForm::ShowModal()
 {
     if (!shownBefore_) {
         shownBefore_ = true;
-        if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-            const QRect area = screen->availableGeometry();
-            move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2);
-        }
+        CentreOnScreen(*this);
     }
     platform_.RunModal(this);
 }
@@ -214,8 +211,7 @@ bool TKoyomiForm::FormCloseQuery()
 {
     if (!RichEdit1->document()->isModified())
         return true;
-    AskSaveChanges();
-    return !saveCancelled_;
+    return AskSaveChanges();
 }
 
 void TKoyomiForm::UpdateEditCommands()
@@ -243,25 +239,23 @@ void TKoyomiForm::UpdateEditCommands()
     }
 }
 
-void TKoyomiForm::AskSaveChanges()
+bool TKoyomiForm::AskSaveChanges()
 {
     platform_.Beep(BeepType::Exclamation);
     const QString text =
         QStringLiteral("ﾌｧｲﾙ") + caption_ + QStringLiteral("の内容が変更されています。\n変更を保存しますか？");
     switch (platform_.AskSaveChanges(this, text)) {
-    case SaveAnswer::Cancel: saveCancelled_ = true; return;
-    case SaveAnswer::No: saveCancelled_ = false; return;
+    case SaveAnswer::Cancel: return false;
+    case SaveAnswer::No: return true;
     case SaveAnswer::Yes: break;
     }
     const std::optional<QString> name = platform_.GetSaveFileName(this, OfferedFileName(), kTextFileFilter);
     // A cancelled dialog or a failed write saved nothing: the command that
     // asked must not go on and discard the text.
-    if (!name || !WriteTextTo(*name)) {
-        saveCancelled_ = true;
-        return;
-    }
+    if (!name || !WriteTextTo(*name))
+        return false;
     RichEdit1->document()->setModified(false);
-    saveCancelled_ = false;
+    return true;
 }
 
 bool TKoyomiForm::WriteTextTo(const QString& path)

@@ -48,14 +48,15 @@ public:
 
     // The caption as the program set it (the document's name).
     QString Caption() const { return caption_; }
-    bool SaveCancelled() const { return saveCancelled_; }
     QPlainTextEdit* Editor() const { return RichEdit1; }
     // The editor's text as its list of lines, joined by '\n'.
     QString Text() const;
 
     void UpdateEditCommands();
-    // The save question; its outcome is SaveCancelled().
-    void AskSaveChanges();
+    // The save question, with the save step when the answer is はい: true when
+    // the command that asked may go on (the text saved, or to be discarded),
+    // false when it must stop (キャンセル, or the text could not be saved).
+    [[nodiscard]] bool AskSaveChanges();
 
     // Commands; every menu item, popup item and tool button of one command
     // is connected to the same one.
@@ -95,7 +96,6 @@ private:
     std::function<void(const QString&)> hintSink_;
     QString caption_;
     QString noteDetail_;  // the status bar's note in its long form, lines joined by '\n'
-    bool saveCancelled_ = false;
     bool shownBefore_ = false;
     int appendedLines_ = 0;  // since the last ClearText
     std::optional<QString> lastOpenName_;

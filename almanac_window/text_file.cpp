@@ -1,12 +1,19 @@
 #include "almanac_window/text_file.h"
 
 #include "almanac_window/cp932.h"
+#include "almanac_window/file_replace.h"
+#include "calendar/system_reasons.h"
 
 #include <QFile>
-#include <QFileInfo>
+#include <QLocale>
 #include <QStringDecoder>
 #include <algorithm>
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <utility>
+#include <variant>
 
 namespace vadelon {
 
@@ -64,18 +71,84 @@ bool BreaksTheLine(QChar c)
     }
 }
 
-bool FitsTheEditor(const QString& text)
+// The first limit of the editor that text passes, if any.
+std::optional<ReadFault> EditorLimitPassed(const QString& text)
 {
     qsizetype lines = 1;
     qsizetype lineStart = 0;
     for (qsizetype i = 0; i < text.size(); ++i) {
         if (!BreaksTheLine(text[i]))
             continue;
-        if (i - lineStart > kMaxTextLineChars || ++lines > kMaxTextLines)
-            return false;
+        if (i - lineStart > kMaxTextLineChars)
+            return ReadFault{ReadFault::LineTooLong, 0, lines};
+        if (++lines > kMaxTextLines)
+            return ReadFault{ReadFault::TooManyLines};
         lineStart = i + 1;
     }
-    return text.size() - lineStart <= kMaxTextLineChars;
+    if (text.size() - lineStart > kMaxTextLineChars)
+        return ReadFault{ReadFault::LineTooLong, 0, lines};
+    return std::nullopt;
+}
+
+// The file's bytes, at most one past the limit: through the system's calls,
+// whose error numbers name the reason of a refusal.
+std::variant<QByteArray, ReadFault> ReadBytes(const QString& path)
+{
+    const QByteArray name = QFile::encodeName(path);
+    struct stat file { };
+    if (::stat(name.constData(), &file) != 0)
+        return ReadFault{ReadFault::System, errno};
+    // Only regular files: a FIFO or device would block or never end.
+    if (S_ISDIR(file.st_mode))
+        return ReadFault{ReadFault::System, EISDIR};
+    if (!S_ISREG(file.st_mode))
+        return ReadFault{ReadFault::SpecialFile};
+    if (file.st_size > kMaxTextFileBytes)
+        return ReadFault{ReadFault::TooLarge};
+    const int fd = ::open(name.constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return ReadFault{ReadFault::System, errno};
+    // Room for what stat saw and one byte more: a file that grows meanwhile
+    // is read on up to one byte past the limit.
+    QByteArray bytes(qsizetype(file.st_size) + 1, Qt::Uninitialized);
+    qsizetype size = 0;
+    int error = 0;
+    while (size <= kMaxTextFileBytes) {
+        if (size == bytes.size())
+            bytes.resize(std::min<qsizetype>(2 * size, kMaxTextFileBytes + 1));
+        const ssize_t got = ::read(fd, bytes.data() + size, std::size_t(bytes.size() - size));
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0)
+            error = errno;
+        if (got <= 0)
+            break;
+        size += got;
+    }
+    ::close(fd);
+    if (error != 0)
+        return ReadFault{ReadFault::System, error};
+    // Grown since it was looked at.
+    if (size > kMaxTextFileBytes)
+        return ReadFault{ReadFault::TooLarge};
+    bytes.truncate(size);
+    return bytes;
+}
+
+// The reasons that a refused read gives otherwise than a refused write.
+QString ReadReason(int error)
+{
+    switch (error) {
+    case ENOENT: return QStringLiteral("存在しないファイル");
+    case EACCES:
+    case EPERM: return QStringLiteral("読み取り禁止");
+    default: return QString::fromStdString(SystemReason(error));
+    }
+}
+
+QString Count(qint64 n)
+{
+    return QLocale(QLocale::Japanese, QLocale::Japan).toString(n);
 }
 
 }  // namespace
@@ -90,22 +163,39 @@ QString DecodeTextFileBytes(const QByteArray& bytes)
     return text;
 }
 
-std::optional<QString> ReadTextFile(const QString& path)
+TextFileRead ReadTextFile(const QString& path)
 {
-    // Only regular files: a FIFO or device would block or never end.
-    const QFileInfo info(path);
-    if (!info.isFile() || info.size() > kMaxTextFileBytes)
-        return std::nullopt;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    const QByteArray bytes = file.read(kMaxTextFileBytes + 1);
-    if (file.error() != QFileDevice::NoError || bytes.size() > kMaxTextFileBytes)
-        return std::nullopt;
-    QString text = DecodeTextFileBytes(bytes);
-    if (!FitsTheEditor(text))
-        return std::nullopt;
-    return text;
+    std::variant<QByteArray, ReadFault> bytes = ReadBytes(path);
+    if (const ReadFault* fault = std::get_if<ReadFault>(&bytes))
+        return {{}, *fault};
+    QString text = DecodeTextFileBytes(std::get<QByteArray>(bytes));
+    if (const std::optional<ReadFault> fault = EditorLimitPassed(text))
+        return {{}, fault};
+    return {std::move(text), std::nullopt};
+}
+
+QString OpenFailureMessage(const QString& path, const ReadFault& fault)
+{
+    constexpr qint64 kMiB = 1024 * 1024;
+    static_assert(kMaxTextFileBytes % kMiB == 0);
+    QString reason;
+    switch (fault.kind) {
+    case ReadFault::System: reason = QStringLiteral("理由は「%1」です").arg(ReadReason(fault.error)); break;
+    case ReadFault::SpecialFile:
+        reason = QStringLiteral("理由は「%1」です").arg(QStringView(kSpecialFileReason));
+        break;
+    case ReadFault::TooLarge:
+        reason = QStringLiteral("大きさが上限の %1 MiB を超えています").arg(kMaxTextFileBytes / kMiB);
+        break;
+    case ReadFault::TooManyLines:
+        reason = QStringLiteral("行数が上限の %1 行を超えています").arg(Count(kMaxTextLines));
+        break;
+    case ReadFault::LineTooLong:
+        reason = QStringLiteral("%1 行目の長さが上限の %2 文字を超えています")
+                     .arg(QString::number(fault.line), Count(kMaxTextLineChars));
+        break;
+    }
+    return QStringLiteral("ファイル %1 は開けません。%2").arg(path, reason);
 }
 
 EncodedText EncodeTextFileBytes(const QString& text)

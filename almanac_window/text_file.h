@@ -27,10 +27,32 @@ inline constexpr qsizetype kMaxTextLineChars = 8 * 1024;  // UTF-16 units
 // at the very end opens no further line.
 QString DecodeTextFileBytes(const QByteArray& bytes);
 
+// Why a file was not opened.
+struct ReadFault {
+    enum Kind {
+        System,        // error: the error number of the step that failed (EISDIR for a folder)
+        SpecialFile,   // a device, a FIFO or a socket
+        TooLarge,      // more bytes than kMaxTextFileBytes
+        TooManyLines,  // more lines than kMaxTextLines
+        LineTooLong    // line (1-based) is longer than kMaxTextLineChars
+    };
+    Kind kind = System;
+    int error = 0;
+    qsizetype line = 0;
+};
+
+struct TextFileRead {
+    QString text;
+    std::optional<ReadFault> fault;  // set: nothing was read
+};
+
 // Reads a regular file within the limits above, where every character at
 // which the editor starts a line (U+2028, U+2029, U+FDD0, U+FDD1 as well as
-// the line breaks) ends a line; nullopt when it cannot.
-std::optional<QString> ReadTextFile(const QString& path);
+// the line breaks) ends a line.
+TextFileRead ReadTextFile(const QString& path);
+
+// "ファイル … は開けません。" and why: the limit passed, or the system's reason.
+QString OpenFailureMessage(const QString& path, const ReadFault& fault);
 
 struct UnencodableChar {
     int line = 0;       // 1-based line of the editor text

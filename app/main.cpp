@@ -16,25 +16,16 @@
 #include "platform/end_requests.h"
 #include "platform/qt_platform.h"
 #include "platform/qt_translation.h"
+#include "platform/window_setup.h"
 
 #include <QApplication>
 #include <QEvent>
-#include <QScreen>
-#include <QStyle>
 #include <QWindow>
 #include <functional>
 #include <memory>
 #include <optional>
 
 namespace {
-
-void CentreFrame(QWidget& window)
-{
-    if (const QScreen* screen = window.screen())
-        window.move(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, window.frameGeometry().size(),
-                                        screen->availableGeometry())
-                        .topLeft());
-}
 
 // The window manager's frame is known only once it has framed the window,
 // which it does before the window first appears: centred by the inner size
@@ -53,7 +44,7 @@ protected:
         if (event->type() == QEvent::Expose && window_.windowHandle()->isExposed()) {
             watched->removeEventFilter(this);
             if (window_.frameGeometry().size() != window_.size())
-                CentreFrame(window_);
+                vadelon::CentreOnScreen(window_);
         }
         return QObject::eventFilter(watched, event);
     }
@@ -119,7 +110,7 @@ int main(int argc, char* argv[])
     QApplication::setWindowIcon(form->windowIcon());
 
     // Centred on the screen at first display, frame and all.
-    CentreFrame(*form);
+    vadelon::CentreOnScreen(*form);
     form->show();
     FrameCentring centring(*form);
     // A kill, Ctrl+C or the session's end closes the windows as the user would.

@@ -5,7 +5,9 @@
 #include "calculator/up_down.h"
 #include "calendar/calculation_rules.h"
 #include "fonts/fonts.h"
+#include "fonts/standard_colours.h"
 #include "platform/accessible_widgets.h"
+#include "platform/window_setup.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -18,8 +20,6 @@
 namespace vadelon {
 
 namespace {
-
-const QColor kBlue(0, 0, 255);
 
 template <typename W>
 W* Make(QWidget* parent, const char* name, QRect rect)
@@ -92,9 +92,7 @@ QFrame* BuildDatePanel(QWidget* parent, PanelSide side)
     titleFont.setPixelSize(16);
     titleFont.setBold(true);
     title->setFont(titleFont);
-    QPalette titlePalette = title->palette();
-    titlePalette.setColor(QPalette::WindowText, kBlue);
-    title->setPalette(titlePalette);
+    SetTextColour(title, kBlue);
 
     // Row 1: 西暦 [year][spin] 年  [era] [era year] 年
     constexpr int row1 = 40;

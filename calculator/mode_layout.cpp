@@ -3,6 +3,8 @@
 #include "calculator/mode_table.h"
 #include "calculator/up_down.h"
 #include "calculator/vadelon_form.h"
+#include "fonts/standard_colours.h"
+#include "platform/window_setup.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -15,12 +17,6 @@
 namespace vadelon {
 
 namespace {
-
-const QColor kNavy(0, 0, 128);
-const QColor kMaroon(128, 0, 0);
-const QColor kGreen(0, 128, 0);
-const QColor kRed(255, 0, 0);
-const QColor kBlue(0, 0, 255);
 
 // Read top to bottom, the labels of a mode form one sentence.
 const ModeLayout kModes[] = {
@@ -118,9 +114,7 @@ QString Text(const char* text)
 
 void SetLabel(QLabel* label, const QString& text, const QColor& colour)
 {
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, colour);
-    label->setPalette(palette);
+    SetTextColour(label, colour);
     label->setText(text);
     label->adjustSize();
 }

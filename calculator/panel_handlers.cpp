@@ -174,11 +174,7 @@ void TVadelonForm::RefreshEraFields(PanelSide side)
     const EraText text = PanelEraTexts(PanelDate(side), [this](const EraQuestion& q) { return AskEra(q); });
     // No item matches the blank name or the empty text: no selection then.
     era->setCurrentIndex(era->findText(QString::fromStdString(text.name)));
-    // The field shows its text up to the first NUL.
-    QString eraYear = QString::fromStdString(text.year);
-    if (const qsizetype nul = eraYear.indexOf(QChar(u'\0')); nul >= 0)
-        eraYear.truncate(nul);
-    (side == PanelSide::Upper ? Edit2 : Edit6)->setText(eraYear);
+    (side == PanelSide::Upper ? Edit2 : Edit6)->setText(QString::fromStdString(text.year));
 }
 
 void TVadelonForm::RefreshWesternYear(PanelSide side)

@@ -1,6 +1,7 @@
 #include "calculator/run_images.h"
 
 #include "fonts/fonts.h"
+#include "fonts/standard_colours.h"
 
 #include <QFont>
 #include <QFontMetrics>
@@ -11,12 +12,6 @@
 namespace vadelon {
 
 namespace {
-
-const QColor kBlue(0, 0, 255);
-const QColor kGreen(0, 128, 0);
-const QColor kPurple(128, 0, 128);
-const QColor kYellow(255, 255, 0);
-const QColor kRed(255, 0, 0);
 
 QPainterPath TextPath(const QString& text, const QFont& font, QPointF baseline)
 {
@@ -154,11 +149,11 @@ QIcon PaintWindowIcon()
         p.setRenderHint(QPainter::Antialiasing);
         const qreal s = size / 16.0;
         // A tear-off calendar leaf: white page, navy binding, red day mark.
-        p.setPen(QPen(QColor(0, 0, 128), s));
+        p.setPen(QPen(kNavy, s));
         p.setBrush(Qt::white);
         p.drawRect(QRectF(1.5 * s, 2.5 * s, 13 * s, 12.5 * s));
         p.setPen(Qt::NoPen);
-        p.setBrush(QColor(0, 0, 128));
+        p.setBrush(kNavy);
         p.drawRect(QRectF(1.5 * s, 2.5 * s, 13 * s, 3.5 * s));
         p.setBrush(kRed);
         p.drawEllipse(QRectF(5 * s, 7.5 * s, 6 * s, 6 * s));

@@ -7,6 +7,7 @@
 #include "fonts/fonts.h"
 #include "platform/accessible_widgets.h"
 #include "platform/platform.h"
+#include "platform/window_setup.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -44,15 +45,6 @@ template <typename T>
 void Bind(T*& control, const QObject* parent, const char* name)
 {
     control = parent->findChild<T*>(QString::fromLatin1(name));
-}
-
-void SetTextColour(QWidget* widget, const QColor& colour)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText, colour);
-    palette.setColor(QPalette::ButtonText, colour);
-    palette.setColor(QPalette::Text, colour);
-    widget->setPalette(palette);
 }
 
 void SetHint(QWidget* widget, const QString& hint)

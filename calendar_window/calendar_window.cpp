@@ -1,8 +1,8 @@
 #include "calendar_window/calendar_window.h"
 
-#include "calendar_window/beside_modal.h"
 #include "calendar_window/month_grid.h"
 #include "fonts/fonts.h"
+#include "platform/beside_modal.h"
 
 #include <QApplication>
 #include <QHBoxLayout>
@@ -188,7 +188,7 @@ void CalendarWindow::keyPressEvent(QKeyEvent* event)
 
 CalendarWindowHolder::~CalendarWindowHolder()
 {
-    delete window_;  // null when a window that owned it took it along
+    delete window_;
 }
 
 void CalendarWindowHolder::Present()

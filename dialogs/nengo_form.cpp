@@ -1,8 +1,10 @@
 #include "dialogs/nengo_form.h"
 
 #include "fonts/fonts.h"
+#include "fonts/standard_colours.h"
 #include "platform/accessible_widgets.h"
 #include "platform/platform.h"
+#include "platform/window_setup.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
@@ -11,15 +13,10 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
-#include <QStyle>
 #include <QToolButton>
 
 namespace vadelon {
 namespace {
-
-const QColor kBlue(0, 0, 255);
-const QColor kRed(255, 0, 0);
 
 QString FromView(std::string_view text)
 {
@@ -32,9 +29,7 @@ QLabel* MakeLabel(QWidget* parent, const char* name, int left, int top, int pixe
     auto* label = new QLabel(text, parent);
     label->setObjectName(QLatin1String(name));
     label->setFont(PixelFont(kProportionalFamily, pixelSize));
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, colour);
-    label->setPalette(palette);
+    SetTextColour(label, colour);
     // Sized with the question's texts, before the dialog is first shown.
     label->move(left, top);
     return label;
@@ -91,7 +86,7 @@ QAccessibleInterface* DescribeNengoForm(const QString& className, QObject* objec
 }  // namespace
 
 TNengoForm::TNengoForm(Platform& platform, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
+    : NoCancelDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
     , platform_(platform)
 {
     InstallAccessibleWidgets();
@@ -184,7 +179,7 @@ EraChoice TNengoForm::AskEraChoice(const EraQuestion& question)
     SetQuestionTexts(question);
     // Each question starts at the choice, whatever had the focus last time.
     GroupBox1->setFocus();
-    setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(), screen()->availableGeometry()));
+    CentreOnScreen(*this);
     platform_.RunModal(this);
     // The modal result means nothing: OK, Enter and a close from the window
     // manager all end up here, and the toggles alone carry the answer.
@@ -193,16 +188,6 @@ EraChoice TNengoForm::AskEraChoice(const EraQuestion& question)
     if (SpeedButton2->isChecked())
         return EraChoice::Later;
     return EraChoice::None;
-}
-
-void TNengoForm::keyPressEvent(QKeyEvent* event)
-{
-    // There is nothing to cancel: Esc does not close the question.
-    if (event->matches(QKeySequence::Cancel)) {
-        event->accept();
-        return;
-    }
-    QDialog::keyPressEvent(event);
 }
 
 }  // namespace vadelon

@@ -2,11 +2,9 @@
 // The era confirmation dialog: asks which era name to adopt in a year of
 // change whose month or day leaves the era open.
 #include "calendar/era.h"
-
-#include <QDialog>
+#include "platform/no_cancel_dialog.h"
 
 class QGroupBox;
-class QKeyEvent;
 class QLabel;
 class QPushButton;
 class QToolButton;
@@ -15,7 +13,8 @@ namespace vadelon {
 
 class Platform;
 
-class TNengoForm final : public QDialog {
+// There is nothing to cancel: Esc does not close the question.
+class TNengoForm final : public NoCancelDialog {
     Q_OBJECT
 public:
     explicit TNengoForm(Platform& platform, QWidget* parent = nullptr);
@@ -43,7 +42,6 @@ public:
     QString Sentence() const;
 
 protected:
-    void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:

@@ -2,13 +2,12 @@
 
 #include "dialogs/product_picture.h"
 #include "fonts/fonts.h"
+#include "fonts/standard_colours.h"
+#include "platform/window_setup.h"
 
 #include <QFontMetrics>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
-#include <QStyle>
 
 namespace vadelon {
 namespace {
@@ -19,9 +18,7 @@ QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, const 
     auto* label = new QLabel(text, parent);
     label->setObjectName(QLatin1String(name));
     label->setFont(PixelFont(kProportionalFamily, pixelSize, bold));
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, colour);
-    label->setPalette(palette);
+    SetTextColour(label, colour);
     label->setGeometry(rect);  // fitted to the text on the first showing
     return label;
 }
@@ -39,7 +36,7 @@ void FitToText(QLabel* label)
 }  // namespace
 
 TVerForm::TVerForm(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
+    : NoCancelDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
 {
     setObjectName(QStringLiteral("VerForm"));
     setWindowTitle(QStringLiteral("バージョン情報"));
@@ -54,8 +51,7 @@ TVerForm::TVerForm(QWidget* parent)
     Image1->setAccessibleName(QStringLiteral("ヴァデロンの絵：紺の夜空に黄色い満月と白い三日月、ヴァデロンの文字"));
 
     const QColor windowText = palette().color(QPalette::WindowText);
-    Label1 =
-        MakeLabel(this, "Label1", QStringLiteral("Version 1.0"), QRect(72, 192, 104, 19), 19, true, QColor(0, 0, 128));
+    Label1 = MakeLabel(this, "Label1", QStringLiteral("Version 1.0"), QRect(72, 192, 104, 19), 19, true, kNavy);
     Label2 = MakeLabel(this, "Label2", QStringLiteral("Copyright (C) ヴァデロン開発者"), QRect(8, 224, 225, 16), 16,
                        false, windowText);
     Label3 = MakeLabel(this, "Label3", QStringLiteral("for Windows 95/98/NT"), QRect(56, 256, 152, 16), 16, false,
@@ -84,21 +80,11 @@ void TVerForm::setVisible(bool visible)
         if (lastPosition_)
             move(*lastPosition_);
         else
-            setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(), screen()->availableGeometry()));
+            CentreOnScreen(*this);
     } else if (!visible && isVisible()) {
         lastPosition_ = pos();
     }
     QDialog::setVisible(visible);
-}
-
-void TVerForm::keyPressEvent(QKeyEvent* event)
-{
-    // The box has no cancel button: Esc does nothing.
-    if (event->matches(QKeySequence::Cancel)) {
-        event->accept();
-        return;
-    }
-    QDialog::keyPressEvent(event);
 }
 
 }  // namespace vadelon

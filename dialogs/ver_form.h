@@ -1,16 +1,17 @@
 #pragma once
 // The about box: product picture, version, OK.
-#include <QDialog>
+#include "platform/no_cancel_dialog.h"
+
 #include <QPoint>
 #include <optional>
 
-class QKeyEvent;
 class QLabel;
 class QPushButton;
 
 namespace vadelon {
 
-class TVerForm final : public QDialog {
+// The box has no cancel button: Esc does nothing.
+class TVerForm final : public NoCancelDialog {
     Q_OBJECT
 public:
     explicit TVerForm(QWidget* parent = nullptr);
@@ -25,9 +26,6 @@ public:
     QLabel* Label2 = nullptr;
     QLabel* Label3 = nullptr;
     QPushButton* Button1 = nullptr;
-
-protected:
-    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     std::optional<QPoint> lastPosition_;

@@ -3,7 +3,6 @@
 #include "help_window/help_location.h"
 #include "help_window/manual_files.h"
 
-#include <QApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QKeyEvent>
@@ -17,7 +16,6 @@
 #include <QTextDocument>
 #include <QTreeWidget>
 #include <QTreeWidgetItemIterator>
-#include <QWindow>
 #include <algorithm>
 #include <map>
 #include <set>
@@ -225,15 +223,6 @@ void HelpWindow::SelectContentsEntry(const QUrl& url)
     }
 }
 
-bool HelpWindow::event(QEvent* event)
-{
-    // A modal window has come up, or the one beside which the help was
-    // usable has gone and another is still up.
-    if (event->type() == QEvent::WindowBlocked)
-        StayUsableBeside(QApplication::activeModalWidget());
-    return QWidget::event(event);
-}
-
 bool HelpWindow::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == keywordEdit_ && event->type() == QEvent::KeyPress) {
@@ -245,40 +234,7 @@ bool HelpWindow::eventFilter(QObject* watched, QEvent* event)
             return true;
         }
     }
-    // Sent once the modal window has been taken off Qt's list of modal
-    // windows; a minimised window stays visible.
-    if (watched == modalOwner_ && event->type() == QEvent::Hide && !modalOwner_->isVisible())
-        LeaveModalWindow();
     return QWidget::eventFilter(watched, event);
-}
-
-void HelpWindow::StayUsableBeside(QWidget* modal)
-{
-    QWindow* own = windowHandle();
-    QWindow* owner = modal ? modal->windowHandle() : nullptr;
-    if (!own || !owner || owner == own || owner == modalOwner_)
-        return;
-    LeaveModalWindow();
-    // Only Qt's own idea of ownership: a window of the plain kind tells the
-    // window manager nothing of it, so the help is not stacked, minimised
-    // or hidden with the modal window.
-    modalOwner_ = owner;
-    owner->installEventFilter(this);
-    connect(owner, &QObject::destroyed, this, &HelpWindow::LeaveModalWindow);
-    own->setTransientParent(owner);
-}
-
-void HelpWindow::LeaveModalWindow()
-{
-    if (modalOwner_) {
-        modalOwner_->removeEventFilter(this);
-        disconnect(modalOwner_, &QObject::destroyed, this, &HelpWindow::LeaveModalWindow);
-    }
-    modalOwner_.clear();
-    // Qt asks again whether the help is blocked, and if another modal window
-    // is still up, the help is made usable beside that one (event above).
-    if (QWindow* own = windowHandle(); own && own->transientParent())
-        own->setTransientParent(nullptr);
 }
 
 HelpViewer::~HelpViewer()

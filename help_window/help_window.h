@@ -20,7 +20,6 @@ class QPushButton;
 class QTabWidget;
 class QTextBrowser;
 class QTreeWidget;
-class QWindow;
 
 namespace vadelon {
 
@@ -55,7 +54,6 @@ public:
     QStringList HighlightedTexts() const;
 
 protected:
-    bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -71,11 +69,6 @@ private:
     QUrl PageUrl(const QString& target) const;
     void Highlight(const QString& query);
     void SelectContentsEntry(const QUrl& url);
-    // While a modal window runs, Qt takes no input in any window but the
-    // modal one and those it owns: the help becomes one of those (its own
-    // window all the same, never hidden or moved with it) until it is hidden.
-    void StayUsableBeside(QWidget* modal);
-    void LeaveModalWindow();
 
     QString folder_;
     HelpSearchIndex index_;
@@ -85,7 +78,6 @@ private:
         QStringList forms;  // keyword and readings in the searched form
     };
     std::vector<ListedKeyword> keywords_;  // in 五十音順
-    QPointer<QWindow> modalOwner_;
     std::vector<SearchResult> results_;
     QString lastQuery_;
 

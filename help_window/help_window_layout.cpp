@@ -4,6 +4,7 @@
 #include "fonts/fonts.h"
 #include "help_window/help_page_view.h"
 #include "help_window/page_links_accessible.h"
+#include "platform/beside_modal.h"
 
 #include <QHBoxLayout>
 #include <QKeySequence>
@@ -87,6 +88,8 @@ HelpWindow::HelpWindow(const QString& folder, QWidget* parent)
 
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(escape, &QShortcut::activated, this, &QWidget::close);
+    // Usable beside the program's modal windows, as a help viewer of its own would be.
+    new BesideModal(this);
 
     LoadContents();
     LoadKeywords();

@@ -32,8 +32,8 @@ const QString kTitle = QStringLiteral("西暦2000年（平成12年）1月1日の
 const QStringList kLines = {QStringLiteral("西暦2000年（平成12年）1月1日（土曜日）は"),
                             QStringLiteral("世界時１２時をもって、ユリウス日【2451545】日となる。"), QString(),
                             QStringLiteral("年干支は【庚辰】年九星は【九紫火星】")};
-const QStringList kSelectionControls = {"Cut1", "Cut2", "ToolButton6", "Copy1", "C1",
-                                        "ToolButton7", "Delete1", "Delete2", "ToolButton9"};
+const QStringList kSelectionControls = {"Cut1",        "Cut2",    "ToolButton6", "Copy1",      "C1",
+                                        "ToolButton7", "Delete1", "Delete2",     "ToolButton9"};
 const QStringList kPasteControls = {"Paste1", "Paste2", "ToolButton8"};
 }  // namespace
 
@@ -98,7 +98,6 @@ void KoyomiFormTest::windowAtCreation()
     QVERIFY(!editor->isReadOnly());
     QVERIFY(editor->toPlainText().isEmpty());
     QVERIFY(!f.modified());
-    QVERIFY(!f.form->SaveCancelled());
 
     QToolBar* bar = f.form->findChild<QToolBar*>(QStringLiteral("ToolBar1"));
     QVERIFY(bar);
@@ -185,13 +184,20 @@ void KoyomiFormTest::toolButtons_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("hint");
-    QTest::newRow("open") << "ToolButton2" << "テキストファイルを開きます";
-    QTest::newRow("save as") << "ToolButton3" << "テキストファイルとして名前をつけて保存します";
-    QTest::newRow("print") << "ToolButton4" << "テキストを印刷します";
-    QTest::newRow("cut") << "ToolButton6" << "選択範囲を切り取ります";
-    QTest::newRow("copy") << "ToolButton7" << "クリップポードにコピーします";
-    QTest::newRow("paste") << "ToolButton8" << "クリップボードからテキストを貼り付けます";
-    QTest::newRow("delete") << "ToolButton9" << "選択範囲を削除します";
+    QTest::newRow("open") << "ToolButton2"
+                          << "テキストファイルを開きます";
+    QTest::newRow("save as") << "ToolButton3"
+                             << "テキストファイルとして名前をつけて保存します";
+    QTest::newRow("print") << "ToolButton4"
+                           << "テキストを印刷します";
+    QTest::newRow("cut") << "ToolButton6"
+                         << "選択範囲を切り取ります";
+    QTest::newRow("copy") << "ToolButton7"
+                          << "クリップポードにコピーします";
+    QTest::newRow("paste") << "ToolButton8"
+                           << "クリップボードからテキストを貼り付けます";
+    QTest::newRow("delete") << "ToolButton9"
+                            << "選択範囲を削除します";
 }
 
 void KoyomiFormTest::toolButtons()
@@ -228,7 +234,7 @@ void KoyomiFormTest::hintsGoToTheSinkOnly()
     QEnterEvent enter(QPointF(1, 1), QPointF(1, 1), QPointF(1, 1));
     QApplication::sendEvent(f.button("ToolButton4"), &enter);
     f.action("Open1")->showStatusText(f.form->menuBar());  // as the menu bar's menu does
-    f.action("Cut2")->showStatusText();                     // as the popup menu does
+    f.action("Cut2")->showStatusText();                    // as the popup menu does
     QCOMPARE(f.hints, (QStringList{"テキストを印刷します", "テキストファイルを開きます", "選択範囲を切り取ります"}));
     QVERIFY(f.form->statusBar()->currentMessage().isEmpty());
 }
@@ -239,7 +245,8 @@ void KoyomiFormTest::rightClickOpensPopupMenu()
     f.form->show();
     QMenu* popup = f.form->findChild<QMenu*>(QStringLiteral("PopupMenu1"));
     QVERIFY(!popup->isVisible());
-    QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(20, 20), f.editor()->viewport()->mapToGlobal(QPoint(20, 20)));
+    QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(20, 20),
+                            f.editor()->viewport()->mapToGlobal(QPoint(20, 20)));
     QApplication::sendEvent(f.editor()->viewport(), &click);
     QVERIFY(popup->isVisible());
     popup->hide();
@@ -290,7 +297,10 @@ void KoyomiFormTest::firstShowingCentredLaterKeepsPlace()
     // Centred as far as the window frame (unknown before the first showing) allows.
     QVERIFY2(std::abs(firstCentre.x() - screenCentre.x()) <= 4 && std::abs(firstCentre.y() - screenCentre.y()) <= 4,
              qPrintable(QStringLiteral("window centre %1,%2, screen centre %3,%4")
-                            .arg(firstCentre.x()).arg(firstCentre.y()).arg(screenCentre.x()).arg(screenCentre.y())));
+                            .arg(firstCentre.x())
+                            .arg(firstCentre.y())
+                            .arg(screenCentre.x())
+                            .arg(screenCentre.y())));
     QRect second;
     f.Report(kLines, kTitle, [&](QWidget* window) {
         second = window->geometry();
@@ -382,11 +392,20 @@ void KoyomiFormTest::editingCommands_data()
     const struct {
         const char *control, *text, *clipboard, *selected;
     } rows[] = {
-        {"Cut1", "aef", "bcd", ""},         {"Cut2", "aef", "bcd", ""},         {"ToolButton6", "aef", "bcd", ""},
-        {"Copy1", "abcdef", "bcd", "bcd"},  {"C1", "abcdef", "bcd", "bcd"},     {"ToolButton7", "abcdef", "bcd", "bcd"},
-        {"Paste1", "aXYef", "XY", ""},      {"Paste2", "aXYef", "XY", ""},      {"ToolButton8", "aXYef", "XY", ""},
-        {"Delete1", "aef", "XY", ""},       {"Delete2", "aef", "XY", ""},       {"ToolButton9", "aef", "XY", ""},
-        {"SelectAll1", "abcdef", "XY", "abcdef"}, {"rw1", "abcdef", "XY", "abcdef"},
+        {"Cut1", "aef", "bcd", ""},
+        {"Cut2", "aef", "bcd", ""},
+        {"ToolButton6", "aef", "bcd", ""},
+        {"Copy1", "abcdef", "bcd", "bcd"},
+        {"C1", "abcdef", "bcd", "bcd"},
+        {"ToolButton7", "abcdef", "bcd", "bcd"},
+        {"Paste1", "aXYef", "XY", ""},
+        {"Paste2", "aXYef", "XY", ""},
+        {"ToolButton8", "aXYef", "XY", ""},
+        {"Delete1", "aef", "XY", ""},
+        {"Delete2", "aef", "XY", ""},
+        {"ToolButton9", "aef", "XY", ""},
+        {"SelectAll1", "abcdef", "XY", "abcdef"},
+        {"rw1", "abcdef", "XY", "abcdef"},
     };
     for (const auto& row : rows)
         QTest::newRow(row.control) << row.control << row.text << row.clipboard << row.selected;
@@ -450,12 +469,11 @@ void KoyomiFormTest::closeAsksSaveQuestion_data()
     QTest::addColumn<bool>("closed");
     QTest::addColumn<bool>("written");
     QTest::addColumn<bool>("modifiedAfter");
-    QTest::addColumn<bool>("saveCancelled");
     QTest::addColumn<int>("saveDialogs");
-    QTest::newRow("yes, dialog confirmed") << SaveAnswer::Yes << true << true << true << false << false << 1;
-    QTest::newRow("yes, dialog cancelled") << SaveAnswer::Yes << false << false << false << true << true << 1;
-    QTest::newRow("no") << SaveAnswer::No << false << true << false << true << false << 0;
-    QTest::newRow("cancel") << SaveAnswer::Cancel << false << false << false << true << true << 0;
+    QTest::newRow("yes, dialog confirmed") << SaveAnswer::Yes << true << true << true << false << 1;
+    QTest::newRow("yes, dialog cancelled") << SaveAnswer::Yes << false << false << false << true << 1;
+    QTest::newRow("no") << SaveAnswer::No << false << true << false << true << 0;
+    QTest::newRow("cancel") << SaveAnswer::Cancel << false << false << false << true << 0;
 }
 
 void KoyomiFormTest::closeAsksSaveQuestion()
@@ -465,7 +483,6 @@ void KoyomiFormTest::closeAsksSaveQuestion()
     QFETCH(bool, closed);
     QFETCH(bool, written);
     QFETCH(bool, modifiedAfter);
-    QFETCH(bool, saveCancelled);
     QFETCH(int, saveDialogs);
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("report.txt"));
@@ -489,7 +506,6 @@ void KoyomiFormTest::closeAsksSaveQuestion()
         QCOMPARE(f.platform.saveProposals[0], kTitle + QStringLiteral(".txt"));
     QCOMPARE(QFile::exists(path), written);
     QCOMPARE(f.modified(), modifiedAfter);
-    QCOMPARE(f.form->SaveCancelled(), saveCancelled);
     QCOMPARE(f.form->Text(), kLines.join(QLatin1Char('\n')));
 }
 

@@ -10,6 +10,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <sys/stat.h>
+#include <utility>
+
 using namespace vadelon;
 using vadelon::testing::Iconv;
 
@@ -46,26 +49,42 @@ void TextFileTest::decodes_data()
     QTest::newRow("half-width kana") << QByteArray("\xCC\xA7\xB2\xD9") << QStringLiteral("ﾌｧｲﾙ");
     QTest::newRow("wave dash 8160") << QByteArray("\x81\x60") << QStringLiteral("～");
     QTest::newRow("nul byte") << QByteArray("a\0b", 3) << QString(QStringLiteral("a") + QChar(0) + QStringLiteral("b"));
-    QTest::newRow("utf-8 with bom") << QByteArray("\xEF\xBB\xBF" "abc\r\n\xE6\x97\xA5") << QStringLiteral("abc\n日");
-    QTest::newRow("utf-16le with bom") << QByteArray("\xFF\xFE" "a\0\r\0\n\0\xE5\x65\x3D\xD8\x00\xDE", 14)
+    QTest::newRow("utf-8 with bom") << QByteArray("\xEF\xBB\xBF"
+                                                  "abc\r\n\xE6\x97\xA5")
+                                    << QStringLiteral("abc\n日");
+    QTest::newRow("utf-16le with bom") << QByteArray("\xFF\xFE"
+                                                     "a\0\r\0\n\0\xE5\x65\x3D\xD8\x00\xDE",
+                                                     14)
                                        << QStringLiteral("a\n日\U0001F600");
-    QTest::newRow("utf-16be with bom") << QByteArray("\xFE\xFF" "\0a\0\r\0\n\x65\xE5\xD8\x3D\xDE\x00", 14)
+    QTest::newRow("utf-16be with bom") << QByteArray("\xFE\xFF"
+                                                     "\0a\0\r\0\n\x65\xE5\xD8\x3D\xDE\x00",
+                                                     14)
                                        << QStringLiteral("a\n日\U0001F600");
-    QTest::newRow("utf-16le lone surrogate, odd end") << QByteArray("\xFF\xFE" "\x00\xDC" "b\0c", 7)
+    QTest::newRow("utf-16le lone surrogate, odd end") << QByteArray("\xFF\xFE"
+                                                                    "\x00\xDC"
+                                                                    "b\0c",
+                                                                    7)
                                                       << QStringLiteral("\uFFFDb\uFFFD");
     QTest::newRow("utf-16le bom only") << QByteArray("\xFF\xFE") << QString();
     QTest::newRow("utf-8 without bom") << QByteArray("\xC3\x80 la carte \xE2\x80\x94 \xE6\x97\xA5\xE6\x9C\xAC")
                                        << QStringLiteral("À la carte — 日本");
     // Short UTF-8 texts that are valid CP932 as well.
-    for (const QString& word : {QStringLiteral("漢漢漢"), QStringLiteral("日本"), QStringLiteral("東京"), QStringLiteral("こよみ")})
+    for (const QString& word :
+         {QStringLiteral("漢漢漢"), QStringLiteral("日本"), QStringLiteral("東京"), QStringLiteral("こよみ")})
         QTest::newRow(qPrintable(QStringLiteral("utf-8 ") + word)) << word.toUtf8() << word;
     QTest::newRow("control codes 1a 1c 7f") << QByteArray("\x1A\x1C\x7F") << QStringLiteral("\u001A\u001C\u007F");
     QTest::newRow("control codes beside a bad byte")
         << QByteArray("\x1A\x80\x7F\x1C") << QStringLiteral("\u001A\uFFFD\u007F\u001C");
-    QTest::newRow("stray byte 80") << QByteArray("\x80" "A") << QStringLiteral("\uFFFDA");
-    QTest::newRow("bytes fd ff") << QByteArray("\xFD\xFF" "A") << QStringLiteral("\uFFFD\uFFFDA");
+    QTest::newRow("stray byte 80") << QByteArray("\x80"
+                                                 "A")
+                                   << QStringLiteral("\uFFFDA");
+    QTest::newRow("bytes fd ff") << QByteArray("\xFD\xFF"
+                                               "A")
+                                 << QStringLiteral("\uFFFD\uFFFDA");
     QTest::newRow("lone lead at end") << QByteArray("A\x82") << QStringLiteral("A\uFFFD");
-    QTest::newRow("lead before a non-trail") << QByteArray("\x82\x0D\x0A" "B") << QStringLiteral("\uFFFD\nB");
+    QTest::newRow("lead before a non-trail") << QByteArray("\x82\x0D\x0A"
+                                                           "B")
+                                             << QStringLiteral("\uFFFD\nB");
     QTest::newRow("unmapped pair keeps its trail") << QByteArray("\x85\x40\x82\xA0") << QStringLiteral("\uFFFD@あ");
 }
 
@@ -128,8 +147,10 @@ void TextFileTest::refusesUnencodable()
 
 void TextFileTest::namesTheCharacterAndLine()
 {
-    QCOMPARE(UnencodableMessage(QStringLiteral("/tmp/a%1.txt"), {2, QStringLiteral("\U0001F600")}),
-             QStringLiteral("ファイル /tmp/a%1.txt を保存できません。2 行目の文字「\U0001F600」(U+1F600) は Shift-JIS で表せません"));
+    QCOMPARE(
+        UnencodableMessage(QStringLiteral("/tmp/a%1.txt"), {2, QStringLiteral("\U0001F600")}),
+        QStringLiteral(
+            "ファイル /tmp/a%1.txt を保存できません。2 行目の文字「\U0001F600」(U+1F600) は Shift-JIS で表せません"));
     QCOMPARE(UnencodableMessage(QStringLiteral("b"), {12, QStringLiteral("¥")}),
              QStringLiteral("ファイル b を保存できません。12 行目の文字「¥」(U+00A5) は Shift-JIS で表せません"));
 }
@@ -137,13 +158,12 @@ void TextFileTest::namesTheCharacterAndLine()
 void TextFileTest::roundTripsReportCharacters()
 {
     // Every kind of character a report holds, and a few an edited one may.
-    const QString text = QStringLiteral(
-        "西暦2000年（平成12年）1月1日（土曜日）は\n"
-        "世界時１２時をもって、ユリウス日【2451545】日となる。\n"
-        "\n"
-        "-----------------------＜注意！＞-----------------------\n"
-        "\u3000※年干支九星は一年の始まりを１月１日として算出しています。\n"
-        "ﾌｧｲﾙ ｺﾋﾟｰ ～ \\ ~ ? \t 終");
+    const QString text = QStringLiteral("西暦2000年（平成12年）1月1日（土曜日）は\n"
+                                        "世界時１２時をもって、ユリウス日【2451545】日となる。\n"
+                                        "\n"
+                                        "-----------------------＜注意！＞-----------------------\n"
+                                        "\u3000※年干支九星は一年の始まりを１月１日として算出しています。\n"
+                                        "ﾌｧｲﾙ ｺﾋﾟｰ ～ \\ ~ ? \t 終");
     const EncodedText encoded = EncodeTextFileBytes(text);
     QVERIFY(!encoded.unencodable);
     QVERIFY(!encoded.bytes.startsWith("\xEF\xBB\xBF"));
@@ -172,10 +192,10 @@ void TextFileTest::encodesAsIconvOverTheBmp()
                                       QStringLiteral("-t"), QStringLiteral("CP932")},
                                      all.toUtf8());
     const QList<QByteArray> peerBytes = written.split('\n');
-    const QStringList peerRead =
-        QString::fromUtf8(Iconv({QStringLiteral("-f"), QStringLiteral("CP932"), QStringLiteral("-t"), QStringLiteral("UTF-8")},
-                                written))
-            .split(QLatin1Char('\n'));
+    const QStringList peerRead = QString::fromUtf8(Iconv({QStringLiteral("-f"), QStringLiteral("CP932"),
+                                                          QStringLiteral("-t"), QStringLiteral("UTF-8")},
+                                                         written))
+                                     .split(QLatin1Char('\n'));
     QCOMPARE(peerBytes.size(), characters.size() + 1);
     QCOMPARE(peerRead.size(), characters.size() + 1);
     int writtenCount = 0;
@@ -187,7 +207,8 @@ void TextFileTest::encodesAsIconvOverTheBmp()
         const QString what = QStringLiteral("U+%1").arg(uint(characters[i]), 4, 16, QLatin1Char('0'));
         QVERIFY2(encoded.unencodable.has_value() != expected, qPrintable(what));
         if (expected) {
-            QVERIFY2(encoded.bytes == peerBytes[i] + "\r\n", qPrintable(what + QStringLiteral(" ") + encoded.bytes.toHex()));
+            QVERIFY2(encoded.bytes == peerBytes[i] + "\r\n",
+                     qPrintable(what + QStringLiteral(" ") + encoded.bytes.toHex()));
             QVERIFY2(DecodeTextFileBytes(encoded.bytes) == peerRead[i], qPrintable(what));
             ++writtenCount;
         }
@@ -198,33 +219,56 @@ void TextFileTest::encodesAsIconvOverTheBmp()
 void TextFileTest::readsOnlyRegularFiles()
 {
     QTemporaryDir dir;
-    QVERIFY(!ReadTextFile(dir.filePath(QStringLiteral("missing.txt"))));
-    QVERIFY(!ReadTextFile(dir.path()));  // a folder
+    const QString missing = dir.filePath(QStringLiteral("missing.txt"));
+    const QString fifo = dir.filePath(QStringLiteral("fifo.txt"));
+    QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    const QString dangling = dir.filePath(QStringLiteral("dangling.txt"));
+    QVERIFY(QFile::link(missing, dangling));
+    // Each refused with its reason, and without waiting for a writer.
+    const std::pair<QString, QString> refused[] = {
+        {missing, QStringLiteral("理由は「存在しないファイル」です")},
+        {dangling, QStringLiteral("理由は「存在しないファイル」です")},
+        {dir.path(), QStringLiteral("理由は「フォルダ」です")},
+        {fifo, QStringLiteral("理由は「装置などの特殊ファイル」です")},
+        {QStringLiteral("/dev/zero"), QStringLiteral("理由は「装置などの特殊ファイル」です")},
+        {fifo + QStringLiteral("/a.txt"), QStringLiteral("理由は「フォルダでない途中の名前」です")},
+    };
+    for (const auto& [path, reason] : refused) {
+        const TextFileRead read = ReadTextFile(path);
+        QVERIFY2(read.fault && read.text.isEmpty(), qPrintable(path));
+        QCOMPARE(OpenFailureMessage(path, *read.fault),
+                 QStringLiteral("ファイル %1 は開けません。%2").arg(path, reason));
+    }
 
     QFile zeros(dir.filePath(QStringLiteral("zeros.txt")));
     QVERIFY(zeros.open(QIODevice::WriteOnly));
     QVERIFY(zeros.resize(1000));
     zeros.close();
-    const std::optional<QString> text = ReadTextFile(zeros.fileName());
-    QVERIFY(text);
-    QCOMPARE(text->size(), 1000);
+    const TextFileRead read = ReadTextFile(zeros.fileName());
+    QVERIFY(!read.fault);
+    QCOMPARE(read.text.size(), 1000);
 }
 
 void TextFileTest::readsWithinTheEditorsLimits_data()
 {
+    // reason: empty when the file is read.
     QTest::addColumn<QByteArray>("bytes");
-    QTest::addColumn<bool>("read");
+    QTest::addColumn<QString>("reason");
+    const QString tooLong = QStringLiteral("%1 行目の長さが上限の 8,192 文字を超えています");
+    const QString tooManyLines = QStringLiteral("行数が上限の 100,000 行を超えています");
+    const QString tooLarge = QStringLiteral("大きさが上限の 4 MiB を超えています");
     const QByteArray longest(kMaxTextLineChars, 'a');
     const QByteArray kanjiLine = QByteArray("\x97\xEF").repeated(kMaxTextLineChars);  // 暦, two bytes each
     const QByteArray line1k = QByteArray(1022, 'a') + "\r\n";
-    QTest::newRow("longest line") << longest + "\r\nb" << true;
-    QTest::newRow("line one too long") << "b\r\n" + longest + "a" << false;
-    QTest::newRow("longest line of kanji") << kanjiLine << true;
-    QTest::newRow("kanji line one too long") << kanjiLine + "a" << false;
-    QTest::newRow("most lines") << QByteArray("\r\n").repeated(kMaxTextLines - 1) + "a\r\n" << true;
-    QTest::newRow("one line too many") << QByteArray("\n").repeated(kMaxTextLines) + "a" << false;
-    QTest::newRow("largest file") << line1k.repeated(kMaxTextFileBytes / line1k.size()) << true;
-    QTest::newRow("one byte too large") << line1k.repeated(kMaxTextFileBytes / line1k.size()) + "a" << false;
+    QTest::newRow("longest line") << longest + "\r\nb" << QString();
+    QTest::newRow("line one too long") << "b\r\n" + longest + "a" << tooLong.arg(2);
+    QTest::newRow("longest line of kanji") << kanjiLine << QString();
+    QTest::newRow("kanji line one too long") << kanjiLine + "a" << tooLong.arg(1);
+    QTest::newRow("too long line before the last") << "b\r\nc\r\n" + longest + "a\r\nd" << tooLong.arg(3);
+    QTest::newRow("most lines") << QByteArray("\r\n").repeated(kMaxTextLines - 1) + "a\r\n" << QString();
+    QTest::newRow("one line too many") << QByteArray("\n").repeated(kMaxTextLines) + "a" << tooManyLines;
+    QTest::newRow("largest file") << line1k.repeated(kMaxTextFileBytes / line1k.size()) << QString();
+    QTest::newRow("one byte too large") << line1k.repeated(kMaxTextFileBytes / line1k.size()) + "a" << tooLarge;
     // The editor starts a line at each of these too (UTF-16LE behind its mark).
     const auto utf16 = [](const QString& text) {
         return QByteArray("\xFF\xFE") + QByteArray(reinterpret_cast<const char*>(text.utf16()), text.size() * 2);
@@ -233,24 +277,32 @@ void TextFileTest::readsWithinTheEditorsLimits_data()
     const QString manyBreaks = breaks.repeated(kMaxTextLines / breaks.size());
     const QString separators = QString(8000, QChar(0x2029)) + QLatin1Char('\n');
     QTest::newRow("4 MiB of U+2029 in 262 lines")
-        << utf16(separators.repeated((kMaxTextFileBytes / 2 - 1) / separators.size())) << false;
-    QTest::newRow("most lines, other breaks") << utf16(manyBreaks.chopped(1)) << true;
-    QTest::newRow("one line too many, other breaks") << utf16(manyBreaks) << false;
+        << utf16(separators.repeated((kMaxTextFileBytes / 2 - 1) / separators.size())) << tooManyLines;
+    QTest::newRow("most lines, other breaks") << utf16(manyBreaks.chopped(1)) << QString();
+    QTest::newRow("one line too many, other breaks") << utf16(manyBreaks) << tooManyLines;
     QTest::newRow("longest lines, broken at U+2028")
         << utf16(QString(kMaxTextLineChars, QLatin1Char('a')).repeated(2).insert(kMaxTextLineChars, QChar(0x2028)))
-        << true;
+        << QString();
+    QTest::newRow("a line one too long after U+2029")
+        << utf16(QStringLiteral("a\u2029") + QString(kMaxTextLineChars + 1, QLatin1Char('a'))) << tooLong.arg(2);
 }
 
 void TextFileTest::readsWithinTheEditorsLimits()
 {
     QFETCH(QByteArray, bytes);
-    QFETCH(bool, read);
+    QFETCH(QString, reason);
     QTemporaryDir dir;
     QFile file(dir.filePath(QStringLiteral("limits.txt")));
     QVERIFY(file.open(QIODevice::WriteOnly));
     QCOMPARE(file.write(bytes), bytes.size());
     file.close();
-    QCOMPARE(ReadTextFile(file.fileName()).has_value(), read);
+    const TextFileRead read = ReadTextFile(file.fileName());
+    QCOMPARE(read.fault.has_value(), !reason.isEmpty());
+    if (read.fault) {
+        QVERIFY(read.text.isEmpty());
+        QCOMPARE(OpenFailureMessage(file.fileName(), *read.fault),
+                 QStringLiteral("ファイル %1 は開けません。%2").arg(file.fileName(), reason));
+    }
 }
 
 void TextFileTest::readsAnyBinaryWithoutLoss()
@@ -266,12 +318,13 @@ void TextFileTest::readsAnyBinaryWithoutLoss()
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write(bytes);
     file.close();
-    const std::optional<QString> text = ReadTextFile(file.fileName());
-    QVERIFY(text);
-    QVERIFY(text->size() <= bytes.size());
-    QVERIFY(text->size() >= bytes.size() / 2);
-    QVERIFY(text->contains(QChar(0xFFFD)));
-    QVERIFY(!text->contains(QLatin1Char('\r')));
+    const TextFileRead read = ReadTextFile(file.fileName());
+    QVERIFY(!read.fault);
+    const QString& text = read.text;
+    QVERIFY(text.size() <= bytes.size());
+    QVERIFY(text.size() >= bytes.size() / 2);
+    QVERIFY(text.contains(QChar(0xFFFD)));
+    QVERIFY(!text.contains(QLatin1Char('\r')));
 }
 
 QTEST_GUILESS_MAIN(TextFileTest)

@@ -151,7 +151,6 @@ void CalendarWindowTest::takesKeysBesideAnApplicationModalWindow()
     QMainWindow almanac;
     almanac.setWindowModality(Qt::ApplicationModal);
     almanac.show();
-    QTRY_COMPARE(window->parentWidget(), &almanac);
     QVERIFY(window->isVisible() && window->isWindow());
     calendar.Key(Qt::Key_PageDown);
     QCOMPARE(window->windowTitle(), QStringLiteral("カレンダー 2026年6月"));
@@ -161,7 +160,7 @@ void CalendarWindowTest::takesKeysBesideAnApplicationModalWindow()
     QCOMPARE(f.Edit1->text(), QString());
 
     almanac.hide();
-    QVERIFY(window->isVisible() && window->parentWidget() == nullptr);
+    QVERIFY(window->isVisible());
     calendar.Key(Qt::Key_PageUp);
     QCOMPARE(window->windowTitle(), QStringLiteral("カレンダー 2026年5月"));
 }

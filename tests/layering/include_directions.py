@@ -21,7 +21,7 @@ ALLOWED = {
     "platform": {QT},
     "dialogs": {"calendar", "fonts", "platform", QT},
     "almanac_window": {"calendar", "fonts", "platform", QT},  # calendar: the reasons of a failed write
-    "help_window": {"calendar", "fonts", QT},  # calendar: the era table page of the manual
+    "help_window": {"calendar", "fonts", "platform", QT},  # calendar: the era table page of the manual
     "calculator": {"calendar", "dialogs", "fonts", "platform", QT},
     "calendar_window": {"calendar", "fonts", "platform", QT},
     "app": {"almanac_window", "calculator", "calendar_window", "dialogs", "fonts", "help_window", "platform", QT},

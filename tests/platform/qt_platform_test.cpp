@@ -30,7 +30,9 @@ namespace {
 // The application's style, but with the button order of a given desktop.
 class ButtonOrderStyle final : public QProxyStyle {
 public:
-    explicit ButtonOrderStyle(QDialogButtonBox::ButtonLayout layout) : layout_(layout) {}
+    explicit ButtonOrderStyle(QDialogButtonBox::ButtonLayout layout)
+        : layout_(layout)
+    { }
     int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
                   QStyleHintReturn* returnData) const override
     {
@@ -65,7 +67,9 @@ void WithBox(const std::function<void()>& ask, const std::function<void(QMessage
 // without a sound server, fails to.
 class RecordedSound final : public vadelon::SoundPlayer {
 public:
-    explicit RecordedSound(bool themePlays) : themePlays_(themePlays) {}
+    explicit RecordedSound(bool themePlays)
+        : themePlays_(themePlays)
+    { }
     bool PlayThemeSound(const char* eventId) override
     {
         asked << QString::fromUtf8(eventId);
@@ -108,9 +112,8 @@ private slots:
             {"macOS", QDialogButtonBox::MacLayout},
         };
         const std::pair<const char*, SaveAnswer> answers[] = {
-            {"はい(&Y)", SaveAnswer::Yes},      {"いいえ(&N)", SaveAnswer::No},
-            {"キャンセル", SaveAnswer::Cancel}, {"Return", SaveAnswer::Yes},
-            {"Escape", SaveAnswer::Cancel},     {"close", SaveAnswer::Cancel},
+            {"はい(&Y)", SaveAnswer::Yes}, {"いいえ(&N)", SaveAnswer::No}, {"キャンセル", SaveAnswer::Cancel},
+            {"Return", SaveAnswer::Yes},   {"Escape", SaveAnswer::Cancel}, {"close", SaveAnswer::Cancel},
         };
         for (const auto& [desktop, layout] : layouts)
             for (const auto& [how, answer] : answers)
@@ -148,7 +151,8 @@ private slots:
                 });
         QCOMPARE(title, QStringLiteral("警告"));
         QCOMPARE(icon, QMessageBox::Warning);
-        QCOMPARE(order, (QStringList{QStringLiteral("はい(&Y)"), QStringLiteral("いいえ(&N)"), QStringLiteral("キャンセル")}));
+        QCOMPARE(order,
+                 (QStringList{QStringLiteral("はい(&Y)"), QStringLiteral("いいえ(&N)"), QStringLiteral("キャンセル")}));
         QCOMPARE(defaultButton, QStringLiteral("はい(&Y)"));
         QCOMPARE(answer, expected);
     }

@@ -1,0 +1,16 @@
+#pragma once
+// Steps that several windows take alike when they are built or shown.
+class QColor;
+class QWidget;
+
+namespace vadelon {
+
+// The colour of a control's own text, whatever kind of control it is
+// (a label's, a button's caption, an edit box's).
+void SetTextColour(QWidget* widget, const QColor& colour);
+
+// Moves a window to the centre of the free area of its screen: its frame
+// once the window manager has framed it, its inner area before.
+void CentreOnScreen(QWidget& window);
+
+}  // namespace vadelon
