@@ -20,26 +20,25 @@ struct NameCase {
     const char* name;  // "" for no holiday
 };
 
-// Each row a wording of the law coming into force, an exception, or a rule
-// meeting another; the dates as the law and the published lists have them.
+// What holiday_peer_test.py cannot settle: the law's changes and the
+// 振替休日/国民の休日 edges where the rule-based peer alone (1948-1969) or
+// both peers might share a misreading, the one-off days, and dates outside
+// the peers' years or the month. Every other date of 1948-2399 is the peers'.
 TEST(HolidaysTest, EdgesOfTheLaw)
 {
     const NameCase cases[] = {
         // The law came into force on 1948-07-20.
+        {1947, 5, 3, ""},
         {1948, 5, 5, ""},
         {1948, 9, 23, "秋分の日"},
-        {1949, 1, 1, "元日"},
-        {1947, 5, 3, ""},
         {1959, 4, 10, "皇太子明仁親王の結婚の儀"},
-        // 1966: 敬老の日 and 体育の日 at once, 建国記念の日 from 1967.
+        // 1966: 敬老の日 and 体育の日, 建国記念の日 from 1967.
         {1966, 2, 11, ""},
         {1966, 9, 15, "敬老の日"},
-        {1966, 10, 10, "体育の日"},
         {1967, 2, 11, "建国記念の日"},
         // 振替休日 from 1973-04-12 (1973-02-11 was a Sunday too).
         {1973, 2, 12, ""},
         {1973, 4, 30, "振替休日"},
-        {1973, 9, 24, "振替休日"},
         // 国民の休日 from 1985-12-27; until 2006 not on a Sunday nor a 振替休日,
         // but on a Saturday.
         {1985, 5, 4, ""},
@@ -47,34 +46,25 @@ TEST(HolidaysTest, EdgesOfTheLaw)
         {1987, 5, 4, "振替休日"},
         {1988, 5, 4, "国民の休日"},
         {1991, 5, 4, "国民の休日"},
-        {2006, 5, 4, "国民の休日"},
         // 1989: the new reign.
-        {1988, 4, 29, "天皇誕生日"},
         {1989, 2, 24, "昭和天皇の大喪の礼"},
         {1989, 4, 29, "みどりの日"},
-        {1989, 12, 23, "天皇誕生日"},
-        {1990, 11, 12, "即位礼正殿の儀"},
-        {1993, 6, 9, "皇太子徳仁親王の結婚の儀"},
         // 海の日 from 1996; the Mondays from 2000 and 2003.
         {1995, 7, 20, ""},
         {1996, 7, 20, "海の日"},
-        {1999, 1, 15, "成人の日"},
         {2000, 1, 15, ""},
         {2000, 1, 10, "成人の日"},
-        {2000, 10, 9, "体育の日"},
         {2003, 7, 21, "海の日"},
-        {2003, 9, 15, "敬老の日"},
         // 2007: 昭和の日, みどりの日 on 5/4, the substitute skips holidays.
         {2007, 4, 29, "昭和の日"},
         {2007, 4, 30, "振替休日"},
         {2007, 5, 4, "みどりの日"},
         {2008, 5, 6, "振替休日"},
         {2009, 9, 22, "国民の休日"},
-        {2015, 9, 22, "国民の休日"},
         {2015, 8, 11, ""},
         {2016, 8, 11, "山の日"},
-        // 2019: 天皇誕生日 on no day, ten days off from 4/27 to 5/6.
-        {2018, 12, 24, "振替休日"},
+        // 2019: 天皇誕生日 on no day, ten days off from 4/27 to 5/6; 体育の日
+        // still (holiday_jp has スポーツの日 a year early).
         {2019, 2, 23, ""},
         {2019, 12, 23, ""},
         {2019, 4, 30, "国民の休日"},
@@ -83,29 +73,17 @@ TEST(HolidaysTest, EdgesOfTheLaw)
         {2019, 5, 6, "振替休日"},
         {2019, 10, 14, "体育の日"},
         {2019, 10, 22, "即位礼正殿の儀"},
-        {2020, 2, 24, "振替休日"},
         // The Olympic moves.
-        {2020, 7, 20, ""},
         {2020, 7, 23, "海の日"},
         {2020, 7, 24, "スポーツの日"},
         {2020, 8, 10, "山の日"},
-        {2020, 8, 11, ""},
         {2020, 10, 12, ""},
-        {2021, 7, 19, ""},
-        {2021, 7, 22, "海の日"},
-        {2021, 7, 23, "スポーツの日"},
         {2021, 8, 8, "山の日"},
         {2021, 8, 9, "振替休日"},
         {2021, 10, 11, ""},
-        {2022, 10, 10, "スポーツの日"},
-        // Today's law: the cascade after a Sunday 憲法記念日, a 国民の休日 in September.
-        {2026, 5, 6, "振替休日"},
-        {2026, 9, 22, "国民の休日"},
-        // Equinoxes near midnight: 2012-09-22 23:49 and 2026-03-20 23:46 JST
-        // (as announced); 1979 the last 9/24, 2092 the first 3/19 (forecast).
+        // Equinoxes near midnight: 2012-09-22 23:49 JST (as announced), 2092
+        // the first 3/19 (forecast, the rule-based peer alone).
         {2012, 9, 22, "秋分の日"},
-        {2026, 3, 20, "春分の日"},
-        {1979, 9, 24, "秋分の日"},
         {2092, 3, 19, "春分の日"},
         // No date outside the years or the month.
         {10000, 1, 1, ""},
@@ -175,52 +153,19 @@ TEST(HolidaysTest, TodaysLawToTheLastYear)
     EXPECT_GT(sundaysBetween, 0);
 }
 
-struct CountCase {
-    std::int32_t y1, m1, d1, y2, m2, d2;
-    bool closure;
-    std::int64_t days;
-};
-
-TEST(BusinessDaysTest, Counts)
+// What the walk below never gives: dates out of their month (counted and
+// carried as the day count does), the order, the fields' limits.
+TEST(BusinessDaysTest, OutsideTheWalk)
 {
-    const CountCase cases[] = {
-        {2019, 4, 26, 2019, 5, 7, false, 1},     // Golden Week 2019: only 5/7
-        {2026, 1, 1, 2026, 12, 31, false, 244},  // 261 weekdays after 1/1, 17 of them holidays
-        {2026, 1, 1, 2026, 12, 31, true, 240},   // and 1/2, 12/29, 12/30, 12/31
-        {1948, 1, 1, 1948, 12, 31, false, 258},  // holidays only from 7/20: three on weekdays
-        {1948, 1, 1, 1948, 12, 31, true, 254},  {1900, 1, 1, 1900, 1, 8, false, 5},  // before the law: weekends only
-        {10000, 1, 1, 10000, 1, 10, true, 5},  // after 9999 as well; Monday 1/3 closed
-        {2026, 5, 40, 2026, 6, 1, false, -6},  // odd days count as in the day count (6/9 to 6/1)
-    };
-    for (const CountCase& c : cases) {
-        const DayCount n = BusinessDaysBetween({c.y1, c.m1, c.d1}, {c.y2, c.m2, c.d2}, c.closure);
-        EXPECT_TRUE(n.inOrder);
-        EXPECT_EQ(n.days, c.days) << c.y1 << "-" << c.m1 << "-" << c.d1 << " " << c.y2 << "-" << c.m2 << "-" << c.d2;
-    }
+    const DayCount n = BusinessDaysBetween({2026, 5, 40}, {2026, 6, 1}, false);  // 6/9 to 6/1
+    EXPECT_TRUE(n.inOrder);
+    EXPECT_EQ(n.days, -6);
     EXPECT_FALSE(BusinessDaysBetween({2026, 1, 1}, {2026, 1, 1}, false).inOrder);
     EXPECT_FALSE(BusinessDaysBetween({2026, 1, 2}, {2026, 1, 1}, false).inOrder);
-}
 
-struct ShiftCase {
-    std::int32_t y, m, d, count;
-    bool closure;
-    std::int32_t y2, m2, d2;
-};
-
-TEST(BusinessDaysTest, Shifts)
-{
-    const ShiftCase cases[] = {
-        {2019, 4, 26, 1, false, 2019, 5, 7},    {2019, 5, 7, -1, false, 2019, 4, 26},
-        {2019, 4, 30, 1, false, 2019, 5, 7},    {2019, 4, 30, -1, false, 2019, 4, 26},
-        {2026, 12, 28, 1, false, 2026, 12, 29}, {2026, 12, 28, 1, true, 2027, 1, 4},
-        {2026, 2, 30, 0, false, 2026, 3, 2},    {2026, 5, 2, 0, false, 2026, 5, 2},
-        {2026, 5, 1, 2, false, 2026, 5, 8},
-    };
-    for (const ShiftCase& c : cases) {
-        const ShiftedDate shifted = ShiftBusinessDays({c.y, c.m, c.d}, c.count, c.closure);
-        ASSERT_EQ(shifted.status, ShiftStatus::Ok);
-        EXPECT_EQ(shifted.date, (Date{c.y2, c.m2, c.d2})) << c.y << "-" << c.m << "-" << c.d << " " << c.count;
-    }
+    const ShiftedDate shifted = ShiftBusinessDays({2026, 2, 30}, 0, false);
+    ASSERT_EQ(shifted.status, ShiftStatus::Ok);
+    EXPECT_EQ(shifted.date, (Date{2026, 3, 2}));
     EXPECT_EQ(ShiftBusinessDays({2026, 13, 1}, 1, false).status, ShiftStatus::MonthOutOfRange);
     EXPECT_EQ(ShiftBusinessDays({INT32_MAX, 12, 31}, 1, false).status, ShiftStatus::YearOutOfRange);
 }

@@ -15,30 +15,10 @@ namespace {
 
 constexpr double kJ2000 = 2451545.0;
 
-// Leap months as the calendar publishers print them; a year without one too.
-TEST(LunisolarTest, LeapMonths)
-{
-    struct Case {
-        std::int32_t year, leapMonth;  // 0: none
-    };
-    const Case cases[] = {{1984, 10}, {2012, 3}, {2014, 9},  {2017, 5}, {2020, 4},
-                          {2023, 2},  {2025, 6}, {2033, 11}, {2024, 0}, {2026, 0}};
-    for (const Case& c : cases) {
-        std::int32_t found = 0, count = 0;
-        for (const LunisolarMonth& m : LunisolarMonthsBeginningIn(c.year, c.year + 1)) {
-            if (m.leap && m.year == c.year) {
-                found = m.month;
-                ++count;
-            }
-        }
-        EXPECT_EQ(found, c.leapMonth) << c.year;
-        EXPECT_LE(count, 1) << c.year;
-    }
-}
-
-// Dates whose 旧暦 is known: the last day of the old calendar's reckoning
-// (明治5年12月3日 became 1873-01-01), New Year's days (旧正月, always 先勝), the
-// leap month the publishers chose for 2033, and the first and last days.
+// Dates whose 旧暦 is known beyond kyureki_peer_test.py's reckoning of every
+// month: the last day of the old calendar's reckoning (明治5年12月3日 became
+// 1873-01-01), a year's last day and 旧正月 (always 先勝), the leap month the
+// publishers chose for 2033 where the rules leave a choice, the limits.
 TEST(LunisolarTest, Dates)
 {
     struct Case {
@@ -49,13 +29,10 @@ TEST(LunisolarTest, Dates)
     const Case cases[] = {
         {2026, 5, 6, LunisolarDate{2026, 3, 20, false}, "仏滅"},
         {1873, 1, 1, LunisolarDate{1872, 12, 3, false}, "友引"},
-        {2024, 2, 10, LunisolarDate{2024, 1, 1, false}, "先勝"},
         {2025, 1, 29, LunisolarDate{2025, 1, 1, false}, "先勝"},
         {2025, 1, 28, LunisolarDate{2024, 12, 29, false}, "仏滅"},
-        {2026, 2, 17, LunisolarDate{2026, 1, 1, false}, "先勝"},
         {2033, 12, 22, LunisolarDate{2033, 11, 1, true}, "大安"},
         {2033, 12, 21, LunisolarDate{2033, 11, 30, false}, "仏滅"},
-        {2025, 7, 25, LunisolarDate{2025, 6, 1, true}, "赤口"},
         {1872, 12, 31, std::nullopt, ""},
         {2101, 1, 1, std::nullopt, ""},
         {2026, 2, 29, std::nullopt, ""},
@@ -154,8 +131,6 @@ TEST(ZassetsuTest, RecentYears)
         {2024, 3, 25, "社日", kUnchecked},
         {2024, 4, 8, "", 288},  // 28.75 days: half rounds up
         {2024, 4, 9, "", 4},
-        {2024, 7, 24, "土用の丑の日", kUnchecked},
-        {2024, 8, 5, "土用の丑の日", kUnchecked},
         {2024, 8, 31, "二百十日", kUnchecked},
         {2024, 9, 10, "二百二十日", kUnchecked},
         {2024, 9, 21, "社日", kUnchecked},
@@ -170,10 +145,6 @@ TEST(ZassetsuTest, RecentYears)
         {2026, 3, 15, "", kUnchecked},
         {2026, 3, 25, "社日", 61},
         {2026, 5, 6, "", 186},
-        {2026, 7, 20, "土用入り", kUnchecked},
-        {2026, 9, 11, "二百二十日", kUnchecked},
-        {2026, 9, 21, "社日", kUnchecked},
-        {2026, 9, 26, "彼岸明け", kUnchecked},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(Joined(ZassetsuOf(c.y, c.m, c.d)), c.zassetsu) << c.y << "-" << c.m << "-" << c.d;

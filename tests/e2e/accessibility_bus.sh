@@ -5,20 +5,17 @@
 # Usage: accessibility_bus.sh VADELON_BINARY
 set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
+e2e_name=accessibility
 work=$(mktemp -d)
-xvfb_pid=
+. "$here/e2e_helpers.sh"
 cleanup() {
   [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
   rm -rf "$work"
 }
 trap cleanup EXIT
 
-# -noreset: a client leaving must not reset the server under the next one.
-Xvfb -displayfd 1 -screen 0 1024x768x24 -nolisten tcp -noreset >"$work/display" 2>/dev/null &
-xvfb_pid=$!
-for _ in $(seq 1 100); do [ -s "$work/display" ] && break; sleep 0.1; done
-[ -s "$work/display" ] || { echo "accessibility: Xvfb did not start" >&2; exit 1; }
-export DISPLAY=":$(head -n 1 "$work/display")"
+start_xvfb || fail "start Xvfb"
+export DISPLAY=$display
 export XDG_RUNTIME_DIR=$work
 # pyatspi is Debian's, for Debian's own Python. Not exec'd: the trap stops Xvfb.
 dbus-run-session -- /usr/bin/python3 "$here/accessibility_bus_test.py" "$1" </dev/null

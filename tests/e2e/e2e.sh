@@ -9,10 +9,10 @@ set -uo pipefail
 
 app=$1
 calc=$2
+e2e_name=e2e
 work=$(mktemp -d)
-display=
-xvfb_pid=
 app_pid=
+. "$(dirname "$0")/e2e_helpers.sh"
 
 cleanup() {
   [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null
@@ -20,41 +20,6 @@ cleanup() {
   rm -rf "$work"
 }
 trap cleanup EXIT
-
-fail() {
-  echo "e2e: FAILED at step: $*" >&2
-  [ -s "$work/app.log" ] && sed 's/^/e2e: program: /' "$work/app.log" >&2
-  DISPLAY=$display import -window root "$work/failure.png" 2>/dev/null &&
-    cp "$work/failure.png" "${TMPDIR:-/tmp}/vadelon-e2e-failure.png" &&
-    echo "e2e: screen at failure: ${TMPDIR:-/tmp}/vadelon-e2e-failure.png" >&2
-  exit 1
-}
-
-step() { echo "e2e: $*"; }
-
-# Waits (bounded) for a visible window whose title is exactly $1; prints its id.
-wait_window() {
-  local title=$1 id
-  for _ in $(seq 1 100); do
-    id=$(DISPLAY=$display xdotool search --onlyvisible --name "^${title}\$" 2>/dev/null | head -n 1)
-    if [ -n "$id" ]; then echo "$id"; return 0; fi
-    sleep 0.1
-  done
-  return 1
-}
-
-# Waits (bounded) until no visible window has the title $1.
-wait_gone() {
-  for _ in $(seq 1 100); do
-    DISPLAY=$display xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1 || return 0
-    sleep 0.1
-  done
-  return 1
-}
-
-key() { DISPLAY=$display xdotool key --delay 40 "$@"; sleep 0.15; }
-type_text() { DISPLAY=$display xdotool type --delay 40 "$1"; sleep 0.15; }
-focus() { DISPLAY=$display xdotool windowfocus --sync "$1" 2>/dev/null; sleep 0.1; }
 
 # Opens the help window from window $1 with the keys $2..., then closes it with
 # Esc, which it only takes when it is not blocked by a modal window.
@@ -69,14 +34,7 @@ open_and_close_help() {
   wait_gone "$help_title" || fail "help window opened by $* did not close with Esc"
 }
 
-# Xvfb picks a free display number itself and writes it once it is ready;
-# -noreset keeps it from resetting when a client (xdpyinfo) leaves, which
-# would refuse the next client that connects meanwhile.
-Xvfb -displayfd 1 -screen 0 1024x768x24 -nolisten tcp -noreset >"$work/display" 2>/dev/null &
-xvfb_pid=$!
-for _ in $(seq 1 100); do [ -s "$work/display" ] && break; sleep 0.1; done
-display=":$(head -n 1 "$work/display")"
-DISPLAY=$display xdpyinfo >/dev/null 2>&1 || fail "start Xvfb"
+start_xvfb || fail "start Xvfb"
 
 step "start the program"
 HOME=$work QT_QPA_PLATFORM=xcb DISPLAY=$display "$app" >"$work/app.log" 2>&1 &
@@ -131,13 +89,7 @@ focus "$alm"
 step "save the report through its menu"
 key alt+f
 key a
-dlg=
-for _ in $(seq 1 100); do
-  dlg=$(DISPLAY=$display xdotool search --onlyvisible --name '名前を付けて保存|Save As' 2>/dev/null | head -n 1)
-  [ -n "$dlg" ] && break
-  sleep 0.1
-done
-[ -n "$dlg" ] || fail "save dialog did not appear"
+dlg=$(wait_window_matching '名前を付けて保存|Save As') || fail "save dialog did not appear"
 # The program gives the dialog no title of its own: Qt's Japanese translation does.
 title=$(DISPLAY=$display xdotool getwindowname "$dlg")
 [ "$title" = '名前を付けて保存' ] || fail "save dialog title is '$title', not '名前を付けて保存'"

@@ -14,10 +14,10 @@ if [ "$(id -u)" -ne 0 ]; then
   exit 77
 fi
 
+e2e_name=ime_e2e
 work=
-display=
-xvfb_pid=
 user=
+. "$(dirname "$0")/e2e_helpers.sh"
 
 session_pids() { [ -n "$user" ] && ps -o pid= -u "$user" 2>/dev/null; }
 
@@ -38,17 +38,6 @@ cleanup() {
 trap cleanup EXIT
 # A timeout's kill still removes the user and its processes.
 trap 'exit 1' TERM INT HUP
-
-fail() {
-  echo "ime_e2e: FAILED at step: $*" >&2
-  [ -s "$work/app.log" ] && sed 's/^/ime_e2e: program: /' "$work/app.log" >&2
-  DISPLAY=$display import -window root "$work/failure.png" 2>/dev/null &&
-    cp "$work/failure.png" "${TMPDIR:-/tmp}/vadelon-ime-e2e-failure.png" &&
-    echo "ime_e2e: screen at failure: ${TMPDIR:-/tmp}/vadelon-ime-e2e-failure.png" >&2
-  exit 1
-}
-
-step() { echo "ime_e2e: $*"; }
 
 for tool in Xvfb xdotool import useradd runuser dbus-daemon ibus-daemon ibus /usr/lib/ibus-mozc/ibus-engine-mozc \
   /usr/lib/mozc/mozc_server /usr/bin/python3; do
@@ -91,11 +80,7 @@ done
 chown -R "$user:" "$home" "$run"
 chmod 700 "$home/runtime"
 
-Xvfb -displayfd 1 -screen 0 1024x768x24 -nolisten tcp -noreset >"$work/display" 2>/dev/null &
-xvfb_pid=$!
-for _ in $(seq 1 100); do [ -s "$work/display" ] && break; sleep 0.1; done
-display=":$(head -n 1 "$work/display")"
-DISPLAY=$display xdpyinfo >/dev/null 2>&1 || fail "start Xvfb"
+start_xvfb || fail "start Xvfb"
 
 bus=
 as_user() {
@@ -175,20 +160,6 @@ wait_reading() {
   return 1
 }
 
-wait_window() {
-  local title=$1 id
-  for _ in $(seq 1 100); do
-    id=$(DISPLAY=$display xdotool search --onlyvisible --name "^${title}\$" 2>/dev/null | head -n 1)
-    if [ -n "$id" ]; then echo "$id"; return 0; fi
-    sleep 0.1
-  done
-  return 1
-}
-
-key() { DISPLAY=$display xdotool key --delay 40 "$@"; sleep 0.15; }
-type_text() { DISPLAY=$display xdotool type --delay 40 "$1"; sleep 0.15; }
-focus() { DISPLAY=$display xdotool windowfocus --sync "$1" 2>/dev/null; sleep 0.1; }
-
 step "start the program with QT_IM_MODULE=ibus"
 (cd "$run" && as_user env QT_IM_MODULE=ibus QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 \
   "$work/app/bin/vadelon" >"$work/app.log" 2>&1) &
@@ -233,13 +204,7 @@ wait_reading editor "$title" ||
 step "save it under the offered name"
 key alt+f
 key a
-dlg=
-for _ in $(seq 1 100); do
-  dlg=$(DISPLAY=$display xdotool search --onlyvisible --name '名前を付けて保存' 2>/dev/null | head -n 1)
-  [ -n "$dlg" ] && break
-  sleep 0.1
-done
-[ -n "$dlg" ] || fail "save dialog did not appear"
+dlg=$(wait_window '名前を付けて保存') || fail "save dialog did not appear"
 focus "$dlg"
 key Return
 saved="$run/$title.txt"
