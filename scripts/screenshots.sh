@@ -48,21 +48,21 @@ export QT_QPA_PLATFORM=xcb
 out=docs/screenshots
 manual=help/images
 mkdir -p "$out" "$manual"
-"$build/tools/screenshots/vadelon_calculator_shots" "$out" "$manual"
-"$build/tools/screenshots/vadelon_dialog_shots" "$out/era_dialog.png" "$out/about_box.png"
-"$build/tools/screenshots/vadelon_dialog_shots" "$manual/era_dialog.png" "$manual/about_box.png" \
+"$build/screenshots/vadelon_calculator_shots" "$out" "$manual"
+"$build/screenshots/vadelon_dialog_shots" "$out/era_dialog.png" "$out/about_box.png"
+"$build/screenshots/vadelon_dialog_shots" "$manual/era_dialog.png" "$manual/about_box.png" \
   "$manual/era_dialog_2019.png"
-"$build/tools/screenshots/vadelon_almanac_window_shot" "$out/almanac_window.png"
-"$build/tools/screenshots/vadelon_almanac_window_shot" "$manual/almanac_window.png"
-calendar_shot="$build/tools/screenshots/vadelon_calendar_window_shot"
+"$build/screenshots/vadelon_almanac_window_shot" "$out/almanac_window.png"
+"$build/screenshots/vadelon_almanac_window_shot" "$manual/almanac_window.png"
+calendar_shot="$build/screenshots/vadelon_calendar_window_shot"
 "$calendar_shot" "$out/calendar_window.png"
 QT_SCALE_FACTOR=2 "$calendar_shot" "$out/calendar_window@2x.png"
 "$calendar_shot" "$manual/calendar_window.png"
 "$calendar_shot" "$manual/calendar_range.png" range
 built_manual="$build/share/vadelon/help"
 if [ -f "$built_manual/contents.txt" ]; then
-  "$build/tools/screenshots/vadelon_help_window_shots" "$built_manual" "$out"
-  QT_SCALE_FACTOR=2 "$build/tools/screenshots/vadelon_help_window_shots" "$built_manual" "$out" @2x
+  "$build/screenshots/vadelon_help_window_shots" "$built_manual" "$out"
+  QT_SCALE_FACTOR=2 "$build/screenshots/vadelon_help_window_shots" "$built_manual" "$out" @2x
 else
   echo "screenshots: no manual in $built_manual; help window not rendered" >&2
 fi

@@ -1,6 +1,6 @@
-#include "koyomi_command.h"
-
-#include "calc_commands.h"
+// vadelon-calc koyomi: the notes (暦注) of one date.
+#include "tools/command_line.h"
+#include "tools/commands.h"
 
 #include "calendar/calculation_rules.h"
 #include "calendar/day_notes.h"
@@ -11,24 +11,20 @@
 
 namespace vadelon::tools {
 
-int Koyomi(const std::vector<std::string>& values, std::ostream& out, std::ostream& err)
+int KoyomiCommand(const Arguments& a, std::ostream& out, std::ostream& err)
 {
-    const std::optional<std::int32_t> year = ReadInteger(values.at(0));
-    const std::optional<std::int32_t> month = ReadInteger(values.at(1));
-    const std::optional<std::int32_t> day = ReadInteger(values.at(2));
-    if (!year || !month || !day) {
-        err << DateInputMessage() << "\n";
-        return kRefused;
-    }
-    if (*year < kFirstSolarTermYear || *year > kLastSolarTermYear) {
-        err << "『暦注』西暦１５８３年から９９９９年までの日付に対応しています。\n";
-        return kRefused;
-    }
+    if (a.values.size() != 3)
+        return kUsage;
+    const std::optional<std::int32_t> year = ReadInteger(a.values[0]);
+    const std::optional<std::int32_t> month = ReadInteger(a.values[1]);
+    const std::optional<std::int32_t> day = ReadInteger(a.values[2]);
+    if (!year || !month || !day)
+        return Refuse(err, DateInputMessage());
+    if (*year < kFirstSolarTermYear || *year > kLastSolarTermYear)
+        return Refuse(err, "『暦注』西暦１５８３年から９９９９年までの日付に対応しています。");
     const auto notes = DayNotesOf(*year, *month, *day);
-    if (!notes) {
-        err << DateInputMessage() << "\n";
-        return kRefused;
-    }
+    if (!notes)
+        return Refuse(err, DateInputMessage());
     std::string text;
     for (const DayNote& note : *notes)
         text.append(note.key).append("\t").append(note.value).append("\n");

@@ -1,4 +1,4 @@
-#include "printable_argument.h"
+#include "tools/printable_argument.h"
 
 #include <cstdint>
 #include <cstdio>

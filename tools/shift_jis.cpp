@@ -1,4 +1,4 @@
-#include "shift_jis.h"
+#include "tools/shift_jis.h"
 
 #include <iconv.h>
 

@@ -1,5 +1,7 @@
 // vadelon-calc: the calendar core from the command line.
-#include "calc_commands.h"
+#include "tools/command_line.h"
+#include "tools/command_table.h"
+
 #include "calendar/system_reasons.h"
 
 #include <unistd.h>

@@ -1,0 +1,27 @@
+# Writes the link line of every target of the project into file, one line
+# "FOLDER TARGET: LIBRARY ...", FOLDER its CMakeLists.txt's folder ("." the
+# top). The layering check holds them to cmake/layers.txt. Called once every
+# target is defined.
+function(vadelon_write_link_lines file)
+  set(text "")
+  set(folders ${PROJECT_SOURCE_DIR})
+  while(folders)
+    list(POP_FRONT folders folder)
+    get_property(subfolders DIRECTORY ${folder} PROPERTY SUBDIRECTORIES)
+    list(APPEND folders ${subfolders})
+    file(RELATIVE_PATH relative ${PROJECT_SOURCE_DIR} ${folder})
+    if(relative STREQUAL "")
+      set(relative ".")
+    endif()
+    get_property(targets DIRECTORY ${folder} PROPERTY BUILDSYSTEM_TARGETS)
+    foreach(target IN LISTS targets)
+      get_target_property(links ${target} LINK_LIBRARIES)
+      if(NOT links)
+        set(links "")
+      endif()
+      list(JOIN links " " links)
+      string(APPEND text "${relative} ${target}: ${links}\n")
+    endforeach()
+  endwhile()
+  file(WRITE ${file} "${text}")
+endfunction()

@@ -1,0 +1,75 @@
+#include "tools/command_table.h"
+
+#include "tools/command_line.h"
+#include "tools/commands.h"
+#include "tools/printable_argument.h"
+
+#include <algorithm>
+#include <iterator>
+#include <span>
+#include <string_view>
+
+namespace vadelon::tools {
+
+namespace {
+
+struct Command {
+    std::string_view name;
+    std::string_view usage;  // the arguments; the options it names are the ones the command takes
+    CommandRun run;
+};
+
+// In the order the usage lists them.
+constexpr Command kCommands[] = {
+    {"days", "Y1 M1 D1 Y2 M2 D2", DaysCommand},
+    {"shift", "[--before] Y M D COUNT", ShiftCommand},
+    {"age", "BIRTHYEAR CURRENTYEAR", AgeCommand},
+    {"birth", "CURRENTYEAR AGE", BirthCommand},
+    {"weekday", "Y M D", WeekdayCommand},
+    {"era", "[--choose earlier|later] Y [M [D]]", EraCommand},
+    {"western", "ERANAME ERAYEAR", WesternCommand},
+    {"almanac", "[--choose earlier|later] [--caption] [--sjis] Y M D", AlmanacCommand},
+    {"setsuiri", "[--seconds] YEAR [LASTYEAR]", SetsuiriCommand},
+    {"holidays", "YEAR [LASTYEAR]", HolidaysCommand},
+    {"bizdays", "[--yearend] (Y1 M1 D1 Y2 M2 D2 | --after N Y M D)", BusinessDaysCommand},
+    {"koyomi", "Y M D", KoyomiCommand},
+    {"kyureki", "[--seconds] YEAR [LASTYEAR]", KyurekiCommand},
+};
+
+std::ostream& UsageLine(std::ostream& err, const Command& command)
+{
+    return err << "vadelon-calc " << command.name << " " << command.usage << "\n";
+}
+
+int EveryUsage(std::ostream& err)
+{
+    err << "使い方:\n";
+    for (const Command& command : kCommands)
+        UsageLine(err << "  ", command);
+    return kUsage;
+}
+
+}  // namespace
+
+int RunCalc(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
+{
+    if (args.empty())
+        return EveryUsage(err);
+    const auto command =
+        std::find_if(std::begin(kCommands), std::end(kCommands), [&](const Command& c) { return c.name == args[0]; });
+    if (command == std::end(kCommands)) {
+        err << "不明なコマンドです: " << PrintableArgument(args[0]) << "\n";
+        return EveryUsage(err);
+    }
+    const auto parsed = ParseArguments(std::span(args).subspan(1), command->usage);
+    int code = kUsage;
+    if (const auto* reason = std::get_if<std::string>(&parsed))
+        err << *reason << "\n";
+    else
+        code = command->run(std::get<Arguments>(parsed), out, err);
+    if (code == kUsage)
+        UsageLine(err << "使い方: ", *command);
+    return code;
+}
+
+}  // namespace vadelon::tools

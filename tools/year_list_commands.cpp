@@ -1,0 +1,130 @@
+// The commands that list what a year or a range of years holds:
+// "YEAR [LASTYEAR]", each year within the limits of what it lists.
+#include "tools/command_line.h"
+#include "tools/commands.h"
+
+#include "calendar/calculation_rules.h"
+#include "calendar/holidays.h"
+#include "calendar/integer_reading.h"
+#include "calendar/lunisolar.h"
+#include "calendar/moon_phases.h"
+#include "calendar/solar_terms.h"
+
+#include <cstdio>
+#include <optional>
+
+namespace vadelon::tools {
+
+namespace {
+
+struct YearRange {
+    std::int32_t first = 0, last = 0;
+};
+
+struct YearLimits {
+    std::int32_t first, last;
+    std::string_view message;  // when a year lies outside them
+};
+
+// The range, or the exit code after the message on err (kUsage for a wrong
+// count of values).
+std::variant<YearRange, int> ReadYearRange(const std::vector<std::string>& values, const YearLimits& limits,
+                                           std::ostream& err)
+{
+    if (values.empty() || values.size() > 2)
+        return kUsage;
+    const std::optional<std::int32_t> first = ReadInteger(values[0]);
+    const std::optional<std::int32_t> last = values.size() == 2 ? ReadInteger(values[1]) : first;
+    if (!first || !last)
+        return Refuse(err, NumberInputMessage());
+    for (const std::int32_t year : {*first, *last}) {
+        if (year < limits.first || year > limits.last)
+            return Refuse(err, limits.message);
+    }
+    if (*last < *first)
+        return Refuse(err, YearOrderMessage());
+    return YearRange{*first, *last};
+}
+
+// "YYYY-MM-DD HH:MM" in JST of a Julian date in UT, to the nearest minute, or
+// "YYYY-MM-DD HH:MM:SS" to the nearest second.
+std::string JstText(double julianDateUT, bool seconds)
+{
+    const JstDateTime t = JstFromJulianDate(julianDateUT, seconds ? 1 : 60);
+    char text[32];
+    int n = std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d:%02d", static_cast<int>(t.year),
+                          static_cast<int>(t.month), static_cast<int>(t.day), static_cast<int>(t.hour),
+                          static_cast<int>(t.minute));
+    if (seconds)
+        n += std::snprintf(text + n, sizeof text - static_cast<std::size_t>(n), ":%02d", static_cast<int>(t.second));
+    return std::string(text, static_cast<std::size_t>(n));
+}
+
+}  // namespace
+
+int SetsuiriCommand(const Arguments& a, std::ostream& out, std::ostream& err)
+{
+    const auto read = ReadYearRange(
+        a.values,
+        {kFirstSolarTermYear, kLastSolarTermYear, "『節入り』西暦１５８３年から９９９９年までの年に対応しています。"},
+        err);
+    if (const int* code = std::get_if<int>(&read))
+        return *code;
+    const YearRange& range = std::get<YearRange>(read);
+
+    const bool seconds = a.Has("--seconds");
+    std::string text;
+    for (std::int32_t year = range.first; year <= range.last; ++year) {
+        const auto terms = SolarTermsOfYear(year);
+        for (std::size_t i = 0; i < terms.size(); ++i) {
+            text.append(SolarTermShortNames[i]).append("\t");
+            text.append(JstText(terms[i].julianDateUT, seconds)).append("\n");
+        }
+    }
+    out << text;
+    return kSuccess;
+}
+
+int HolidaysCommand(const Arguments& a, std::ostream& out, std::ostream& err)
+{
+    const auto read = ReadYearRange(
+        a.values,
+        {kFirstHolidayYear, kLastHolidayYear, "『祝日』西暦１９４８年から９９９９年までの年に対応しています。"}, err);
+    if (const int* code = std::get_if<int>(&read))
+        return *code;
+    const YearRange& range = std::get<YearRange>(read);
+
+    std::string text;
+    for (std::int32_t year = range.first; year <= range.last; ++year) {
+        for (const Holiday& h : HolidaysOfYear(year)) {
+            char date[16];
+            const int n = std::snprintf(date, sizeof date, "%04d-%02d-%02d\t", static_cast<int>(year),
+                                        static_cast<int>(h.month), static_cast<int>(h.day));
+            text.append(date, static_cast<std::size_t>(n)).append(h.name) += '\n';
+        }
+    }
+    out << text;
+    return kSuccess;
+}
+
+int KyurekiCommand(const Arguments& a, std::ostream& out, std::ostream& err)
+{
+    const auto read = ReadYearRange(
+        a.values,
+        {kFirstLunisolarYear, kLastLunisolarYear, "『旧暦』西暦１８７３年から２１００年までの年に対応しています。"},
+        err);
+    if (const int* code = std::get_if<int>(&read))
+        return *code;
+    const YearRange& range = std::get<YearRange>(read);
+
+    const bool seconds = a.Has("--seconds");
+    std::string text;
+    for (const LunisolarMonth& m : LunisolarMonthsBeginningIn(range.first, range.last)) {
+        text += std::to_string(m.year) + "年" + (m.leap ? "閏" : "") + std::to_string(m.month) + "月\t";
+        text += JstText(m.newMoonUT, seconds) + "\n";
+    }
+    out << text;
+    return kSuccess;
+}
+
+}  // namespace vadelon::tools
