@@ -284,7 +284,12 @@ class Usage(unittest.TestCase):
                      ["holidays"], ["holidays", "2000", "2001", "2002"], ["bizdays", "2000", "1", "1"],
                      ["bizdays", "--after", "1", "2000", "1", "1", "1"], ["holidays", "--yearend", "2000"],
                      ["kyureki"], ["kyureki", "--minutes", "2000"], ["koyomi", "2026", "5"],
-                     ["koyomi", "--seconds", "2026", "5", "6"]):
+                     ["koyomi", "--seconds", "2026", "5", "6"],
+                     # a command takes only the options its usage names, whole
+                     ["almanac", "--cap", "2000", "1", "1"], ["almanac", "--captions", "2000", "1", "1"],
+                     ["almanac", "--choose earlier|later", "2000", "1", "1"], ["era", "--choose=", "1989"],
+                     ["western", "--choose", "earlier", "平成", "1"], ["shift", "--before=1", "2000", "1", "1", "1"],
+                     ["holidays", "--after", "2000"]):
             rc, out, err = run(*args)
             self.assertEqual((rc, out), (2, ""), args)
             self.assertIn("使い方", err, args)
