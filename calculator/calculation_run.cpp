@@ -1,6 +1,7 @@
 // The calculation run behind the run button and 計算実行: the rules decide,
 // the window reads the fields, shows the message and writes the texts.
 #include "calculator/field_text.h"
+#include "calculator/mode_table.h"
 #include "calculator/vadelon_form.h"
 #include "calendar/almanac.h"
 #include "calendar/solar_term_status.h"
@@ -10,55 +11,55 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <variant>
 
 namespace vadelon {
 
 void TVadelonForm::RunCalculation()
 {
-    const std::string upperYear = Edit1->text().toStdString();
-    switch (CurrentMode()) {
-    case CalcMode::DayCount:
-    case CalcMode::AgeCalc:
-        if (WriteResult(CurrentMode() == CalcMode::DayCount
-                            ? RunDayCount(PanelDate(PanelSide::Upper), PanelDate(PanelSide::Lower))
-                            : RunAgeCalc(upperYear, Edit5->text().toStdString()),
-                        {Edit9}))
-            resultNote_->Say(Label16->text() + Edit9->text() + Label17->text());
-        break;
-    case CalcMode::DateShift:
-    case CalcMode::BirthYearCalc: {
-        const bool shift = CurrentMode() == CalcMode::DateShift;
-        const RunResult result =
-            shift ? RunDateShift(PanelDate(PanelSide::Upper), Edit9->text().toStdString(), shiftForward_)
-                  : RunBirthYearCalc(upperYear, Edit9->text().toStdString());
-        if (shift ? WriteResult(result, {Edit5, Edit7, Edit8}) : WriteResult(result, {Edit5})) {
-            RefreshEraFields(PanelSide::Lower);
-            resultNote_->Say(Label9->text() + LowerDateSpoken(shift));
-        }
-        break;
+    const ModeRow& mode = RowOf(CurrentMode());
+    const DatePanel& lower = Panel(PanelSide::Lower);
+    const RunOutcome outcome =
+        mode.run({Panel(PanelSide::Upper).Date(), Edit9->text().toStdString(), lower.Date(), shiftForward_});
+    if (const auto* almanac = std::get_if<AlmanacRun>(&outcome)) {
+        ComposeAlmanac(*almanac);
+        return;
     }
-    case CalcMode::Almanac: ComposeAlmanac(RunAlmanac(PanelDate(PanelSide::Upper))); break;
+    const RunResult& result = std::get<RunResult>(outcome);
+    if (mode.result == ResultField::NumberField) {
+        if (WriteResult(result, {Edit9}))
+            resultNote_->Say(Label16->text() + Edit9->text() + Label17->text());
+        return;
+    }
+    // Into the lower panel: a date, or a year alone where the month and day are hidden.
+    const QList<QLineEdit*> fields =
+        mode.monthAndDay ? QList<QLineEdit*>{lower.year, lower.month, lower.day} : QList<QLineEdit*>{lower.year};
+    if (WriteResult(result, fields)) {
+        RefreshEraFields(lower);
+        resultNote_->Say(lower.title->text() + LowerDateSpoken(mode.monthAndDay));
     }
 }
 
 QString TVadelonForm::LowerDateSpoken(bool withMonthAndDay) const
 {
     // "2027年（令和9年）3月17日（水曜日）", the era part only where there is one.
-    QString spoken = Edit5->text() + QStringLiteral("年");
-    if (!ComboBox2->currentText().isEmpty() && ReadField(Edit6))
-        spoken += QStringLiteral("（%1%2年）").arg(ComboBox2->currentText(), Edit6->text());
+    const DatePanel& lower = Panel(PanelSide::Lower);
+    QString spoken = lower.year->text() + QStringLiteral("年");
+    if (!lower.era->currentText().isEmpty() && ReadField(lower.eraYear))
+        spoken += QStringLiteral("（%1%2年）").arg(lower.era->currentText(), lower.eraYear->text());
     if (withMonthAndDay)
-        spoken += Edit7->text() + QStringLiteral("月") + Edit8->text() + QStringLiteral("日") + Label15->text();
+        spoken += lower.month->text() + QStringLiteral("月") + lower.day->text() + QStringLiteral("日") +
+                  lower.weekday->text();
     return spoken;
 }
 
-bool TVadelonForm::WriteResult(const RunResult& result, std::initializer_list<QLineEdit*> fields)
+bool TVadelonForm::WriteResult(const RunResult& result, const QList<QLineEdit*>& fields)
 {
     if (result.beep)
         platform_.Beep(BeepType::Default);
     if (!result.message.empty())
         platform_.ShowMessage(this, QString::fromStdString(result.message));
-    if (result.texts.size() != fields.size())
+    if (static_cast<qsizetype>(result.texts.size()) != fields.size())
         return false;
     auto text = result.texts.begin();
     for (QLineEdit* field : fields)
@@ -74,13 +75,14 @@ void TVadelonForm::ComposeAlmanac(const AlmanacRun& run)
     }
     if (!almanac_)
         return;
+    const DatePanel& upper = Panel(PanelSide::Upper);
     AlmanacPanelTexts texts;
-    texts.westernYear = Edit1->text().toStdString();
-    texts.eraName = ComboBox1->currentText().toStdString();
-    texts.eraYear = Edit2->text().toStdString();
-    texts.month = Edit3->text().toStdString();
-    texts.day = Edit4->text().toStdString();
-    texts.weekday = Label8->text().toStdString();
+    texts.westernYear = upper.year->text().toStdString();
+    texts.eraName = upper.era->currentText().toStdString();
+    texts.eraYear = upper.eraYear->text().toStdString();
+    texts.month = upper.month->text().toStdString();
+    texts.day = upper.day->text().toStdString();
+    texts.weekday = upper.weekday->text().toStdString();
     const AlmanacReport report = ComposeAlmanacReport(run.date, texts);
     QStringList lines;
     for (const std::string& line : report.lines)

@@ -74,80 +74,103 @@ void LookAsResultPanel(QWidget* panel, bool receivesResult)
     panel->setPalette(palette);
 }
 
-QFrame* BuildDatePanel(QWidget* parent, PanelSide side)
+QList<QWidget*> DatePanel::InputControls() const
+{
+    return {yearSpin, era, monthSpin, daySpin};
+}
+
+QList<QWidget*> DatePanel::MonthAndDay() const
+{
+    return {month, monthSpin, monthUnit, day, daySpin, dayUnit, weekday};
+}
+
+QList<QWidget*> DatePanel::FocusChain() const
+{
+    // Western year, year spin button, era, era year, month, day, month and
+    // day spin buttons, today button.
+    return {year, yearSpin, era, eraYear, month, day, monthSpin, daySpin, today};
+}
+
+DateTexts DatePanel::Date() const
+{
+    return {year->text().toStdString(), month->text().toStdString(), day->text().toStdString()};
+}
+
+DatePanel BuildDatePanel(QWidget* parent, PanelSide side)
 {
     const bool upper = side == PanelSide::Upper;
     // The control's name in the upper or the lower panel.
     auto n = [upper](const char* above, const char* below) { return upper ? above : below; };
     // The panel's name for a screen reader, before the name of each control.
     const QString panelName = upper ? QStringLiteral("上の日付") : QStringLiteral("下の日付");
-    auto* frame = Make<QFrame>(parent, n("Panel2", "Panel4"), QRect(120, upper ? 8 : 224, 257, 113));
-    frame->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    frame->setLineWidth(1);
-    KeepLookWhenDisabled(frame);
-    QWidget* f = frame;
+    DatePanel p;
+    p.group = upper ? FieldGroup::UpperPanel : FieldGroup::LowerPanel;
+    p.frame = Make<QFrame>(parent, n("Panel2", "Panel4"), QRect(120, upper ? 8 : 224, 257, 113));
+    p.frame->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    p.frame->setLineWidth(1);
+    KeepLookWhenDisabled(p.frame);
+    QWidget* f = p.frame;
 
-    QLabel* title = MakeLabel(f, n("Label2", "Label9"), QPoint(10, 8), QString());
-    QFont titleFont = title->font();
+    p.title = MakeLabel(f, n("Label2", "Label9"), QPoint(10, 8), QString());
+    QFont titleFont = p.title->font();
     titleFont.setPixelSize(16);
     titleFont.setBold(true);
-    title->setFont(titleFont);
-    SetTextColour(title, kBlue);
+    p.title->setFont(titleFont);
+    SetTextColour(p.title, kBlue);
 
     // Row 1: 西暦 [year][spin] 年  [era] [era year] 年
     constexpr int row1 = 40;
     MakeLabel(f, n("Label3", "Label10"), QPoint(10, row1 + 4), QStringLiteral("西暦"));
-    QLineEdit* year = MakeEdit(f, n("Edit1", "Edit5"), QRect(38, row1, 33, 21));
-    auto* yearSpin = Make<TUpDown>(f, n("UpDown1", "UpDown4"), QRect(71, row1, 15, 21));
-    yearSpin->setCursor(Qt::PointingHandCursor);
+    p.year = MakeEdit(f, n("Edit1", "Edit5"), QRect(38, row1, 33, 21));
+    p.yearSpin = Make<TUpDown>(f, n("UpDown1", "UpDown4"), QRect(71, row1, 15, 21));
+    p.yearSpin->setCursor(Qt::PointingHandCursor);
     MakeLabel(f, n("Label4", "Label11"), QPoint(89, row1 + 4), QStringLiteral("年"));
-    auto* era = new EraList(panelName + QStringLiteral(" 年号"), f);
-    era->setObjectName(QString::fromLatin1(n("ComboBox1", "ComboBox2")));
-    era->setGeometry(106, row1, 49, 21);
-    era->setEditable(false);
-    era->setCursor(Qt::PointingHandCursor);
-    QLineEdit* eraYear = MakeEdit(f, n("Edit2", "Edit6"), QRect(158, row1, 25, 21));
+    p.era = new EraList(panelName + QStringLiteral(" 年号"), f);
+    p.era->setObjectName(QString::fromLatin1(n("ComboBox1", "ComboBox2")));
+    p.era->setGeometry(106, row1, 49, 21);
+    p.era->setEditable(false);
+    p.era->setCursor(Qt::PointingHandCursor);
+    p.eraYear = MakeEdit(f, n("Edit2", "Edit6"), QRect(158, row1, 25, 21));
     MakeLabel(f, n("Label5", "Label12"), QPoint(186, row1 + 4), QStringLiteral("年"));
 
     // Row 2: [month][spin] 月 [day][spin] 日 （　曜日）        [today]
     constexpr int row2 = 76;
-    QLineEdit* month = MakeEdit(f, n("Edit3", "Edit7"), QRect(38, row2, 25, 21));
-    auto* monthSpin = Make<TUpDown>(f, n("UpDown2", "UpDown5"), QRect(63, row2, 15, 21));
-    MakeLabel(f, n("Label6", "Label13"), QPoint(81, row2 + 4), QStringLiteral("月"));
-    QLineEdit* day = MakeEdit(f, n("Edit4", "Edit8"), QRect(98, row2, 25, 21));
-    auto* daySpin = Make<TUpDown>(f, n("UpDown3", "UpDown6"), QRect(123, row2, 15, 21));
-    MakeLabel(f, n("Label7", "Label14"), QPoint(141, row2 + 4), QStringLiteral("日"));
+    p.month = MakeEdit(f, n("Edit3", "Edit7"), QRect(38, row2, 25, 21));
+    p.monthSpin = Make<TUpDown>(f, n("UpDown2", "UpDown5"), QRect(63, row2, 15, 21));
+    p.monthUnit = MakeLabel(f, n("Label6", "Label13"), QPoint(81, row2 + 4), QStringLiteral("月"));
+    p.day = MakeEdit(f, n("Edit4", "Edit8"), QRect(98, row2, 25, 21));
+    p.daySpin = Make<TUpDown>(f, n("UpDown3", "UpDown6"), QRect(123, row2, 15, 21));
+    p.dayUnit = MakeLabel(f, n("Label7", "Label14"), QPoint(141, row2 + 4), QStringLiteral("日"));
     // Its text is read as a value, under the panel's name.
-    auto* weekday =
-        new ValueLabel((upper ? QStringLiteral("上の日付") : QStringLiteral("下の日付")) + QStringLiteral(" 曜日"), f);
-    weekday->setObjectName(QString::fromLatin1(n("Label8", "Label15")));
-    weekday->setText(QString::fromStdString(BlankWeekdayLabel()));
-    weekday->move(158, row2 + 4);
-    weekday->adjustSize();
+    p.weekday = new ValueLabel(panelName + QStringLiteral(" 曜日"), f);
+    p.weekday->setObjectName(QString::fromLatin1(n("Label8", "Label15")));
+    p.weekday->setText(QString::fromStdString(BlankWeekdayLabel()));
+    p.weekday->move(158, row2 + 4);
+    p.weekday->adjustSize();
 
     const QString todayHint = QStringLiteral("今日の日付または今年の西暦年や和暦年を入力します。");
-    auto* today = Make<QPushButton>(f, n("Button1", "Button2"), QRect(206, 38, 41, 25));
-    today->setCursor(Qt::PointingHandCursor);
-    today->setAutoDefault(false);
-    today->setStatusTip(todayHint);
-    today->setToolTip(todayHint);
+    p.today = Make<QPushButton>(f, n("Button1", "Button2"), QRect(206, 38, 41, 25));
+    p.today->setCursor(Qt::PointingHandCursor);
+    p.today->setAutoDefault(false);
+    p.today->setStatusTip(todayHint);
+    p.today->setToolTip(todayHint);
 
     // The labels beside the controls are not tied to them: a screen reader
     // gets a name of its own for each, the panel's first.
-    frame->setAccessibleName(panelName);
+    p.frame->setAccessibleName(panelName);
     const std::pair<QWidget*, const char*> names[] = {
-        {year, "西暦年"}, {yearSpin, "西暦年の増減"}, {eraYear, "和暦年"},   {month, "月"},
-        {day, "日"},      {monthSpin, "月の増減"},    {daySpin, "日の増減"},
+        {p.year, "西暦年"}, {p.yearSpin, "西暦年の増減"}, {p.eraYear, "和暦年"},   {p.month, "月"},
+        {p.day, "日"},      {p.monthSpin, "月の増減"},    {p.daySpin, "日の増減"},
     };
     for (const auto& [widget, name] : names)
         widget->setAccessibleName(panelName + QLatin1Char(' ') + QString::fromUtf8(name));
-    weekday->setAccessibleDescription(weekday->text());
+    p.weekday->setAccessibleDescription(p.weekday->text());
     // Each spin button's value is its field's number.
-    yearSpin->SetField(year);
-    monthSpin->SetField(month);
-    daySpin->SetField(day);
-    today->setAccessibleDescription(todayHint);
-    return frame;
+    p.yearSpin->SetField(p.year);
+    p.monthSpin->SetField(p.month);
+    p.daySpin->SetField(p.day);
+    p.today->setAccessibleDescription(todayHint);
+    return p;
 }
 
 }  // namespace vadelon

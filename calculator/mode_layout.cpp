@@ -6,7 +6,10 @@
 #include "fonts/standard_colours.h"
 #include "platform/window_setup.h"
 
+#include <QAbstractButton>
 #include <QAction>
+#include <QActionGroup>
+#include <QButtonGroup>
 #include <QComboBox>
 #include <QFrame>
 #include <QLabel>
@@ -17,95 +20,6 @@
 namespace vadelon {
 
 namespace {
-
-// Read top to bottom, the labels of a mode form one sentence.
-const ModeLayout kModes[] = {
-    {"SpeedButton1",
-     "日数計算",
-     kNavy,
-     "入力した２つの日付から、両者間の経過日数を計算します。",
-     "N3",
-     "日数計算(&N)",
-     RunImage::Image1,
-     false,
-     true,
-     "きょう",
-     "この日付から",
-     false,
-     {"経過日数は", "経過日数は"},
-     {"日", "日"},
-     "期間日数は１を加算",
-     false,
-     "この日付までの"},
-    {"SpeedButton2",
-     "日付計算",
-     kNavy,
-     "入力した日付の、入力した日数後あるいは日数前の日付を計算します。",
-     "D1",
-     "日付計算(&D)",
-     RunImage::Image2,
-     false,
-     true,
-     "きょう",
-     "この日付から",
-     true,
-     {"加算日数", "減算日数"},
-     {"日後は", "日前は"},
-     "日後／前の切替→",
-     true,
-     "計算結果日付"},
-    {"SpeedButton3",
-     "年齢計算",
-     kMaroon,
-     "生年と現在年を入力し、誕生日後での満年齢を計算します。",
-     "A1",
-     "年齢計算(&A)",
-     RunImage::Image1,
-     false,
-     false,
-     "ことし",
-     "この年うまれの人の",
-     false,
-     {"満年齢は", "満年齢は"},
-     {"歳", "歳"},
-     "数え年は１を加算",
-     false,
-     "この年誕生日後の"},
-    {"SpeedButton4",
-     "生年計算",
-     kMaroon,
-     "現在年と満年齢を入力し、生年を計算します。",
-     "B1",
-     "生年計算(&B)",
-     RunImage::Image2,
-     false,
-     false,
-     "ことし",
-     "この年誕生日が来て",
-     true,
-     {"満", "満"},
-     {"歳", "歳"},
-     "になる人の",
-     false,
-     "うまれた年は"},
-    {"SpeedButton5",
-     "こよみ",
-     kGreen,
-     "入力した日付の、ユリウス日や年月日それぞれの干支、年九星を計算します。",
-     "W1",
-     "こよみ(&W)",
-     RunImage::Image3,
-     true,
-     true,
-     "きょう",
-     "こよみ計算日付",
-     false,
-     {},
-     {},
-     nullptr,
-     false,
-     nullptr},
-};
 
 QString Text(const char* text)
 {
@@ -134,54 +48,27 @@ void SetTodayCaption(QPushButton* today, const QString& caption)
 
 }  // namespace
 
-const ModeLayout& LayoutOf(CalcMode mode)
-{
-    return kModes[static_cast<int>(mode)];
-}
-
 void TVadelonForm::ShowRunImage(RunImage image)
 {
-    QLabel* holder = image == RunImage::Image1 ? Image1 : image == RunImage::Image2 ? Image2 : Image3;
+    QLabel* holder = runImages_[static_cast<std::size_t>(image)];
     if (holder->pixmap().isNull())
         holder->setPixmap(RunImagePicture(image));
     BitBtn1->setIcon(QIcon(holder->pixmap()));
-    // Which picture is on the button, by the name of its holder.
-    BitBtn1->setProperty("runImage", holder->objectName());
 }
 
-void TVadelonForm::ShowMonthAndDay(PanelSide side, bool shown)
+QAbstractButton* TVadelonForm::ModeButton(CalcMode mode) const
 {
-    using Controls = std::array<QWidget*, 7>;
-    const Controls upper{Edit3, UpDown2, Label6, Edit4, UpDown3, Label7, Label8};
-    const Controls lower{Edit7, UpDown5, Label13, Edit8, UpDown6, Label14, Label15};
-    for (QWidget* w : side == PanelSide::Upper ? upper : lower)
-        w->setVisible(shown);
-}
-
-QToolButton* TVadelonForm::ModeButton(CalcMode mode) const
-{
-    QToolButton* const buttons[] = {SpeedButton1, SpeedButton2, SpeedButton3, SpeedButton4, SpeedButton5};
-    return buttons[static_cast<int>(mode)];
+    return modeGroup_->button(static_cast<int>(mode));
 }
 
 QAction* TVadelonForm::ModeMenuItem(CalcMode mode) const
 {
-    QAction* const items[] = {N3, D1, A1, B1, W1};
-    return items[static_cast<int>(mode)];
+    return modeMenuGroup_->actions().at(static_cast<int>(mode));
 }
 
 CalcMode TVadelonForm::CurrentMode() const
 {
-    // The buttons are tested in order; exactly one of them is down.
-    if (SpeedButton1->isChecked())
-        return CalcMode::DayCount;
-    if (SpeedButton2->isChecked())
-        return CalcMode::DateShift;
-    if (SpeedButton3->isChecked())
-        return CalcMode::AgeCalc;
-    if (SpeedButton4->isChecked())
-        return CalcMode::BirthYearCalc;
-    return CalcMode::Almanac;
+    return static_cast<CalcMode>(modeGroup_->checkedId());
 }
 
 void TVadelonForm::SelectMode(CalcMode mode, bool fromMenu)
@@ -198,39 +85,48 @@ void TVadelonForm::SelectMode(CalcMode mode, bool fromMenu)
 
 void TVadelonForm::ApplyModeLayout(CalcMode mode)
 {
-    const ModeLayout& l = LayoutOf(mode);
-    ShowRunImage(l.runImage);
-    ShowMonthAndDay(PanelSide::Upper, l.monthAndDay);
-    SetTodayCaption(Button1, Text(l.today));
-    SetLabel(Label2, Text(l.upperTitle));
-    if (l.onlyUpperPanel) {
+    const ModeRow& l = RowOf(mode);
+    DatePanel& upper = Panel(PanelSide::Upper);
+    DatePanel& lower = Panel(PanelSide::Lower);
+    // The picture's arrow points at the field that shows the result.
+    ShowRunImage(l.result == ResultField::NumberField  ? RunImage::Image1
+                 : l.result == ResultField::LowerPanel ? RunImage::Image2
+                                                       : RunImage::Image3);
+    for (QWidget* w : upper.MonthAndDay())
+        w->setVisible(l.monthAndDay);
+    SetTodayCaption(upper.today, Text(l.today));
+    SetLabel(upper.title, Text(l.upperTitle));
+    if (l.result == ResultField::AlmanacWindow) {
+        // The number and lower panels are hidden, the rest of them left as it was.
         Panel3->hide();
-        Panel4->hide();
+        lower.frame->hide();
     } else {
         // A title or unit in blue belongs to a field the user fills in, one
         // in red to a field that receives the result.
-        const QColor& numberColour = l.resultBelow ? kBlue : kRed;
+        const bool resultBelow = l.result == ResultField::LowerPanel;
+        const QColor& numberColour = resultBelow ? kBlue : kRed;
         const int direction = shiftForward_ ? 0 : 1;
         Panel3->show();
         // The panel that receives the result takes no input, but its fields
         // take the focus, so that the result can be reached and read.
-        Edit9->setReadOnly(!l.resultBelow);
-        LookAsResultPanel(Panel3, !l.resultBelow);
+        Edit9->setReadOnly(!resultBelow);
+        LookAsResultPanel(Panel3, !resultBelow);
         SetLabel(Label16, Text(l.numberTitle[direction]), numberColour);
         SetLabel(Label17, Text(l.numberUnit[direction]), numberColour);
         SetLabel(Label18, Text(l.note));
         SpeedButton6->setVisible(l.toggle);
-        Panel4->show();
-        for (QLineEdit* field : {Edit5, Edit6, Edit7, Edit8})
-            field->setReadOnly(l.resultBelow);
-        LookAsResultPanel(Panel4, l.resultBelow);
-        for (QWidget* input : std::initializer_list<QWidget*>{UpDown4, ComboBox2, UpDown5, UpDown6})
-            input->setEnabled(!l.resultBelow);
-        ShowMonthAndDay(PanelSide::Lower, l.monthAndDay);
-        if (!l.resultBelow)
-            SetTodayCaption(Button2, Text(l.today));
-        Button2->setVisible(!l.resultBelow);
-        SetLabel(Label9, Text(l.lowerTitle), l.resultBelow ? kRed : kBlue);
+        lower.frame->show();
+        for (QLineEdit* field : lower.TypedFields())
+            field->setReadOnly(resultBelow);
+        LookAsResultPanel(lower.frame, resultBelow);
+        for (QWidget* input : lower.InputControls())
+            input->setEnabled(!resultBelow);
+        for (QWidget* w : lower.MonthAndDay())
+            w->setVisible(l.monthAndDay);
+        if (!resultBelow)
+            SetTodayCaption(lower.today, Text(l.today));
+        lower.today->setVisible(!resultBelow);
+        SetLabel(lower.title, Text(l.lowerTitle), resultBelow ? kRed : kBlue);
     }
     // The number field has no label of its own: a screen reader says the
     // words around it, as the mode has them.
@@ -239,20 +135,14 @@ void TVadelonForm::ApplyModeLayout(CalcMode mode)
 
 void TVadelonForm::ClearFields(FieldGroup group)
 {
-    switch (group) {
-    case FieldGroup::UpperPanel:
-        Edit1->clear();
-        Edit3->clear();
-        Edit4->clear();
-        RefreshEraFields(PanelSide::Upper);
-        break;
-    case FieldGroup::NumberField: Edit9->clear(); break;
-    case FieldGroup::LowerPanel:
-        Edit5->clear();
-        Edit7->clear();
-        Edit8->clear();
-        RefreshEraFields(PanelSide::Lower);
-        break;
+    if (group == FieldGroup::NumberField)
+        Edit9->clear();
+    for (const DatePanel& panel : panels_) {
+        if (panel.group != group)
+            continue;
+        for (QLineEdit* field : panel.DateFields())
+            field->clear();
+        RefreshEraFields(panel);
     }
 }
 

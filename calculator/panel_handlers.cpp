@@ -1,6 +1,7 @@
 // The date panels' own handlers: spin steps, today, weekday, the change
 // handling that empties stale results, and the era fields in both directions.
 #include "calculator/field_text.h"
+#include "calculator/mode_table.h"
 #include "calculator/vadelon_form.h"
 #include "calendar/day_arithmetic.h"
 #include "dialogs/nengo_form.h"
@@ -13,22 +14,9 @@
 
 namespace vadelon {
 
-std::array<QLineEdit*, 3> TVadelonForm::DateEdits(PanelSide side) const
+void TVadelonForm::YearStep(const DatePanel& panel, int direction)
 {
-    if (side == PanelSide::Upper)
-        return {Edit1, Edit3, Edit4};
-    return {Edit5, Edit7, Edit8};
-}
-
-DateTexts TVadelonForm::PanelDate(PanelSide side) const
-{
-    const auto [year, month, day] = DateEdits(side);
-    return {year->text().toStdString(), month->text().toStdString(), day->text().toStdString()};
-}
-
-void TVadelonForm::YearStep(PanelSide side, int direction)
-{
-    QLineEdit* yearEdit = DateEdits(side)[0];
+    QLineEdit* yearEdit = panel.year;
     const auto year = ReadField(yearEdit);
     const std::int64_t stepped = year ? std::int64_t{*year} + direction : 0;
     if (!year || !FitsInt32(stepped)) {
@@ -38,11 +26,10 @@ void TVadelonForm::YearStep(PanelSide side, int direction)
     WriteNumber(yearEdit, stepped);
 }
 
-void TVadelonForm::MonthStep(PanelSide side, int direction)
+void TVadelonForm::MonthStep(const DatePanel& panel, int direction)
 {
-    const auto date = DateEdits(side);
-    QLineEdit* yearEdit = date[0];
-    QLineEdit* monthEdit = date[1];
+    QLineEdit* yearEdit = panel.year;
+    QLineEdit* monthEdit = panel.month;
     const auto year = ReadField(yearEdit);
     const auto month = ReadField(monthEdit);
     if (!year || !month) {
@@ -67,9 +54,9 @@ void TVadelonForm::MonthStep(PanelSide side, int direction)
     WriteNumber(monthEdit, m);
 }
 
-void TVadelonForm::DayStep(PanelSide side, int direction)
+void TVadelonForm::DayStep(const DatePanel& panel, int direction)
 {
-    const auto [yearEdit, monthEdit, dayEdit] = DateEdits(side);
+    const auto [yearEdit, monthEdit, dayEdit] = panel.DateFields();
     auto year = ReadField(yearEdit);
     auto month = ReadField(monthEdit);
     auto day = ReadField(dayEdit);
@@ -88,21 +75,22 @@ void TVadelonForm::DayStep(PanelSide side, int direction)
     WriteNumber(dayEdit, shifted.date.day);
 }
 
-void TVadelonForm::Today(PanelSide side)
+void TVadelonForm::Today(const DatePanel& panel)
 {
-    const auto [year, month, day] = DateEdits(side);
+    const auto [year, month, day] = panel.DateFields();
     const QDate today = platform_.Today();
     year->setText(today.toString(QStringLiteral("yyyy")));
     month->setText(today.toString(QStringLiteral("MM")));
     day->setText(today.toString(QStringLiteral("dd")));
-    RefreshEraFields(side);
+    RefreshEraFields(panel);
 }
 
 std::optional<QDate> TVadelonForm::UpperPanelDate() const
 {
-    const auto year = ReadField(Edit1);
-    const auto month = ReadField(Edit3);
-    const auto day = ReadField(Edit4);
+    const auto [yearEdit, monthEdit, dayEdit] = Panel(PanelSide::Upper).DateFields();
+    const auto year = ReadField(yearEdit);
+    const auto month = ReadField(monthEdit);
+    const auto day = ReadField(dayEdit);
     if (!year || !month || !day || !QDate::isValid(*year, *month, *day))
         return std::nullopt;
     return QDate(*year, *month, *day);
@@ -110,57 +98,46 @@ std::optional<QDate> TVadelonForm::UpperPanelDate() const
 
 void TVadelonForm::EnterUpperDate(const QDate& date)
 {
-    WriteNumber(Edit1, date.year());
-    WriteNumber(Edit3, date.month());
-    WriteNumber(Edit4, date.day());
-    RefreshEraFields(PanelSide::Upper);
+    const DatePanel& upper = Panel(PanelSide::Upper);
+    WriteNumber(upper.year, date.year());
+    WriteNumber(upper.month, date.month());
+    WriteNumber(upper.day, date.day());
+    RefreshEraFields(upper);
 }
 
-void TVadelonForm::RefreshWeekday(PanelSide side)
+void TVadelonForm::RefreshWeekday(const DatePanel& panel)
 {
-    QLabel* weekday = side == PanelSide::Upper ? Label8 : Label15;
-    weekday->setText(QString::fromStdString(PanelWeekdayLabel(PanelDate(side))));
+    QLabel* weekday = panel.weekday;
+    weekday->setText(QString::fromStdString(PanelWeekdayLabel(panel.Date())));
     weekday->adjustSize();
     // The label's name says what it is; a screen reader reads the weekday here.
     weekday->setAccessibleDescription(weekday->text());
 }
 
-void TVadelonForm::Edit1Change()
+void TVadelonForm::FieldsChanged(FieldGroup group)
 {
-    RefreshWeekday(PanelSide::Upper);
-    const CalcMode mode = CurrentMode();
-    if (mode == CalcMode::DayCount || mode == CalcMode::AgeCalc)
+    for (const DatePanel& panel : panels_) {
+        if (panel.group == group)
+            RefreshWeekday(panel);
+    }
+    // A change to an input of the current mode empties that mode's result;
+    // writing the result itself empties nothing.
+    const ResultField result = RowOf(CurrentMode()).result;
+    if (result == ResultField::NumberField && group != FieldGroup::NumberField)
         ClearFields(FieldGroup::NumberField);
-    if (mode == CalcMode::DateShift || mode == CalcMode::BirthYearCalc)
-        ClearFields(FieldGroup::LowerPanel);
-}
-
-void TVadelonForm::Edit5Change()
-{
-    RefreshWeekday(PanelSide::Lower);
-    const CalcMode mode = CurrentMode();
-    if (mode == CalcMode::DayCount || mode == CalcMode::AgeCalc)
-        ClearFields(FieldGroup::NumberField);
-}
-
-void TVadelonForm::Edit9Change()
-{
-    const CalcMode mode = CurrentMode();
-    if (mode == CalcMode::DateShift || mode == CalcMode::BirthYearCalc)
+    if (result == ResultField::LowerPanel && group != FieldGroup::LowerPanel)
         ClearFields(FieldGroup::LowerPanel);
 }
 
 void TVadelonForm::FillEraLists()
 {
     const auto table = EraTable();
-    for (auto row = table.rbegin(); row != table.rend(); ++row) {
-        const QString name = QString::fromUtf8(row->name.data(), static_cast<qsizetype>(row->name.size()));
-        ComboBox1->addItem(name);
-        ComboBox2->addItem(name);
+    for (const DatePanel& panel : panels_) {
+        for (auto row = table.rbegin(); row != table.rend(); ++row)
+            panel.era->addItem(QString::fromUtf8(row->name.data(), static_cast<qsizetype>(row->name.size())));
+        // Filling selects the first item; the lists start with no selection.
+        panel.era->setCurrentIndex(-1);
     }
-    // Filling selects the first item; the lists start with no selection.
-    ComboBox1->setCurrentIndex(-1);
-    ComboBox2->setCurrentIndex(-1);
 }
 
 EraChoice TVadelonForm::AskEra(const EraQuestion& question)
@@ -168,28 +145,25 @@ EraChoice TVadelonForm::AskEra(const EraQuestion& question)
     return eraDialog_ ? eraDialog_()->AskEraChoice(question) : EraChoice::None;
 }
 
-void TVadelonForm::RefreshEraFields(PanelSide side)
+void TVadelonForm::RefreshEraFields(const DatePanel& panel)
 {
-    QComboBox* era = side == PanelSide::Upper ? ComboBox1 : ComboBox2;
-    const EraText text = PanelEraTexts(PanelDate(side), [this](const EraQuestion& q) { return AskEra(q); });
+    const EraText text = PanelEraTexts(panel.Date(), [this](const EraQuestion& q) { return AskEra(q); });
     // No item matches the blank name or the empty text: no selection then.
-    era->setCurrentIndex(era->findText(QString::fromStdString(text.name)));
-    (side == PanelSide::Upper ? Edit2 : Edit6)->setText(QString::fromStdString(text.year));
+    panel.era->setCurrentIndex(panel.era->findText(QString::fromStdString(text.name)));
+    panel.eraYear->setText(QString::fromStdString(text.year));
 }
 
-void TVadelonForm::RefreshWesternYear(PanelSide side)
+void TVadelonForm::RefreshWesternYear(const DatePanel& panel)
 {
-    const bool upper = side == PanelSide::Upper;
-    const int index = (upper ? ComboBox1 : ComboBox2)->currentIndex();
+    const int index = panel.era->currentIndex();
     const std::optional<std::int32_t> row = index < 0 ? std::nullopt : std::optional(EraRowForListIndex(index));
-    const auto year = WesternYearText(row, (upper ? Edit2 : Edit6)->text().toStdString());
+    const auto year = WesternYearText(row, panel.eraYear->text().toStdString());
     if (!year)
         return;  // no era to count from, or beyond the 32-bit range: the Western year stays as it is
-    QLineEdit* yearEdit = upper ? Edit1 : Edit5;
     if (year->empty())
-        yearEdit->clear();
+        panel.year->clear();
     else
-        yearEdit->setText(QString::fromStdString(*year));
+        panel.year->setText(QString::fromStdString(*year));
 }
 
 }  // namespace vadelon

@@ -83,11 +83,6 @@ TUpDown::TUpDown(QWidget* parent)
     connect(&repeat_, &QTimer::timeout, this, &TUpDown::Repeat);
 }
 
-void TUpDown::SetPosition(int position)
-{
-    position_ = std::clamp(position, kMin, kMax);
-}
-
 bool TUpDown::Step(int direction)
 {
     const int next = position_ + (direction > 0 ? 1 : -1);

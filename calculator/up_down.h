@@ -18,9 +18,6 @@ public:
 
     explicit TUpDown(QWidget* parent = nullptr);
 
-    int Position() const { return position_; }
-    void SetPosition(int position);
-
     // One press in a direction (+1 upper arrow, -1 lower arrow). Emits Click
     // and returns true only when the position moved.
     bool Step(int direction);

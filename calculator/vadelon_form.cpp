@@ -37,16 +37,6 @@ constexpr int kClientWidth = 392;
 constexpr int kClientHeight = 371;
 constexpr int kStatusBarHeight = 19;
 
-constexpr CalcMode kAllModes[] = {CalcMode::DayCount, CalcMode::DateShift, CalcMode::AgeCalc, CalcMode::BirthYearCalc,
-                                  CalcMode::Almanac};
-
-// The control of the given name and type below parent.
-template <typename T>
-void Bind(T*& control, const QObject* parent, const char* name)
-{
-    control = parent->findChild<T*>(QString::fromLatin1(name));
-}
-
 void SetHint(QWidget* widget, const QString& hint)
 {
     widget->setStatusTip(hint);
@@ -81,11 +71,10 @@ void TVadelonForm::FormCreate()
     setCentralWidget(client);
 
     BuildModePanel(client);
-    BuildDatePanel(client, PanelSide::Upper);
+    Panel(PanelSide::Upper) = BuildDatePanel(client, PanelSide::Upper);
     BuildNumberPanel(client);
     BuildButtons(client);
-    Panel4 = BuildDatePanel(client, PanelSide::Lower);
-    BindDatePanels();
+    Panel(PanelSide::Lower) = BuildDatePanel(client, PanelSide::Lower);
 
     auto* StatusBar1 = new QStatusBar(this);
     StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
@@ -117,41 +106,11 @@ void TVadelonForm::FormCreate()
     setFixedSize(kClientWidth, kClientHeight + MainMenu1->sizeHint().height());
 
     // Start-up state: day count selected, shifting forward, era lists filled.
-    SpeedButton1->setChecked(true);
-    N3->setChecked(true);
+    ModeButton(CalcMode::DayCount)->setChecked(true);
+    ModeMenuItem(CalcMode::DayCount)->setChecked(true);
     ApplyModeLayout(CalcMode::DayCount);
     shiftForward_ = true;
     FillEraLists();
-}
-
-void TVadelonForm::BindDatePanels()
-{
-    Bind(Label2, this, "Label2");
-    Bind(Edit1, this, "Edit1");
-    Bind(UpDown1, this, "UpDown1");
-    Bind(ComboBox1, this, "ComboBox1");
-    Bind(Edit2, this, "Edit2");
-    Bind(Edit3, this, "Edit3");
-    Bind(UpDown2, this, "UpDown2");
-    Bind(Label6, this, "Label6");
-    Bind(Edit4, this, "Edit4");
-    Bind(UpDown3, this, "UpDown3");
-    Bind(Label7, this, "Label7");
-    Bind(Label8, this, "Label8");
-    Bind(Button1, this, "Button1");
-    Bind(Label9, Panel4, "Label9");
-    Bind(Edit5, Panel4, "Edit5");
-    Bind(UpDown4, Panel4, "UpDown4");
-    Bind(ComboBox2, Panel4, "ComboBox2");
-    Bind(Edit6, Panel4, "Edit6");
-    Bind(Edit7, Panel4, "Edit7");
-    Bind(UpDown5, Panel4, "UpDown5");
-    Bind(Label13, Panel4, "Label13");
-    Bind(Edit8, Panel4, "Edit8");
-    Bind(UpDown6, Panel4, "UpDown6");
-    Bind(Label14, Panel4, "Label14");
-    Bind(Label15, Panel4, "Label15");
-    Bind(Button2, Panel4, "Button2");
 }
 
 void TVadelonForm::BuildModePanel(QWidget* client)
@@ -171,19 +130,18 @@ void TVadelonForm::BuildModePanel(QWidget* client)
 
     modeGroup_ = new QButtonGroup(this);
     modeGroup_->setExclusive(true);
-    QToolButton** buttons[] = {&SpeedButton1, &SpeedButton2, &SpeedButton3, &SpeedButton4, &SpeedButton5};
-    for (int i = 0; i < 5; ++i) {
-        const ModeLayout& look = LayoutOf(kAllModes[i]);
+    // One button per mode, its mode as its id, at a pitch of 32 pixels.
+    int id = 0;
+    for (const ModeRow& look : ModeTable()) {
         auto* button = new ChoiceButton(Panel1);
         button->setObjectName(QString::fromLatin1(look.buttonName));
         button->setText(QString::fromUtf8(look.caption));
         button->setFocusPolicy(Qt::NoFocus);
         button->setCursor(Qt::PointingHandCursor);
-        button->setGeometry(16, 42 + 32 * i, 65, 22);
+        button->setGeometry(16, 42 + 32 * id, 65, 22);
         SetTextColour(button, look.colour);
         SetHint(button, QString::fromUtf8(look.hint));
-        modeGroup_->addButton(button, i);
-        *buttons[i] = button;
+        modeGroup_->addButton(button, id++);
     }
 }
 
@@ -233,13 +191,12 @@ void TVadelonForm::BuildButtons(QWidget* client)
 {
     // The holders of the run pictures; each picture is made when a mode
     // first puts it on the run button.
-    QLabel** holders[3] = {&Image1, &Image2, &Image3};
-    for (int i = 0; i < 3; ++i) {
+    for (std::size_t i = 0; i < runImages_.size(); ++i) {
         auto* image = new QLabel(client);
         image->setObjectName(QStringLiteral("Image%1").arg(i + 1));
         image->setGeometry(0, 0, 85, 85);
         image->hide();
-        *holders[i] = image;
+        runImages_[i] = image;
     }
 
     BitBtn1 = new QPushButton(client);
@@ -268,9 +225,8 @@ void TVadelonForm::SetFocusOrder()
     // Within a panel: Western year, year spin button, era, era year, month,
     // day, month and day spin buttons, today button; in the number panel the
     // number, then its after/before toggle.
-    const QList<QWidget*> chain{Edit1,   UpDown1, ComboBox1,    Edit2,   Edit3,   Edit4,     UpDown2, UpDown3,
-                                Button1, Edit9,   SpeedButton6, Edit5,   UpDown4, ComboBox2, Edit6,   Edit7,
-                                Edit8,   UpDown5, UpDown6,      Button2, BitBtn1, BitBtn2};
+    const QList<QWidget*> chain = Panel(PanelSide::Upper).FocusChain() + QList<QWidget*>{Edit9, SpeedButton6} +
+                                  Panel(PanelSide::Lower).FocusChain() + QList<QWidget*>{BitBtn1, BitBtn2};
     for (qsizetype i = 1; i < chain.size(); ++i)
         QWidget::setTabOrder(chain[i - 1], chain[i]);
 }
@@ -278,50 +234,37 @@ void TVadelonForm::SetFocusOrder()
 void TVadelonForm::ConnectHandlers()
 {
     // Mode buttons: the group has already put the button down.
-    for (CalcMode mode : kAllModes) {
-        connect(ModeButton(mode), &QToolButton::clicked, this, [this, mode] { SelectMode(mode, false); });
+    for (std::size_t i = 0; i < ModeTable().size(); ++i) {
+        const auto mode = static_cast<CalcMode>(i);
+        connect(ModeButton(mode), &QAbstractButton::clicked, this, [this, mode] { SelectMode(mode, false); });
         connect(ModeMenuItem(mode), &QAction::triggered, this, [this, mode] { SelectMode(mode, true); });
     }
     connect(SpeedButton6, &QToolButton::clicked, this, &TVadelonForm::ToggleShiftDirection);
     connect(BitBtn1, &QPushButton::clicked, this, &TVadelonForm::RunCalculation);
-    connect(R1, &QAction::triggered, this, &TVadelonForm::RunCalculation);
     connect(BitBtn2, &QPushButton::clicked, this, &TVadelonForm::ClearAll);
-    connect(Clear1, &QAction::triggered, this, &TVadelonForm::ClearAll);
-    connect(Calendar1, &QAction::triggered, this, [this] {
-        if (calendar_)
-            calendar_();
-    });
-    connect(Exit1, &QAction::triggered, this, &TVadelonForm::close);
-    connect(About1, &QAction::triggered, this, [this] {
-        if (aboutBox_)
-            platform_.RunModal(aboutBox_());
-    });
-    connect(SearchforHelpOn1, &QAction::triggered, this, [this] { platform_.ShowHelpFinder(this, kHelpFile); });
-
-    for (PanelSide side : {PanelSide::Upper, PanelSide::Lower}) {
-        const bool upper = side == PanelSide::Upper;
-        TUpDown* yearSpin = upper ? UpDown1 : UpDown4;
-        TUpDown* monthSpin = upper ? UpDown2 : UpDown5;
-        TUpDown* daySpin = upper ? UpDown3 : UpDown6;
-        connect(yearSpin, &TUpDown::Click, this, [this, side](int d) { YearStep(side, d); });
-        connect(monthSpin, &TUpDown::Click, this, [this, side](int d) { MonthStep(side, d); });
-        connect(daySpin, &TUpDown::Click, this, [this, side](int d) { DayStep(side, d); });
-        for (TUpDown* spin : {yearSpin, monthSpin, daySpin})
-            connect(spin, &TUpDown::MouseUp, this, [this, side] { RefreshEraFields(side); });
-        connect(upper ? Button1 : Button2, &QPushButton::clicked, this, [this, side] { Today(side); });
-        connect(upper ? ComboBox1 : ComboBox2, &QComboBox::activated, this, [this, side] { RefreshWesternYear(side); });
-    }
+    for (DatePanel& panel : panels_)
+        ConnectPanel(panel);
+    connect(Edit9, &QLineEdit::textChanged, this, [this] { FieldsChanged(FieldGroup::NumberField); });
     // Every key press of the application passes the filter, to tell a press
     // that went to another window from one that went to this one.
     QCoreApplication::instance()->installEventFilter(this);
+}
+
+void TVadelonForm::ConnectPanel(DatePanel& panel)
+{
+    const DatePanel& p = panel;
+    connect(p.yearSpin, &TUpDown::Click, this, [this, &p](int d) { YearStep(p, d); });
+    connect(p.monthSpin, &TUpDown::Click, this, [this, &p](int d) { MonthStep(p, d); });
+    connect(p.daySpin, &TUpDown::Click, this, [this, &p](int d) { DayStep(p, d); });
+    for (TUpDown* spin : p.Spins())
+        connect(spin, &TUpDown::MouseUp, this, [this, &p] { RefreshEraFields(p); });
+    connect(p.today, &QPushButton::clicked, this, [this, &p] { Today(p); });
+    connect(p.era, &QComboBox::activated, this, [this, &p] { RefreshWesternYear(p); });
     // Text committed by an input method is typing without a key release.
-    for (QLineEdit* edit : {Edit1, Edit3, Edit4, Edit2, Edit5, Edit7, Edit8, Edit6})
+    for (QLineEdit* edit : p.TypedFields())
         connect(qobject_cast<TNumberField*>(edit), &TNumberField::Committed, this, [this, edit] { FieldKeyUp(edit); });
-    for (QLineEdit* edit : {Edit1, Edit3, Edit4})
-        connect(edit, &QLineEdit::textChanged, this, &TVadelonForm::Edit1Change);
-    for (QLineEdit* edit : {Edit5, Edit7, Edit8})
-        connect(edit, &QLineEdit::textChanged, this, &TVadelonForm::Edit5Change);
-    connect(Edit9, &QLineEdit::textChanged, this, &TVadelonForm::Edit9Change);
+    for (QLineEdit* edit : p.DateFields())
+        connect(edit, &QLineEdit::textChanged, this, [this, &p] { FieldsChanged(p.group); });
 }
 
 void TVadelonForm::FieldKeyUp(QObject* field)
@@ -330,12 +273,12 @@ void TVadelonForm::FieldKeyUp(QObject* field)
     // change nothing.
     if (const auto* edit = qobject_cast<const QLineEdit*>(field); edit && edit->isReadOnly())
         return;
-    for (PanelSide side : {PanelSide::Upper, PanelSide::Lower}) {
-        const auto date = DateEdits(side);
+    for (const DatePanel& panel : panels_) {
+        const auto date = panel.DateFields();
         if (std::find(date.begin(), date.end(), field) != date.end())
-            RefreshEraFields(side);
-        else if (field == (side == PanelSide::Upper ? Edit2 : Edit6))
-            RefreshWesternYear(side);
+            RefreshEraFields(panel);
+        else if (field == panel.eraYear)
+            RefreshWesternYear(panel);
     }
 }
 

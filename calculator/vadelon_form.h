@@ -8,15 +8,16 @@
 #include "calendar/era.h"
 
 #include <QDate>
+#include <QList>
 #include <QMainWindow>
 #include <QStringList>
 #include <array>
 #include <functional>
-#include <initializer_list>
 #include <optional>
 #include <set>
 #include <utility>
 
+class QAbstractButton;
 class QAction;
 class QActionGroup;
 class QButtonGroup;
@@ -79,6 +80,7 @@ public:
     // What the status bar shows.
     QString StatusText() const;
 
+    // The mode whose button is down.
     CalcMode CurrentMode() const;
     bool ShiftForward() const { return shiftForward_; }
 
@@ -89,9 +91,7 @@ public:
     void ToggleShiftDirection();
     void RunCalculation();
 
-    void RefreshWeekday(PanelSide side);
-    void RefreshEraFields(PanelSide side);
-    void RefreshWesternYear(PanelSide side);
+    void RefreshEraFields(PanelSide side) { RefreshEraFields(Panel(side)); }
 
 protected:
     bool event(QEvent* event) override;
@@ -105,27 +105,27 @@ private:
     void BuildButtons(QWidget* client);
     void BuildMenu();
     void ConnectHandlers();
+    void ConnectPanel(DatePanel& panel);
     void SetFocusOrder();
     void FillEraLists();
 
-    void BindDatePanels();
+    DatePanel& Panel(PanelSide side) { return panels_[static_cast<std::size_t>(side)]; }
+    const DatePanel& Panel(PanelSide side) const { return panels_[static_cast<std::size_t>(side)]; }
     void ShowRunImage(RunImage image);
-    void ShowMonthAndDay(PanelSide side, bool shown);
-    QToolButton* ModeButton(CalcMode mode) const;
+    QAbstractButton* ModeButton(CalcMode mode) const;
     QAction* ModeMenuItem(CalcMode mode) const;
 
-    // A panel's Western year, month and day fields, and the one reading of them.
-    std::array<QLineEdit*, 3> DateEdits(PanelSide side) const;
-    DateTexts PanelDate(PanelSide side) const;
-
     // Handlers of the date panels.
-    void YearStep(PanelSide side, int direction);
-    void MonthStep(PanelSide side, int direction);
-    void DayStep(PanelSide side, int direction);
-    void Today(PanelSide side);
-    void Edit1Change();
-    void Edit5Change();
-    void Edit9Change();
+    void YearStep(const DatePanel& panel, int direction);
+    void MonthStep(const DatePanel& panel, int direction);
+    void DayStep(const DatePanel& panel, int direction);
+    void Today(const DatePanel& panel);
+    void RefreshWeekday(const DatePanel& panel);
+    void RefreshEraFields(const DatePanel& panel);
+    void RefreshWesternYear(const DatePanel& panel);
+    // A change to a field of the group: the panel's weekday follows, and the
+    // current mode's result, when the group is not that result, is emptied.
+    void FieldsChanged(FieldGroup group);
     EraChoice AskEra(const EraQuestion& question);
     // A key released in a field (or text committed into it): the era fields
     // of a date field's panel, or the Western year of an era-year field.
@@ -133,7 +133,7 @@ private:
 
     // The run: shows a result's message and writes its texts into the
     // fields, true when it wrote; and the almanac's hand-over.
-    bool WriteResult(const RunResult& result, std::initializer_list<QLineEdit*> fields);
+    bool WriteResult(const RunResult& result, const QList<QLineEdit*>& fields);
     void ComposeAlmanac(const AlmanacRun& run);
     // The lower panel's date as a screen reader says it, with or without
     // its month and day.
@@ -146,32 +146,14 @@ private:
     std::function<QWidget*()> aboutBox_;
     AlmanacWindow almanac_;
     std::function<void()> calendar_;
-    QButtonGroup* modeGroup_ = nullptr;
-    QActionGroup* modeMenuGroup_ = nullptr;
+    QButtonGroup* modeGroup_ = nullptr;      // the mode buttons, each with its mode as id
+    QActionGroup* modeMenuGroup_ = nullptr;  // the radio menu items, in the order of the modes
     std::set<qint64> keysPressedElsewhere_;  // keys last pressed in another window, not yet released
     bool shiftForward_ = true;
 
-    // The controls, by their names in the layout. Those that no handler
-    // touches after construction are found by name (findChild) only.
-    QToolButton* SpeedButton1 = nullptr;
-    QToolButton* SpeedButton2 = nullptr;
-    QToolButton* SpeedButton3 = nullptr;
-    QToolButton* SpeedButton4 = nullptr;
-    QToolButton* SpeedButton5 = nullptr;
-
-    QLabel* Label2 = nullptr;
-    QLineEdit* Edit1 = nullptr;
-    TUpDown* UpDown1 = nullptr;
-    QComboBox* ComboBox1 = nullptr;
-    QLineEdit* Edit2 = nullptr;
-    QLineEdit* Edit3 = nullptr;
-    TUpDown* UpDown2 = nullptr;
-    QLabel* Label6 = nullptr;
-    QLineEdit* Edit4 = nullptr;
-    TUpDown* UpDown3 = nullptr;
-    QLabel* Label7 = nullptr;
-    QLabel* Label8 = nullptr;
-    QPushButton* Button1 = nullptr;
+    // The two date panels, upper and lower, and the other controls that the
+    // handlers touch, by their names in the layout.
+    std::array<DatePanel, 2> panels_;
 
     QFrame* Panel3 = nullptr;
     QLabel* Label16 = nullptr;
@@ -180,39 +162,12 @@ private:
     QLabel* Label18 = nullptr;
     QToolButton* SpeedButton6 = nullptr;
 
-    QFrame* Panel4 = nullptr;
-    QLabel* Label9 = nullptr;
-    QLineEdit* Edit5 = nullptr;
-    TUpDown* UpDown4 = nullptr;
-    QComboBox* ComboBox2 = nullptr;
-    QLineEdit* Edit6 = nullptr;
-    QLineEdit* Edit7 = nullptr;
-    TUpDown* UpDown5 = nullptr;
-    QLabel* Label13 = nullptr;
-    QLineEdit* Edit8 = nullptr;
-    TUpDown* UpDown6 = nullptr;
-    QLabel* Label14 = nullptr;
-    QLabel* Label15 = nullptr;
-    QPushButton* Button2 = nullptr;
-
     QPushButton* BitBtn1 = nullptr;
     QPushButton* BitBtn2 = nullptr;
-    QLabel* Image1 = nullptr;
-    QLabel* Image2 = nullptr;
-    QLabel* Image3 = nullptr;
+    std::array<QLabel*, 3> runImages_{};  // Image1 to Image3, the holders of the run pictures
 
     QMenuBar* MainMenu1 = nullptr;
-    QAction* N3 = nullptr;
-    QAction* D1 = nullptr;
-    QAction* A1 = nullptr;
-    QAction* B1 = nullptr;
-    QAction* W1 = nullptr;
-    QAction* R1 = nullptr;
-    QAction* Clear1 = nullptr;
-    QAction* Calendar1 = nullptr;
-    QAction* Exit1 = nullptr;
     QAction* SearchforHelpOn1 = nullptr;
-    QAction* About1 = nullptr;
 };
 
 }  // namespace vadelon

@@ -11,7 +11,6 @@
 namespace vadelon {
 
 struct EraEntry {
-    std::string_view row;         // the stored 12-character text, e.g. "19890108平成"
     std::string_view startYear;   // "1989"
     std::string_view startMonth;  // "01", leading zero kept
     std::string_view startDay;    // "08"

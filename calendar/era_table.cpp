@@ -31,8 +31,7 @@ constexpr std::int32_t DigitsValue(std::string_view digits)
 
 constexpr EraEntry MakeEntry(std::string_view row)
 {
-    return EraEntry{row,
-                    row.substr(0, 4),
+    return EraEntry{row.substr(0, 4),
                     row.substr(4, 2),
                     row.substr(6, 2),
                     row.substr(8),

@@ -12,10 +12,17 @@
 
 using vadelon::BeepType;
 using vadelon::CalcMode;
-using vadelon::PanelSide;
 using vadelon::testing::FormFixture;
 
 namespace {
+
+// Steps a spin button to the end of its range in a direction without
+// reaching the handlers: the fields stay as they are.
+void MoveToEnd(vadelon::TUpDown* spin, int direction)
+{
+    const QSignalBlocker blocker(spin);
+    while (spin->Step(direction)) { }
+}
 
 struct PanelControls {
     QLineEdit *year, *eraYear, *month, *day;
@@ -138,18 +145,21 @@ void DatePanelTest::spinPositionHasEnds()
     FormFixture f;
     FormFixture::Preset({{f.Edit1, "2000"}});
     QSignalSpy clicks(f.UpDown1, &vadelon::TUpDown::Click);
-    f.UpDown1->SetPosition(vadelon::TUpDown::kMax);
+    MoveToEnd(f.UpDown1, 1);
     FormFixture::Spin(f.UpDown1, 1);  // at the end: no press reaches the handler
     QCOMPARE(f.Edit1->text(), QString("2000"));
     QCOMPARE(clicks.count(), 0);
     FormFixture::Spin(f.UpDown1, -1);
     QCOMPARE(f.Edit1->text(), QString("1999"));
-    QCOMPARE(f.UpDown1->Position(), vadelon::TUpDown::kMax - 1);
-    f.UpDown1->SetPosition(vadelon::TUpDown::kMin);
+    // One step back from the end leaves room for exactly one step forward.
+    QVERIFY(f.UpDown1->Step(1));
+    QVERIFY(!f.UpDown1->Step(1));
+    QCOMPARE(f.Edit1->text(), QString("2000"));
+    MoveToEnd(f.UpDown1, -1);
     QVERIFY(!f.UpDown1->Step(-1));
     QVERIFY(f.UpDown1->Step(1));
-    QCOMPARE(f.Edit1->text(), QString("2000"));
-    QCOMPARE(clicks.count(), 2);
+    QCOMPARE(f.Edit1->text(), QString("2001"));
+    QCOMPARE(clicks.count(), 3);
     QVERIFY(f.platform.beeps.empty());
 }
 
@@ -167,7 +177,7 @@ void DatePanelTest::spinReleaseRefreshesEra()
     QCOMPARE(f.Edit2->text(), QString("8"));
     // A release with no press that moved anything refreshes all the same.
     FormFixture::Preset({{f.Edit1, "1990"}});
-    f.UpDown3->SetPosition(vadelon::TUpDown::kMax);
+    MoveToEnd(f.UpDown3, 1);
     FormFixture::Spin(f.UpDown3, 1);
     QCOMPARE(f.ComboBox1->currentText(), QString("平成"));
     QCOMPARE(f.Edit2->text(), QString("2"));
