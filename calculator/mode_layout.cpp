@@ -96,7 +96,7 @@ void TVadelonForm::ApplyModeLayout(CalcMode mode)
         w->setVisible(l.monthAndDay);
     SetTodayCaption(upper.today, Text(l.today));
     SetLabel(upper.title, Text(l.upperTitle));
-    if (l.result == ResultField::AlmanacWindow) {
+    if (l.result == ResultField::AlmanacText) {
         // The number and lower panels are hidden, the rest of them left as it was.
         Panel3->hide();
         lower.frame->hide();

@@ -12,8 +12,9 @@
 
 namespace vadelon {
 
-// Where a mode's result appears. A change to any other field empties it.
-enum class ResultField { NumberField, LowerPanel, AlmanacWindow };
+// Where a mode's result appears (AlmanacText: the almanac text window). A
+// change to any other field empties it.
+enum class ResultField { NumberField, LowerPanel, AlmanacText };
 
 // What a run reads: both panels' dates as typed, the number field, and the
 // direction of the date shift.
