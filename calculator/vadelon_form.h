@@ -21,14 +21,11 @@ class QAbstractButton;
 class QAction;
 class QActionGroup;
 class QButtonGroup;
-class QComboBox;
 class QFrame;
 class QLabel;
 class QLineEdit;
-class QMenu;
 class QMenuBar;
 class QPushButton;
-class QStatusBar;
 class QToolButton;
 
 namespace vadelon {
