@@ -3,7 +3,6 @@
 // its spin button, era drop-down and era year, month and day with their spin
 // buttons, weekday label and today button. The form's handlers work on it.
 #include "calculator/calc_mode.h"
-#include "calendar/calculation_rules.h"
 
 #include <QList>
 #include <array>
@@ -17,6 +16,7 @@ class QWidget;
 
 namespace vadelon {
 
+struct DateTexts;
 class TUpDown;
 
 enum class PanelSide { Upper, Lower };
