@@ -211,7 +211,7 @@ void BM_SolarTermStatus(benchmark::State& state)
     std::int32_t y = 2000;
     for (auto _ : state) {
         benchmark::DoNotOptimize(y);
-        benchmark::DoNotOptimize(ComposeSolarTermStatus(y, 1, 1));
+        benchmark::DoNotOptimize(ComposeSolarTermStatus({y, 1, 1}));
     }
 }
 BENCHMARK(BM_SolarTermStatus)->Unit(benchmark::kMicrosecond);
@@ -235,7 +235,7 @@ void BM_LunisolarDate(benchmark::State& state)
     std::int32_t y = 2026;
     for (auto _ : state) {
         benchmark::DoNotOptimize(y);
-        benchmark::DoNotOptimize(LunisolarDateOf(y, 5, 6));
+        benchmark::DoNotOptimize(LunisolarDateOf({y, 5, 6}));
     }
 }
 BENCHMARK(BM_LunisolarDate)->Unit(benchmark::kMicrosecond);
@@ -245,7 +245,7 @@ void BM_NoonMoonAge(benchmark::State& state)
     std::int32_t y = 2026;
     for (auto _ : state) {
         benchmark::DoNotOptimize(y);
-        benchmark::DoNotOptimize(NoonMoonAgeTenths(y, 5, 6));
+        benchmark::DoNotOptimize(NoonMoonAgeTenths({y, 5, 6}));
     }
 }
 BENCHMARK(BM_NoonMoonAge)->Unit(benchmark::kMicrosecond);
@@ -256,8 +256,8 @@ void BM_Zassetsu(benchmark::State& state)
 {
     const std::int32_t m = state.range(0) == 0 ? 7 : 11, d = state.range(0) == 0 ? 19 : 14;
     for (auto _ : state) {
-        benchmark::DoNotOptimize(ZassetsuOf(2025, m, d));
-        benchmark::DoNotOptimize(SolarTermOn(2025, m, d));
+        benchmark::DoNotOptimize(ZassetsuOf({2025, m, d}));
+        benchmark::DoNotOptimize(SolarTermOn({2025, m, d}));
     }
 }
 BENCHMARK(BM_Zassetsu)->DenseRange(0, 1)->ArgName("quiet")->Unit(benchmark::kMicrosecond);
@@ -266,14 +266,11 @@ BENCHMARK(BM_Zassetsu)->DenseRange(0, 1)->ArgName("quiet")->Unit(benchmark::kMic
 // day, a day of 土用 and 丑, and 2026-05-06 (a 振替休日).
 void BM_DayNotes(benchmark::State& state)
 {
-    struct Date {
-        std::int32_t y, m, d;
-    };
     constexpr Date kDates[] = {{2025, 11, 14}, {2025, 7, 19}, {2026, 5, 6}};
     const Date date = kDates[state.range(0)];
     for (auto _ : state) {
         benchmark::DoNotOptimize(date);
-        benchmark::DoNotOptimize(DayNotesOf(date.y, date.m, date.d));
+        benchmark::DoNotOptimize(DayNotesOf(date));
     }
 }
 BENCHMARK(BM_DayNotes)->DenseRange(0, 2)->ArgName("date")->Unit(benchmark::kMicrosecond);

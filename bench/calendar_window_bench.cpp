@@ -45,10 +45,7 @@ struct Calculator {
         form.AttachCalendarWindow([this] { calendar->Present(); });
         QApplication::processEvents();
     }
-    void SetUpperDate(int year, int month, int day)
-    {
-        form.EnterUpperDate(QDate(year, month, day));
-    }
+    void SetUpperDate(int year, int month, int day) { form.EnterUpperDate(QDate(year, month, day)); }
 };
 
 Calculator& TheCalculator()
@@ -155,7 +152,7 @@ void BM_ZassetsuDayByDay(benchmark::State& state)
         year = year == 2029 ? 2020 : year + 1;
         for (std::int32_t month = 1; month <= 12; ++month) {
             for (std::int32_t day = 1; day <= DaysInMonth(year, month); ++day)
-                benchmark::DoNotOptimize(ZassetsuOf(year, month, day));
+                benchmark::DoNotOptimize(ZassetsuOf({year, month, day}));
         }
     }
 }

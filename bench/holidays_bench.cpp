@@ -21,10 +21,10 @@ BENCHMARK(BM_HolidaysOfYear);
 
 void BM_HolidayName(benchmark::State& state)
 {
-    std::int32_t year = 2026, month = 5, day = 6;
+    Date date{2026, 5, 6};
     for (auto _ : state) {
-        benchmark::DoNotOptimize(year);
-        benchmark::DoNotOptimize(HolidayName(year, month, day));
+        benchmark::DoNotOptimize(date);
+        benchmark::DoNotOptimize(HolidayName(date));
     }
 }
 BENCHMARK(BM_HolidayName);

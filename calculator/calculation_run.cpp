@@ -87,7 +87,7 @@ void TVadelonForm::ComposeAlmanac(const AlmanacRun& run)
     QStringList lines;
     for (const std::string& line : report.lines)
         lines << QString::fromStdString(line);
-    const SolarTermStatus note = ComposeSolarTermStatus(run.date.year, run.date.month, run.date.day);
+    const SolarTermStatus note = ComposeSolarTermStatus(run.date);
     almanac_(lines, QString::fromStdString(report.caption), QString::fromStdString(note.text),
              QString::fromStdString(note.tooltip));
 }

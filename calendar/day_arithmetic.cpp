@@ -45,6 +45,12 @@ std::int32_t DaysInYear(std::int32_t year)
     return IsLeapYear(year) ? 366 : 365;
 }
 
+bool IsRealDateIn(const Date& date, std::int32_t firstYear, std::int32_t lastYear)
+{
+    return date.year >= firstYear && date.year <= lastYear && date.month >= 1 && date.month <= 12 && date.day >= 1 &&
+           date.day <= DaysInMonth(date.year, date.month);
+}
+
 std::int64_t DayNumber(const Date& date)
 {
     return DaysBeforeYear(date.year) + DaysBeforeMonth(date.year, date.month) + (std::int64_t{date.day} - 1);

@@ -11,6 +11,9 @@ namespace vadelon {
 
 std::int32_t DaysInMonth(std::int32_t year, std::int32_t month);
 std::int32_t DaysInYear(std::int32_t year);
+// Whether the date is a real one of the years first to last: a month of 1 to
+// 12 and a day of 1 to the month's length.
+bool IsRealDateIn(const Date& date, std::int32_t firstYear, std::int32_t lastYear);
 
 // Day number in the arithmetic's own reckoning: days before the year, plus the
 // days of months 1 to month-1 that exist, plus day. Differences of it are the

@@ -10,24 +10,23 @@
 
 namespace vadelon {
 
-std::optional<std::array<DayNote, 6>> DayNotesOf(std::int32_t year, std::int32_t month, std::int32_t day)
+std::optional<std::array<DayNote, 6>> DayNotesOf(const Date& date)
 {
-    if (year < kFirstSolarTermYear || year > kLastSolarTermYear || month < 1 || month > 12 || day < 1 ||
-        day > DaysInMonth(year, month))
+    if (!IsRealDateIn(date, kFirstSolarTermYear, kLastSolarTermYear))
         return std::nullopt;
     std::array<DayNote, 6> notes = {
         {{"旧暦", {}}, {"六曜", {}}, {"祝日", {}}, {"節気", {}}, {"雑節", {}}, {"月齢", {}}}};
 
-    if (const std::optional<LunisolarDate> lunisolar = LunisolarDateOf(year, month, day)) {
+    if (const std::optional<LunisolarDate> lunisolar = LunisolarDateOf(date)) {
         notes[0].value = IntegerText(lunisolar->year) + "年" + (lunisolar->leap ? "閏" : "") +
                          IntegerText(lunisolar->month) + "月" + IntegerText(lunisolar->day) + "日";
         notes[1].value = RokuyoName(*lunisolar);
     }
-    notes[2].value = HolidayName(year, month, day);
-    notes[3].value = SolarTermOn(year, month, day);
-    for (const std::string_view name : ZassetsuOf(year, month, day))
+    notes[2].value = HolidayName(date);
+    notes[3].value = SolarTermOn(date);
+    for (const std::string_view name : ZassetsuOf(date))
         notes[4].value += (notes[4].value.empty() ? "" : "・") + std::string(name);
-    if (const std::optional<std::int32_t> tenths = NoonMoonAgeTenths(year, month, day))
+    if (const std::optional<std::int32_t> tenths = NoonMoonAgeTenths(date))
         notes[5].value = IntegerText(*tenths / 10) + "." + IntegerText(*tenths % 10);
     return notes;
 }

@@ -9,6 +9,8 @@
 
 namespace vadelon {
 
+struct Date;
+
 struct DayNote {
     std::string_view key;  // 旧暦, 六曜, 祝日, 節気, 雑節, 月齢
     std::string value;     // empty where none applies
@@ -19,6 +21,6 @@ struct DayNote {
 // "・", and 正午月齢 as "18.6". 旧暦, 六曜 and 月齢 exist from 1873-01-01 to
 // 2100-12-31, holidays from 1948-07-20. Nothing for a date that does not
 // exist or lies outside the years of the solar terms (1583 to 9999).
-std::optional<std::array<DayNote, 6>> DayNotesOf(std::int32_t year, std::int32_t month, std::int32_t day);
+std::optional<std::array<DayNote, 6>> DayNotesOf(const Date& date);
 
 }  // namespace vadelon

@@ -22,12 +22,12 @@ YearHolidays HolidaysOfRealYear(std::int32_t year)
 
 }  // namespace
 
-std::string_view HolidayName(std::int32_t year, std::int32_t month, std::int32_t day)
+std::string_view HolidayName(const Date& date)
 {
-    if (!InRange(year) || day < 1 || day > DaysInMonth(year, month))
+    if (!IsRealDateIn(date, kFirstHolidayYear, kLastHolidayYear))
         return {};
-    const int dayOfYear = holiday_detail::DayOfYear(DaysInYear(year) == 366, month, day);
-    const YearHolidays holidays = HolidaysOfRealYear(year);
+    const int dayOfYear = holiday_detail::DayOfYear(DaysInYear(date.year) == 366, date.month, date.day);
+    const YearHolidays holidays = HolidaysOfRealYear(date.year);
     for (int i = 0; i < holidays.count; ++i) {
         const DayHoliday& h = holidays.days[static_cast<std::size_t>(i)];
         if (h.dayOfYear == dayOfYear)

@@ -10,6 +10,8 @@
 
 namespace vadelon {
 
+struct Date;
+
 // Holidays exist from 1948-07-20, when the law came into force, to the last
 // year of the solar terms.
 constexpr std::int32_t kFirstHolidayYear = 1948;
@@ -23,7 +25,7 @@ struct Holiday {
 
 // The national holiday's name on a Gregorian date as in force that year
 // ("振替休日", "国民の休日" included), or an empty view.
-std::string_view HolidayName(std::int32_t year, std::int32_t month, std::int32_t day);
+std::string_view HolidayName(const Date& date);
 
 // The holidays of a year in date order; none outside kFirstHolidayYear to
 // kLastHolidayYear.

@@ -137,15 +137,14 @@ LunisolarMonth MonthAt(const Span& span, int index)
 
 }  // namespace
 
-std::optional<LunisolarDate> LunisolarDateOf(std::int32_t year, std::int32_t month, std::int32_t day)
+std::optional<LunisolarDate> LunisolarDateOf(const Date& date)
 {
-    if (year < kFirstLunisolarYear || year > kLastLunisolarYear || month < 1 || month > 12 || day < 1 ||
-        day > DaysInMonth(year, month))
+    if (!IsRealDateIn(date, kFirstLunisolarYear, kLastLunisolarYear))
         return std::nullopt;
-    const std::int64_t dayNumber = DayNumber({year, month, day});
+    const std::int64_t dayNumber = DayNumber(date);
     Reckoning reckoning;
     const std::int64_t lunation = reckoning.MonthHolding(dayNumber);
-    const Span span = reckoning.SpanFrom(reckoning.WinterMonth(year) <= lunation ? year : year - 1);
+    const Span span = reckoning.SpanFrom(reckoning.WinterMonth(date.year) <= lunation ? date.year : date.year - 1);
     const LunisolarMonth m = MonthAt(span, static_cast<int>(lunation - span.firstLunation));
     const auto dayOfMonth = static_cast<std::int32_t>(dayNumber - reckoning.NewMoonDay(lunation) + 1);
     return LunisolarDate{m.year, m.month, dayOfMonth, m.leap};

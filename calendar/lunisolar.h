@@ -14,6 +14,8 @@
 
 namespace vadelon {
 
+struct Date;
+
 struct LunisolarDate {
     // The year is the Gregorian year in which that year's 1月1日 falls.
     std::int32_t year = 0, month = 0, day = 0;
@@ -23,7 +25,7 @@ struct LunisolarDate {
 
 // Nothing for a date that does not exist or lies outside 1873-01-01 to
 // 2100-12-31.
-std::optional<LunisolarDate> LunisolarDateOf(std::int32_t year, std::int32_t month, std::int32_t day);
+std::optional<LunisolarDate> LunisolarDateOf(const Date& date);
 
 struct LunisolarMonth {
     std::int32_t year = 0, month = 0;

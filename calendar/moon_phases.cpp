@@ -148,12 +148,11 @@ NewMoonTime FullMoonInstant(std::int64_t lunation)
     return SolveElongation(EstimatePhase(static_cast<double>(lunation) + 0.5), ERFA_DPI);
 }
 
-std::optional<std::int32_t> NoonMoonAgeTenths(std::int32_t year, std::int32_t month, std::int32_t day)
+std::optional<std::int32_t> NoonMoonAgeTenths(const Date& date)
 {
-    if (year < kFirstLunisolarYear || year > kLastLunisolarYear || month < 1 || month > 12 || day < 1 ||
-        day > DaysInMonth(year, month))
+    if (!IsRealDateIn(date, kFirstLunisolarYear, kLastLunisolarYear))
         return std::nullopt;
-    const std::int64_t dayNumber = DayNumber({year, month, day});
+    const std::int64_t dayNumber = DayNumber(date);
     const std::int64_t noonMinute = dayNumber * kMinutesPerDay + kMinutesPerDay / 2;
     const double noon = NoonJstTT(dayNumber);
     std::int64_t lunation = NearestLunation(noon);

@@ -7,6 +7,8 @@
 
 namespace vadelon {
 
+struct Date;
+
 // The years of the lunisolar calendar and the moon's age: from the first year
 // of the Gregorian calendar in Japan to the last in which ΔT still leaves the
 // date of a new moon in little doubt.
@@ -39,6 +41,6 @@ NewMoonTime FullMoonInstant(std::int64_t lunation);
 // moon, its time rounded to the minute, to 12:00 JST of the date, rounded
 // half up. Nothing for a date that does not exist or lies outside
 // kFirstLunisolarYear to kLastLunisolarYear.
-std::optional<std::int32_t> NoonMoonAgeTenths(std::int32_t year, std::int32_t month, std::int32_t day);
+std::optional<std::int32_t> NoonMoonAgeTenths(const Date& date);
 
 }  // namespace vadelon

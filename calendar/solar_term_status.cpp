@@ -21,11 +21,11 @@ enum class Side { Before, SameDay, After };
 
 // Far in the future (ΔT of days) a term can fall a month early, and 小寒 even
 // on 31 December of the year before: the whole date is compared.
-Side SideOf(std::int32_t year, std::int32_t month, std::int32_t day, const SolarTermTime& term)
+Side SideOf(const Date& date, const SolarTermTime& term)
 {
-    if (year == term.year && month == term.month && day == term.day)
+    if (date == term.date())
         return Side::SameDay;
-    return Date{year, month, day} < term.date() ? Side::Before : Side::After;
+    return date < term.date() ? Side::Before : Side::After;
 }
 
 // The pieces appended to one string: no temporary is added to, which keeps
@@ -64,9 +64,9 @@ std::string LongDateText(const SolarTermTime& t)
 }
 
 // True when the date is 節分, the day before the day of 立春.
-bool IsSetsubun(std::int32_t year, std::int32_t month, std::int32_t day, const SolarTermTime& risshun)
+bool IsSetsubun(const Date& date, const SolarTermTime& risshun)
 {
-    return DayNumber(risshun.date()) - DayNumber({year, month, day}) == 1;
+    return DayNumber(risshun.date()) - DayNumber(date) == 1;
 }
 
 // Where the date lies against a term, for the short line: "小寒（1/6 10:01）前",
@@ -161,14 +161,13 @@ constexpr std::string_view kMethodNote = "（太陽の視黄経が15度の倍数
 
 }  // namespace
 
-SolarTermStatus ComposeSolarTermStatus(std::int32_t year, std::int32_t month, std::int32_t day)
+SolarTermStatus ComposeSolarTermStatus(const Date& date)
 {
     SolarTermStatus status;
-    if (year < kFirstSolarTermYear || year > kLastSolarTermYear || month < 1 || month > 12 || day < 1 ||
-        day > DaysInMonth(year, month)) {
+    if (!IsRealDateIn(date, kFirstSolarTermYear, kLastSolarTermYear))
         return status;
-    }
-    const AlmanacValues v = ComputeAlmanac({year, month, day});
+    const std::int32_t year = date.year, month = date.month;
+    const AlmanacValues v = ComputeAlmanac(date);
     const std::string monthBefore = v.prevMonthStem + v.prevMonthBranch;
     const std::string monthAfter = v.monthStem + v.monthBranch;
     const Values yearValues{Bracketed(v.prevYearStem + v.prevYearBranch), Bracketed(v.yearStem + v.yearBranch)};
@@ -177,7 +176,7 @@ SolarTermStatus ComposeSolarTermStatus(std::int32_t year, std::int32_t month, st
     const int index = 2 * (month - 1);
     const std::string_view name = SolarTermShortNames[static_cast<std::size_t>(index)];
     const SolarTermTime term = SolarTermInstant(year, index);
-    const Side side = SideOf(year, month, day, term);
+    const Side side = SideOf(date, term);
 
     std::string& text = status.text;
     std::string& tip = status.tooltip;
@@ -189,7 +188,7 @@ SolarTermStatus ComposeSolarTermStatus(std::int32_t year, std::int32_t month, st
     if (nextMonthYear <= kLastSolarTermYear) {
         const int nextIndex = 2 * (nextMonth - 1);
         const SolarTermTime next = SolarTermInstant(nextMonthYear, nextIndex);
-        const Side nextSide = SideOf(year, month, day, next);
+        const Side nextSide = SideOf(date, next);
         if (nextSide != Side::Before) {
             const std::string_view nextName = SolarTermShortNames[static_cast<std::size_t>(nextIndex)];
             const AlmanacValues n = ComputeAlmanac({nextMonthYear, nextMonth, 1});
@@ -216,7 +215,7 @@ SolarTermStatus ComposeSolarTermStatus(std::int32_t year, std::int32_t month, st
 
     if (month == 2) {
         // 立春 opens February: the month and the year change at the same instant.
-        const bool setsubun = side == Side::Before && IsSetsubun(year, month, day, term);
+        const bool setsubun = side == Side::Before && IsSetsubun(date, term);
         text = Concat({TermClause(name, term, side, year, setsubun), kGap,
                        Change("月：", monthBefore, monthAfter, side), kGap, YearChange(v, side)});
         tip += RisshunSentence(term, side, setsubun, {Bracketed(monthBefore), Bracketed(monthAfter)}, yearValues,
@@ -228,8 +227,8 @@ SolarTermStatus ComposeSolarTermStatus(std::int32_t year, std::int32_t month, st
             // 立春 belongs to February, but in the far future (see SideOf)
             // it reaches the end of January.
             const SolarTermTime risshun = SolarTermInstant(year, kRisshunIndex);
-            const Side risshunSide = SideOf(year, month, day, risshun);
-            const bool setsubun = risshunSide == Side::Before && IsSetsubun(year, month, day, risshun);
+            const Side risshunSide = SideOf(date, risshun);
+            const bool setsubun = risshunSide == Side::Before && IsSetsubun(date, risshun);
             const std::string clause = setsubun || risshunSide == Side::SameDay
                                            ? TermClause(kRisshun, risshun, risshunSide, year, setsubun)
                                            : Concat({kRisshun, risshunSide == Side::Before ? "前" : "以後"});

@@ -7,6 +7,8 @@
 
 namespace vadelon {
 
+struct Date;
+
 struct SolarTermStatus {
     std::string text;     // one short line, UTF-8
     std::string tooltip;  // the long form, lines joined by "\n"
@@ -14,6 +16,6 @@ struct SolarTermStatus {
 
 // Both texts are empty for a month outside 1 to 12, a day the month does not
 // have, or a year outside the years of the solar terms.
-SolarTermStatus ComposeSolarTermStatus(std::int32_t year, std::int32_t month, std::int32_t day);
+SolarTermStatus ComposeSolarTermStatus(const Date& date);
 
 }  // namespace vadelon

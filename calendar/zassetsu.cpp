@@ -76,13 +76,13 @@ constexpr std::array<Doyo, 4> kDoyo = {{{297, kRisshun}, {27, kRikka}, {117, kRi
 
 }  // namespace
 
-std::vector<std::string_view> ZassetsuOf(std::int32_t year, std::int32_t month, std::int32_t day)
+std::vector<std::string_view> ZassetsuOf(const Date& date)
 {
     std::vector<std::string_view> names;
-    if (year < kFirstSolarTermYear || year > kLastSolarTermYear || month < 1 || month > 12 || day < 1 ||
-        day > DaysInMonth(year, month))
+    if (!IsRealDateIn(date, kFirstSolarTermYear, kLastSolarTermYear))
         return names;
-    const std::int64_t d = DayNumber({year, month, day});
+    const std::int32_t year = date.year;
+    const std::int64_t d = DayNumber(date);
     auto guess = [year](int term) { return GuessedDay(year, SolarTermLongitude(term)); };
 
     // Only the crossings that can reach the date are solved.
@@ -183,12 +183,12 @@ std::vector<DatedZassetsu> ZassetsuOfYear(std::int32_t year)
     return found;
 }
 
-std::string_view SolarTermOn(std::int32_t year, std::int32_t month, std::int32_t day)
+std::string_view SolarTermOn(const Date& date)
 {
-    if (year < kFirstSolarTermYear || year > kLastSolarTermYear || month < 1 || month > 12 || day < 1 ||
-        day > DaysInMonth(year, month))
+    if (!IsRealDateIn(date, kFirstSolarTermYear, kLastSolarTermYear))
         return {};
-    const std::int64_t d = DayNumber({year, month, day});
+    const std::int32_t year = date.year, month = date.month;
+    const std::int64_t d = DayNumber(date);
     // The month's 節 and 中気 and the next month's 節, which ΔT brings into
     // the month far in the future (小寒 of the next year into 31 December
     // from 9237 on); the Gregorian calendar keeps the others out of it.

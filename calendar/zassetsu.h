@@ -8,6 +8,8 @@
 
 namespace vadelon {
 
+struct Date;
+
 // The 雑節 of a date, in this order where several fall on it: 節分 (the day
 // before 立春), 彼岸入り and 彼岸明け (three days before and after 春分 and
 // 秋分), 社日, 八十八夜 (立春 + 87 days), 入梅 (the Sun at 80°), 半夏生 (100°),
@@ -21,7 +23,7 @@ namespace vadelon {
 // nearer the instant).
 //
 // Nothing for a date that does not exist or lies outside the years.
-std::vector<std::string_view> ZassetsuOf(std::int32_t year, std::int32_t month, std::int32_t day);
+std::vector<std::string_view> ZassetsuOf(const Date& date);
 
 struct DatedZassetsu {
     std::int32_t month = 0, day = 0;
@@ -36,6 +38,6 @@ std::vector<DatedZassetsu> ZassetsuOfYear(std::int32_t year);
 
 // The 二十四節気 whose JST date is the date (far in the future 小寒 of the
 // next year can fall on 31 December), or the empty view.
-std::string_view SolarTermOn(std::int32_t year, std::int32_t month, std::int32_t day);
+std::string_view SolarTermOn(const Date& date);
 
 }  // namespace vadelon

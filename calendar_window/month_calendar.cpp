@@ -178,7 +178,7 @@ std::string MonthCalendar::DayLine(const Date& day)
             Number(lunisolar->day) + "日");
         add(std::string(RokuyoName(*lunisolar)));
     }
-    if (const std::optional<std::int32_t> tenths = NoonMoonAgeTenths(day.year, day.month, day.day))
+    if (const std::optional<std::int32_t> tenths = NoonMoonAgeTenths(day))
         add("月齢" + Number(*tenths / 10) + "." + Number(*tenths % 10));
     return line;
 }

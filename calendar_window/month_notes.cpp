@@ -98,7 +98,7 @@ void MonthNotes::AddLunisolar()
     for (std::size_t i = 0; i < days_.size(); ++i) {
         const auto day = static_cast<std::int32_t>(i + 1);
         if (i == 0 || starts[i])
-            current = LunisolarDateOf(year_, month_, day);
+            current = LunisolarDateOf({year_, month_, day});
         else if (current)
             ++current->day;
         days_[i].lunisolar = current;

@@ -160,7 +160,7 @@ void CheckBusinessDays(const vadelon::Date& first, const vadelon::Date& second, 
         return;
     }
     const auto [y, m, d] = shifted.date;
-    Check(BusinessDaysBetween({y, m, d - 1}, shifted.date, closure).days == 1 && HolidayName(y, m, d).empty());
+    Check(BusinessDaysBetween({y, m, d - 1}, shifted.date, closure).days == 1 && HolidayName({y, m, d}).empty());
     if (count > 0)
         Check(BusinessDaysBetween(first, shifted.date, closure).days == count);
 }

@@ -28,7 +28,7 @@ int main(int argc, char* argv[])
     for (const std::string& line : report.lines)
         form.AppendLine(QString::fromStdString(line));
     form.SetCaption(QString::fromStdString(report.caption));
-    const vadelon::SolarTermStatus note = vadelon::ComposeSolarTermStatus(2000, 1, 1);
+    const vadelon::SolarTermStatus note = vadelon::ComposeSolarTermStatus({2000, 1, 1});
     form.SetReportNote(QString::fromStdString(note.text), QString::fromStdString(note.tooltip));
 
     form.show();

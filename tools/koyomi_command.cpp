@@ -22,7 +22,7 @@ int KoyomiCommand(const Arguments& a, std::ostream& out, std::ostream& err)
         return Refuse(err, DateInputMessage());
     if (*year < kFirstSolarTermYear || *year > kLastSolarTermYear)
         return Refuse(err, "『暦注』西暦１５８３年から９９９９年までの日付に対応しています。");
-    const auto notes = DayNotesOf(*year, *month, *day);
+    const auto notes = DayNotesOf({*year, *month, *day});
     if (!notes)
         return Refuse(err, DateInputMessage());
     std::string text;

@@ -93,7 +93,7 @@ TEST(HolidaysTest, EdgesOfTheLaw)
         {2026, 1, 32, ""},
     };
     for (const NameCase& c : cases)
-        EXPECT_EQ(HolidayName(c.year, c.month, c.day), c.name) << c.year << "-" << c.month << "-" << c.day;
+        EXPECT_EQ(HolidayName({c.year, c.month, c.day}), c.name) << c.year << "-" << c.month << "-" << c.day;
 }
 
 // The peers stop in 2399; from then on ΔT brings 秋分 into mid-September,

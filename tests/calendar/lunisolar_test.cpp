@@ -39,7 +39,7 @@ TEST(LunisolarTest, Dates)
         {2026, 13, 1, std::nullopt, ""},
     };
     for (const Case& c : cases) {
-        const std::optional<LunisolarDate> got = LunisolarDateOf(c.y, c.m, c.d);
+        const std::optional<LunisolarDate> got = LunisolarDateOf({c.y, c.m, c.d});
         EXPECT_EQ(got, c.expected) << c.y << "-" << c.m << "-" << c.d;
         if (got && c.expected) {
             EXPECT_EQ(RokuyoName(*got), c.rokuyo) << c.y << "-" << c.m << "-" << c.d;
@@ -147,15 +147,15 @@ TEST(ZassetsuTest, RecentYears)
         {2026, 5, 6, "", 186},
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(Joined(ZassetsuOf(c.y, c.m, c.d)), c.zassetsu) << c.y << "-" << c.m << "-" << c.d;
+        EXPECT_EQ(Joined(ZassetsuOf({c.y, c.m, c.d})), c.zassetsu) << c.y << "-" << c.m << "-" << c.d;
         if (c.ageTenths != kUnchecked) {
-            EXPECT_EQ(NoonMoonAgeTenths(c.y, c.m, c.d), c.ageTenths) << c.y << "-" << c.m << "-" << c.d;
+            EXPECT_EQ(NoonMoonAgeTenths({c.y, c.m, c.d}), c.ageTenths) << c.y << "-" << c.m << "-" << c.d;
         }
     }
-    EXPECT_EQ(NoonMoonAgeTenths(1872, 12, 31), std::nullopt);
-    EXPECT_EQ(NoonMoonAgeTenths(2101, 1, 1), std::nullopt);
-    EXPECT_TRUE(ZassetsuOf(1582, 12, 31).empty());
-    EXPECT_TRUE(ZassetsuOf(2026, 2, 29).empty());
+    EXPECT_EQ(NoonMoonAgeTenths({1872, 12, 31}), std::nullopt);
+    EXPECT_EQ(NoonMoonAgeTenths({2101, 1, 1}), std::nullopt);
+    EXPECT_TRUE(ZassetsuOf({1582, 12, 31}).empty());
+    EXPECT_TRUE(ZassetsuOf({2026, 2, 29}).empty());
 }
 
 // The 二十四節気 on a date, where the date is close: 2021's 立春 and 2019's
@@ -172,7 +172,7 @@ TEST(ZassetsuTest, SolarTermOnDate)
         {2021, 12, 22, "冬至"}, {9236, 12, 31, "小寒"}, {2026, 5, 6, ""},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(SolarTermOn(c.y, c.m, c.d), c.name) << c.y << "-" << c.m << "-" << c.d;
+        EXPECT_EQ(SolarTermOn({c.y, c.m, c.d}), c.name) << c.y << "-" << c.m << "-" << c.d;
     // Only the few terms that can fall in the date's month are looked at:
     // every term of every 229th year is found on its own date.
     for (std::int32_t year = kFirstSolarTermYear; year <= kLastSolarTermYear; year += 229) {
@@ -180,7 +180,7 @@ TEST(ZassetsuTest, SolarTermOnDate)
         for (std::size_t i = 0; i < terms.size(); ++i) {
             const SolarTermTime& t = terms[i];
             if (t.year == year) {
-                EXPECT_EQ(SolarTermOn(t.year, t.month, t.day), SolarTermShortNames[i]) << year << " " << i;
+                EXPECT_EQ(SolarTermOn(t.date()), SolarTermShortNames[i]) << year << " " << i;
             }
         }
     }

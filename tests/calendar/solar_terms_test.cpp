@@ -11,14 +11,16 @@
 namespace vadelon {
 namespace {
 
-std::string MinuteText(const SolarTermTime& t) {
+std::string MinuteText(const SolarTermTime& t)
+{
     char text[32];
     std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d:%02d", static_cast<int>(t.year), static_cast<int>(t.month),
                   static_cast<int>(t.day), static_cast<int>(t.hour), static_cast<int>(t.minute));
     return text;
 }
 
-TEST(SolarTermsTest, Instants) {
+TEST(SolarTermsTest, Instants)
+{
     struct Case {
         std::int32_t year;
         int index;
@@ -45,7 +47,8 @@ TEST(SolarTermsTest, Instants) {
 // Across the whole range (every 29th year and both ends): 24 instants in
 // order, each 14.5 to 16 days after the one before, 小寒 about New Year and
 // 冬至 in December; a solver that settles on the wrong crossing breaks this.
-TEST(SolarTermsTest, EveryYearInOrder) {
+TEST(SolarTermsTest, EveryYearInOrder)
+{
     for (std::int32_t year = kFirstSolarTermYear; year <= kLastSolarTermYear + 28; year += 29) {
         const std::int32_t y = year > kLastSolarTermYear ? kLastSolarTermYear : year;
         const auto terms = SolarTermsOfYear(y);
@@ -63,20 +66,20 @@ TEST(SolarTermsTest, EveryYearInOrder) {
 // ΔT has no jump: neither where two of the Espenak & Meeus pieces meet (a
 // mistyped coefficient shows as a jump) nor where the observed values begin
 // and end; and it is the observed value where there is one.
-TEST(SolarTermsTest, DeltaT) {
-    for (double year : {500.0, 1600.0, 1700.0, 1800.0, 1860.0, 1900.0, 1920.0, 1941.0, 1950.0, 1955.0, 2026.0,
-                        2050.0, 2150.0}) {
+TEST(SolarTermsTest, DeltaT)
+{
+    for (double year :
+         {500.0, 1600.0, 1700.0, 1800.0, 1860.0, 1900.0, 1920.0, 1941.0, 1950.0, 1955.0, 2026.0, 2050.0, 2150.0}) {
         EXPECT_NEAR(DeltaTSeconds(year - 1e-9), DeltaTSeconds(year), 0.5) << year;
     }
     struct Case {
         double year, seconds, tolerance;
     };
     const Case cases[] = {
-        {1650.0, 50.2, 0.1},     // before the observations: the polynomial
-        {1955.0, 31.07, 0.005},  // the first and the last observed value
-        {2026.0, 69.11, 0.005},
-        {2008.72, 65.69, 0.005},  // the 2008 秋分, between two observed values
-        {2024.0, 69.18, 0.005},   // where the 2006 polynomial had 73.9
+        {1650.0, 50.2, 0.1},                              // before the observations: the polynomial
+        {1955.0, 31.07, 0.005},                           // the first and the last observed value
+        {2026.0, 69.11, 0.005}, {2008.72, 65.69, 0.005},  // the 2008 秋分, between two observed values
+        {2024.0, 69.18, 0.005},                           // where the 2006 polynomial had 73.9
     };
     for (const Case& c : cases)
         EXPECT_NEAR(DeltaTSeconds(c.year), c.seconds, c.tolerance) << c.year;
@@ -84,7 +87,8 @@ TEST(SolarTermsTest, DeltaT) {
 
 // Columns of a line in the status bar's font: kanji, kana and full-width
 // signs take two, ASCII one.
-double FullWidthColumns(const std::string& text) {
+double FullWidthColumns(const std::string& text)
+{
     double columns = 0;
     for (std::size_t i = 0; i < text.size();) {
         const auto lead = static_cast<unsigned char>(text[i]);
@@ -95,7 +99,8 @@ double FullWidthColumns(const std::string& text) {
     return columns;
 }
 
-TEST(SolarTermStatusTest, Table) {
+TEST(SolarTermStatusTest, Table)
+{
     struct Case {
         std::int32_t year, month, day;
         const char* text;
@@ -128,7 +133,7 @@ TEST(SolarTermStatusTest, Table) {
         {10000, 1, 1, "", ""},
     };
     for (const Case& c : cases) {
-        const SolarTermStatus status = ComposeSolarTermStatus(c.year, c.month, c.day);
+        const SolarTermStatus status = ComposeSolarTermStatus({c.year, c.month, c.day});
         EXPECT_EQ(status.text, c.text) << c.year << "-" << c.month << "-" << c.day;
         EXPECT_NE(status.tooltip.find(c.inTooltip), std::string::npos) << status.tooltip;
         EXPECT_EQ(status.tooltip.empty(), status.text.empty());

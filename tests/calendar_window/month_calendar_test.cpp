@@ -108,7 +108,7 @@ TEST(MonthCalendarTest, MonthNotesAgreeWithTheNotesOfEachDate)
         for (std::int64_t n = DayNumber({year, 1, 1}); n <= DayNumber({year, 12, 31}); ++n) {
             const Date date = DateOfDayNumber(n);
             const DayNotes& notes = cache.Of(date);
-            const auto expected = DayNotesOf(date.year, date.month, date.day);
+            const auto expected = DayNotesOf(date);
             ASSERT_TRUE(expected);
             std::string lunisolar, rokuyo, zassetsu;
             if (notes.lunisolar) {
