@@ -5,20 +5,16 @@
 #include "almanac_window/koyomi_form.h"
 #include "calendar/almanac.h"
 #include "calendar/solar_term_status.h"
-#include "fonts/fonts.h"
 #include "platform/qt_platform.h"
+#include "screenshots/window_shot.h"
 
 #include <QApplication>
-#include <QTextStream>
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    if (argc != 2) {
-        QTextStream(stderr) << "usage: vadelon_almanac_window_shot ALMANAC_WINDOW.png\n";
+    if (!vadelon::StartShots(argc == 2, "usage: vadelon_almanac_window_shot ALMANAC_WINDOW.png"))
         return 2;
-    }
-    vadelon::InstallFontSubstitutions();
 
     vadelon::QtPlatform platform;
     vadelon::TKoyomiForm form(platform, [](const QString&) {});
@@ -32,12 +28,7 @@ int main(int argc, char* argv[])
     form.SetReportNote(QString::fromStdString(note.text), QString::fromStdString(note.tooltip));
 
     form.show();
-    QApplication::processEvents();
-    const bool saved = form.grab().save(QString::fromLocal8Bit(argv[1]), "PNG");
+    const bool saved = vadelon::SaveShot(form, QString::fromLocal8Bit(argv[1]));
     form.hide();
-    if (!saved) {
-        QTextStream(stderr) << "cannot write " << argv[1] << "\n";
-        return 1;
-    }
-    return 0;
+    return saved ? 0 : 1;
 }

@@ -3,15 +3,14 @@
 // manual's worked examples to a second folder if one is given:
 //   vadelon_calculator_shots docs/screenshots [help/images]
 #include "calculator/vadelon_form.h"
-#include "fonts/fonts.h"
 #include "platform/qt_platform.h"
+#include "screenshots/window_shot.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTextStream>
 #include <QToolButton>
 
 namespace {
@@ -31,11 +30,8 @@ struct Example {
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    if (argc != 2 && argc != 3) {
-        QTextStream(stderr) << "usage: vadelon_calculator_shots FOLDER [MANUAL_FOLDER]\n";
+    if (!vadelon::StartShots(argc == 2 || argc == 3, "usage: vadelon_calculator_shots FOLDER [MANUAL_FOLDER]"))
         return 2;
-    }
-    vadelon::InstallFontSubstitutions();
     vadelon::QtPlatform platform;
     vadelon::TVadelonForm form(platform);
     form.show();
@@ -81,12 +77,8 @@ int main(int argc, char* argv[])
         for (const QToolButton* b : form.findChildren<QToolButton*>())
             if (b->isChecked() && b->objectName().startsWith(QLatin1String("SpeedButton")))
                 form.DisplayHint(b->statusTip());
-        QApplication::processEvents();
-        const QString path = folder.filePath(QString::fromLatin1(e.file));
-        if (!form.grab().save(path, "PNG")) {
-            QTextStream(stderr) << "cannot write " << path << "\n";
+        if (!vadelon::SaveShot(form, folder.filePath(QString::fromLatin1(e.file))))
             ok = false;
-        }
         if (e.before)
             toggle->click();  // back to 日後 for the next example
     };

@@ -5,20 +5,16 @@
 //   vadelon_calendar_window_shot OUT.png [range]
 #include "calendar_window/calendar_window.h"
 #include "calendar_window/month_grid.h"
-#include "fonts/fonts.h"
+#include "screenshots/window_shot.h"
 
 #include <QApplication>
-#include <QTextStream>
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     const bool range = argc == 3 && QString::fromLocal8Bit(argv[2]) == QStringLiteral("range");
-    if (argc != 2 && !range) {
-        QTextStream(stderr) << "usage: vadelon_calendar_window_shot OUT.png [range]\n";
+    if (!vadelon::StartShots(argc == 2 || range, "usage: vadelon_calendar_window_shot OUT.png [range]"))
         return 2;
-    }
-    vadelon::InstallFontSubstitutions();
 
     const QDate today(2026, 5, 20);
     vadelon::CalendarWindowHolder holder({nullptr, [today] { return today; },
@@ -31,11 +27,5 @@ int main(int argc, char* argv[])
         grid->Calendar().Select({2026, 5, 7}, true);
         grid->Refresh();
     }
-    QApplication::processEvents();
-    const bool saved = window->grab().save(QString::fromLocal8Bit(argv[1]), "PNG");
-    if (!saved) {
-        QTextStream(stderr) << "cannot write " << argv[1] << "\n";
-        return 1;
-    }
-    return 0;
+    return vadelon::SaveShot(*window, QString::fromLocal8Bit(argv[1])) ? 0 : 1;
 }

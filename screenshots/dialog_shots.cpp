@@ -5,20 +5,17 @@
 #include "calendar/era.h"
 #include "dialogs/nengo_form.h"
 #include "dialogs/ver_form.h"
-#include "fonts/fonts.h"
 #include "platform/qt_platform.h"
+#include "screenshots/window_shot.h"
 
 #include <QApplication>
-#include <QTextStream>
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    if (argc != 3 && argc != 4) {
-        QTextStream(stderr) << "usage: vadelon_dialog_shots ERA_DIALOG.png ABOUT_BOX.png [ERA_DIALOG_2019.png]\n";
+    if (!vadelon::StartShots(argc == 3 || argc == 4,
+                             "usage: vadelon_dialog_shots ERA_DIALOG.png ABOUT_BOX.png [ERA_DIALOG_2019.png]"))
         return 2;
-    }
-    vadelon::InstallFontSubstitutions();
 
     vadelon::QtPlatform platform;
     vadelon::TNengoForm nengo(platform);
@@ -32,22 +29,16 @@ int main(int argc, char* argv[])
     } shots[] = {{&nengo, argv[1]}, {&about, argv[2]}};
     for (const auto& shot : shots) {
         shot.window->show();
-        QApplication::processEvents();
-        if (!shot.window->grab().save(QString::fromLocal8Bit(shot.path), "PNG")) {
-            QTextStream(stderr) << "cannot write " << shot.path << "\n";
+        if (!vadelon::SaveShot(*shot.window, QString::fromLocal8Bit(shot.path)))
             ok = false;
-        }
         shot.window->hide();
     }
     if (argc == 4) {
         // The question the program asks for 2019 with the month left empty.
         nengo.SetQuestionTexts(*vadelon::LookUpEra(2019, 0, 0).question);
         nengo.show();
-        QApplication::processEvents();
-        if (!nengo.grab().save(QString::fromLocal8Bit(argv[3]), "PNG")) {
-            QTextStream(stderr) << "cannot write " << argv[3] << "\n";
+        if (!vadelon::SaveShot(nengo, QString::fromLocal8Bit(argv[3])))
             ok = false;
-        }
     }
     return ok ? 0 : 1;
 }

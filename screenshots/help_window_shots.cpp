@@ -3,23 +3,19 @@
 //   vadelon_help_window_shots MANUAL_DIR OUT_DIR [SUFFIX]
 // writes OUT_DIR/help_contents SUFFIX.png, help_keywords..., help_search...
 // (run with QT_SCALE_FACTOR=2 and the suffix "@2x" for the doubled size).
-#include "fonts/fonts.h"
 #include "help_window/help_window.h"
+#include "screenshots/window_shot.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QLineEdit>
 #include <QTabWidget>
-#include <QTextStream>
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    if (argc != 3 && argc != 4) {
-        QTextStream(stderr) << "usage: vadelon_help_window_shots MANUAL_DIR OUT_DIR [SUFFIX]\n";
+    if (!vadelon::StartShots(argc == 3 || argc == 4, "usage: vadelon_help_window_shots MANUAL_DIR OUT_DIR [SUFFIX]"))
         return 2;
-    }
-    vadelon::InstallFontSubstitutions();
     const QDir out(QString::fromLocal8Bit(argv[2]));
     const QString suffix = argc == 4 ? QString::fromLocal8Bit(argv[3]) : QString();
 
@@ -27,12 +23,8 @@ int main(int argc, char* argv[])
     window.show();
     int failures = 0;
     auto shoot = [&](const QString& name) {
-        QApplication::processEvents();
-        const QString path = out.filePath(name + suffix + QStringLiteral(".png"));
-        if (!window.grab().save(path, "PNG")) {
-            QTextStream(stderr) << "cannot write " << path << "\n";
+        if (!vadelon::SaveShot(window, out.filePath(name + suffix + QStringLiteral(".png"))))
             ++failures;
-        }
     };
 
     window.Tabs()->setCurrentIndex(0);
