@@ -2,6 +2,7 @@
 
 #include "calendar/day_arithmetic.h"
 #include "calendar/delta_t.h"
+#include "calendar/jst_days.h"
 #include "calendar/moon_phases.h"
 #include "calendar/solar_terms.h"
 
@@ -16,8 +17,6 @@ namespace vadelon {
 
 namespace {
 
-constexpr double kJulianDate1970 = 2440587.5;  // 1970-01-01 00:00
-constexpr double kJstOffsetDays = 9.0 / 24.0;
 constexpr double kSecond = 1.0 / 86400.0;
 // Most dates are settled by the estimates of new moons and solar terms, which
 // cost no ephemeris; only an instant that near the change of its rounded date

@@ -3,6 +3,7 @@
 #include "calendar/apparent_longitudes.h"
 #include "calendar/day_arithmetic.h"
 #include "calendar/delta_t.h"
+#include "calendar/jst_days.h"
 #include "calendar/solar_terms.h"
 
 #include <erfa.h>
@@ -18,8 +19,6 @@ constexpr double kDegree = ERFA_D2PI / 360.0;
 constexpr double kSynodicMonth = 29.530588861;
 // Lunation 0's mean new moon, days of TT from J2000.0.
 constexpr double kMeanNewMoon0 = 5.09766;
-// 1970-01-01 00:00 as a Julian date.
-constexpr double kJulianDate1970 = 2440587.5;
 constexpr std::int64_t kMinutesPerDay = 1440;
 // Nearer to noon than this, the estimate of a new moon cannot tell its side.
 constexpr double kEstimateDoubt = 0.01;

@@ -4,6 +4,7 @@
 #include "calendar/civil_days.h"
 #include "calendar/day_arithmetic.h"
 #include "calendar/delta_t.h"
+#include "calendar/jst_days.h"
 
 #include <erfa.h>
 #include <erfam.h>
@@ -19,7 +20,6 @@ const std::array<std::string_view, kSolarTermsPerYear> SolarTermShortNames = {
 namespace {
 
 constexpr double kDegree = ERFA_D2PI / 360.0;
-constexpr double kJstOffsetDays = 9.0 / 24.0;
 // 2000-01-01 in the day numbers of civil_days (1970-01-01 is 0).
 constexpr std::int64_t kDayNumberOf2000 = 10957;
 constexpr double kMeanDaysPerDegree = 365.2422 / 360.0;

@@ -3,6 +3,7 @@
 #include "calendar/civil_days.h"
 #include "calendar/day_arithmetic.h"
 #include "calendar/delta_t.h"
+#include "calendar/jst_days.h"
 #include "calendar/solar_terms.h"
 
 #include <erfam.h>
@@ -17,8 +18,6 @@ namespace vadelon {
 
 namespace {
 
-constexpr double kJulianDate1970 = 2440587.5;  // 1970-01-01 00:00
-constexpr double kJstOffsetDays = 9.0 / 24.0;
 // The Julian day number of 1970-01-01 (day number 0), for stems and branches.
 constexpr std::int64_t kJulianDayOf1970 = 2440588;
 // The first guess of a crossing lies within about ten hours of it over
