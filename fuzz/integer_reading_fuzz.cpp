@@ -9,17 +9,21 @@
 
 namespace {
 
-void Check(bool condition) {
-    if (!condition) std::abort();
+void Check(bool condition)
+{
+    if (!condition)
+        std::abort();
 }
 
-bool IsHex(char c) {
+bool IsHex(char c)
+{
     return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
 }
 
 // The text with each three-byte UTF-8 character that is a full-width form of
 // ASCII (U+FF01 to U+FF5E) or the minus sign U+2212 replaced by its ASCII form.
-std::string AsciiForms(const std::string& text) {
+std::string AsciiForms(const std::string& text)
+{
     std::string out;
     for (std::size_t i = 0; i < text.size(); ++i) {
         const auto b = [&](std::size_t k) { return static_cast<unsigned>(static_cast<unsigned char>(text[i + k])); };
@@ -43,7 +47,8 @@ std::string AsciiForms(const std::string& text) {
 
 }  // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
     const std::string raw(reinterpret_cast<const char*>(data), size);
     const auto value = vadelon::ReadInteger(raw);
     // Full-width forms read as their ASCII ones: the same value, or none.
@@ -51,8 +56,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Check(vadelon::ReadInteger(text) == value);
 
     std::string_view rest(text);
-    while (!rest.empty() && rest.front() == ' ') rest.remove_prefix(1);
-    if (!value) return 0;
+    while (!rest.empty() && rest.front() == ' ')
+        rest.remove_prefix(1);
+    if (!value)
+        return 0;
 
     // Accepted: what follows the blanks is a number of one of the two forms.
     Check(!rest.empty());
@@ -67,16 +74,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     if (hex) {
         Check(!digits.empty() && digits.size() <= 8);
-        for (char c : digits) Check(IsHex(c));
+        for (char c : digits)
+            Check(IsHex(c));
         const unsigned long bits = std::strtoul(std::string(digits).c_str(), nullptr, 16);
         Check(static_cast<std::int32_t>(static_cast<std::uint32_t>(bits)) == *value);
     } else {
         std::string_view unsigned_part = digits;
-        if (unsigned_part.front() == '+' || unsigned_part.front() == '-') unsigned_part.remove_prefix(1);
+        if (unsigned_part.front() == '+' || unsigned_part.front() == '-')
+            unsigned_part.remove_prefix(1);
         Check(!unsigned_part.empty());
-        for (char c : unsigned_part) Check(c >= '0' && c <= '9');
+        for (char c : unsigned_part)
+            Check(c >= '0' && c <= '9');
         // Leading zeros aside, an accepted decimal has at most ten digits.
-        while (unsigned_part.size() > 1 && unsigned_part.front() == '0') unsigned_part.remove_prefix(1);
+        while (unsigned_part.size() > 1 && unsigned_part.front() == '0')
+            unsigned_part.remove_prefix(1);
         Check(unsigned_part.size() <= 10);
         const long long plain = std::strtoll(std::string(digits).c_str(), nullptr, 10);
         Check(plain == *value);

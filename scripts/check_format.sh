@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
-# Fails when a production source file differs from what .clang-format makes of it.
+# Fails when a C++ source file (production, tests, benchmarks or fuzz targets)
+# differs from what .clang-format makes of it.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-# The production folders: the rows of the layering table.
+# The production folders are the rows of the layering table.
 mapfile -t folders < <(awk '!/^#/ && NF { print $1 }' cmake/layers.txt)
-mapfile -t files < <(git ls-files -- "${folders[@]}" | grep -E '\.(cpp|h)$')
+mapfile -t files < <(git ls-files -- "${folders[@]}" tests bench fuzz | grep -E '\.(cpp|h)$')
 clang-format --dry-run -Werror "${files[@]}"
 echo "format: ${#files[@]} files as .clang-format has them"

@@ -52,20 +52,34 @@ void AccessibilityTest::panelNames_data()
 {
     QTest::addColumn<QString>("control");
     QTest::addColumn<QString>("name");
-    QTest::newRow("upper year") << "Edit1" << "上の日付 西暦年";
-    QTest::newRow("upper era") << "ComboBox1" << "上の日付 年号";
-    QTest::newRow("upper era year") << "Edit2" << "上の日付 和暦年";
-    QTest::newRow("upper month") << "Edit3" << "上の日付 月";
-    QTest::newRow("upper day spin") << "UpDown3" << "上の日付 日の増減";
-    QTest::newRow("lower year") << "Edit5" << "下の日付 西暦年";
-    QTest::newRow("lower day") << "Edit8" << "下の日付 日";
-    QTest::newRow("lower year spin") << "UpDown4" << "下の日付 西暦年の増減";
-    QTest::newRow("run") << "BitBtn1" << "計算実行";
-    QTest::newRow("clear") << "BitBtn2" << "クリア";
-    QTest::newRow("upper today") << "Button1" << "上の日付 きょう";
-    QTest::newRow("lower today") << "Button2" << "下の日付 きょう";
-    QTest::newRow("upper weekday") << "Label8" << "上の日付 曜日 （　曜日）";
-    QTest::newRow("lower spin") << "UpDown5" << "下の日付 月の増減";
+    QTest::newRow("upper year") << "Edit1"
+                                << "上の日付 西暦年";
+    QTest::newRow("upper era") << "ComboBox1"
+                               << "上の日付 年号";
+    QTest::newRow("upper era year") << "Edit2"
+                                    << "上の日付 和暦年";
+    QTest::newRow("upper month") << "Edit3"
+                                 << "上の日付 月";
+    QTest::newRow("upper day spin") << "UpDown3"
+                                    << "上の日付 日の増減";
+    QTest::newRow("lower year") << "Edit5"
+                                << "下の日付 西暦年";
+    QTest::newRow("lower day") << "Edit8"
+                               << "下の日付 日";
+    QTest::newRow("lower year spin") << "UpDown4"
+                                     << "下の日付 西暦年の増減";
+    QTest::newRow("run") << "BitBtn1"
+                         << "計算実行";
+    QTest::newRow("clear") << "BitBtn2"
+                           << "クリア";
+    QTest::newRow("upper today") << "Button1"
+                                 << "上の日付 きょう";
+    QTest::newRow("lower today") << "Button2"
+                                 << "下の日付 きょう";
+    QTest::newRow("upper weekday") << "Label8"
+                                   << "上の日付 曜日 （　曜日）";
+    QTest::newRow("lower spin") << "UpDown5"
+                                << "下の日付 月の増減";
 }
 
 void AccessibilityTest::panelNames()
@@ -130,7 +144,9 @@ void AccessibilityTest::weekdayIsRead()
     // The label is named for what it is and what it shows, which is also its
     // text and its description.
     FormFixture f;
-    const auto shown = [&f] { return QAccessible::queryAccessibleInterface(f.Label15)->text(QAccessible::Description); };
+    const auto shown = [&f] {
+        return QAccessible::queryAccessibleInterface(f.Label15)->text(QAccessible::Description);
+    };
     QCOMPARE(shown(), QStringLiteral("（　曜日）"));
     FormFixture::Preset({{f.Edit7, "1"}, {f.Edit8, "1"}});
     FormFixture::Type(f.Edit5, "2000");

@@ -35,10 +35,8 @@ struct PanelControls {
 PanelControls Controls(FormFixture& f, const QString& side)
 {
     if (side == "upper")
-        return {f.Edit1, f.Edit2, f.Edit3, f.Edit4, f.ComboBox1, f.UpDown1, f.UpDown2, f.UpDown3, f.Label8,
-                f.Button1};
-    return {f.Edit5, f.Edit6, f.Edit7, f.Edit8, f.ComboBox2, f.UpDown4, f.UpDown5, f.UpDown6, f.Label15,
-            f.Button2};
+        return {f.Edit1, f.Edit2, f.Edit3, f.Edit4, f.ComboBox1, f.UpDown1, f.UpDown2, f.UpDown3, f.Label8, f.Button1};
+    return {f.Edit5, f.Edit6, f.Edit7, f.Edit8, f.ComboBox2, f.UpDown4, f.UpDown5, f.UpDown6, f.Label15, f.Button2};
 }
 
 const QStringList kModes{"DayCount", "DateShift", "AgeCalc", "BirthYearCalc", "Almanac"};
@@ -90,7 +88,9 @@ void DatePanelTest::spinSteps_data()
     QTest::addColumn<QStringList>("after");   // empty: unchanged, with a beep
 
     auto row = [](const char* name, const char* side, const char* spin, int dir, QStringList before,
-                  QStringList after) { QTest::newRow(name) << QString(side) << QString(spin) << dir << before << after; };
+                  QStringList after) {
+        QTest::newRow(name) << QString(side) << QString(spin) << dir << before << after;
+    };
     row("year up", "upper", "year", 1, {"1999", "", ""}, {"2000", "", ""});
     row("year down through 0", "upper", "year", -1, {"0", "", ""}, {"-1", "", ""});
     row("year empty", "upper", "year", 1, {"", "", ""}, {});
@@ -127,8 +127,8 @@ void DatePanelTest::spinSteps()
     QFETCH(QStringList, after);
     FormFixture f;
     const PanelControls p = Controls(f, side);
-    FormFixture::Preset({{p.year, qPrintable(before[0])}, {p.month, qPrintable(before[1])},
-                         {p.day, qPrintable(before[2])}});
+    FormFixture::Preset(
+        {{p.year, qPrintable(before[0])}, {p.month, qPrintable(before[1])}, {p.day, qPrintable(before[2])}});
     vadelon::TUpDown* target = spin == "year" ? p.yearSpin : spin == "month" ? p.monthSpin : p.daySpin;
     FormFixture::Spin(target, direction);
     const QStringList expected = after.isEmpty() ? before : after;
@@ -189,16 +189,16 @@ void DatePanelTest::today_data()
     QTest::addColumn<QString>("side");
     QTest::addColumn<QDate>("date");
     QTest::addColumn<QStringList>("expected");
-    QTest::newRow("DayCount upper") << "DayCount" << "upper" << QDate(2026, 3, 5)
-                                    << QStringList{"2026", "03", "05", "令和", "8"};
-    QTest::newRow("DayCount lower") << "DayCount" << "lower" << QDate(1989, 1, 7)
-                                    << QStringList{"1989", "01", "07", "昭和", "64"};
-    QTest::newRow("AgeCalc upper") << "AgeCalc" << "upper" << QDate(2019, 5, 1)
-                                   << QStringList{"2019", "05", "01", "令和", "1"};
-    QTest::newRow("AgeCalc lower") << "AgeCalc" << "lower" << QDate(1999, 12, 31)
-                                   << QStringList{"1999", "12", "31", "平成", "11"};
-    QTest::newRow("Almanac upper") << "Almanac" << "upper" << QDate(2026, 12, 7)
-                                   << QStringList{"2026", "12", "07", "令和", "8"};
+    QTest::newRow("DayCount upper") << "DayCount"
+                                    << "upper" << QDate(2026, 3, 5) << QStringList{"2026", "03", "05", "令和", "8"};
+    QTest::newRow("DayCount lower") << "DayCount"
+                                    << "lower" << QDate(1989, 1, 7) << QStringList{"1989", "01", "07", "昭和", "64"};
+    QTest::newRow("AgeCalc upper") << "AgeCalc"
+                                   << "upper" << QDate(2019, 5, 1) << QStringList{"2019", "05", "01", "令和", "1"};
+    QTest::newRow("AgeCalc lower") << "AgeCalc"
+                                   << "lower" << QDate(1999, 12, 31) << QStringList{"1999", "12", "31", "平成", "11"};
+    QTest::newRow("Almanac upper") << "Almanac"
+                                   << "upper" << QDate(2026, 12, 7) << QStringList{"2026", "12", "07", "令和", "8"};
 }
 
 void DatePanelTest::today()
@@ -243,8 +243,8 @@ void DatePanelTest::staleResult_data()
     QTest::addColumn<bool>("numberEmptied");
     QTest::addColumn<bool>("lowerEmptied");
 
-    const QStringList dateWriters{"type year", "type month", "type day", "spin year", "spin month", "spin day",
-                                  "today", "era pick", "clear", "program"};
+    const QStringList dateWriters{"type year", "type month", "type day", "spin year", "spin month",
+                                  "spin day",  "today",      "era pick", "clear",     "program"};
     for (const QString& mode : kModes) {
         const bool numberIsResult = mode == "DayCount" || mode == "AgeCalc";
         const bool lowerIsResult = mode == "DateShift" || mode == "BirthYearCalc";
@@ -261,10 +261,11 @@ void DatePanelTest::staleResult_data()
         }
         // The number field: typed where it is an input, written by the run where it is a result.
         if (numberIsInput)
-            QTest::addRow("%s number type", qPrintable(mode)) << mode << "number" << "type" << false << true;
+            QTest::addRow("%s number type", qPrintable(mode)) << mode << "number"
+                                                              << "type" << false << true;
         if (mode != "Almanac")
-            QTest::addRow("%s number program", qPrintable(mode))
-                << mode << "number" << "program" << false << numberIsInput;
+            QTest::addRow("%s number program", qPrintable(mode)) << mode << "number"
+                                                                 << "program" << false << numberIsInput;
     }
 }
 
@@ -278,8 +279,15 @@ void DatePanelTest::staleResult()
     FormFixture f;
     f.platform.today = QDate(2030, 6, 15);
     MenuItem(f, mode)->trigger();
-    FormFixture::Preset({{f.Edit1, "2000"}, {f.Edit3, "1"}, {f.Edit4, "2"}, {f.Edit2, "12"}, {f.Edit9, "77"},
-                         {f.Edit5, "2001"}, {f.Edit7, "3"}, {f.Edit8, "4"}, {f.Edit6, "13"}});
+    FormFixture::Preset({{f.Edit1, "2000"},
+                         {f.Edit3, "1"},
+                         {f.Edit4, "2"},
+                         {f.Edit2, "12"},
+                         {f.Edit9, "77"},
+                         {f.Edit5, "2001"},
+                         {f.Edit7, "3"},
+                         {f.Edit8, "4"},
+                         {f.Edit6, "13"}});
     f.ComboBox1->setCurrentIndex(f.ComboBox1->findText("平成"));
     f.ComboBox2->setCurrentIndex(f.ComboBox2->findText("平成"));
 
@@ -301,8 +309,9 @@ void DatePanelTest::staleResult()
             {"today", [&] { QTest::mouseClick(p.today, Qt::LeftButton); }},
             {"era pick", [&] { FormFixture::PickEra(p.era, "昭和"); }},
             {"clear",
-             [&] { f->ClearFields(target == "upper" ? vadelon::FieldGroup::UpperPanel
-                                                    : vadelon::FieldGroup::LowerPanel); }},
+             [&] {
+                 f->ClearFields(target == "upper" ? vadelon::FieldGroup::UpperPanel : vadelon::FieldGroup::LowerPanel);
+             }},
             {"program", [&] { p.year->setText("1888"); }},
         };
         const QStringList before{p.year->text(), p.month->text(), p.day->text()};
@@ -400,12 +409,30 @@ void DatePanelTest::westernYearFromEra_data()
     QTest::addColumn<QString>("eraYear");
     QTest::addColumn<QString>("year");    // the Western year afterwards, from "1234"
     QTest::addColumn<bool>("committed");  // the era year committed by an input method
-    QTest::newRow("Heisei 1") << "upper" << "平成" << "1" << "1989" << false;
-    QTest::newRow("Reiwa 8") << "lower" << "令和" << "8" << "2026" << false;
-    QTest::newRow("letters empty the year") << "upper" << "平成" << "ab" << "" << false;
-    QTest::newRow("no era selected") << "upper" << "" << "10" << "1234" << false;
-    QTest::newRow("beyond 32 bits") << "upper" << "令和" << "2147483647" << "1234" << false;
-    QTest::newRow("Reiwa 8 committed") << "lower" << "令和" << "８" << "2026" << true;
+    QTest::newRow("Heisei 1") << "upper"
+                              << "平成"
+                              << "1"
+                              << "1989" << false;
+    QTest::newRow("Reiwa 8") << "lower"
+                             << "令和"
+                             << "8"
+                             << "2026" << false;
+    QTest::newRow("letters empty the year") << "upper"
+                                            << "平成"
+                                            << "ab"
+                                            << "" << false;
+    QTest::newRow("no era selected") << "upper"
+                                     << ""
+                                     << "10"
+                                     << "1234" << false;
+    QTest::newRow("beyond 32 bits") << "upper"
+                                    << "令和"
+                                    << "2147483647"
+                                    << "1234" << false;
+    QTest::newRow("Reiwa 8 committed") << "lower"
+                                       << "令和"
+                                       << "８"
+                                       << "2026" << true;
 }
 
 void DatePanelTest::westernYearFromEra()
@@ -450,13 +477,20 @@ void DatePanelTest::pickedEraStartsCascade_data()
     QTest::addColumn<QString>("era");
     QTest::addColumn<bool>("numberEmptied");
     QTest::addColumn<bool>("lowerEmptied");
-    QTest::newRow("DayCount new year") << "DayCount" << "大正" << true << false;
-    QTest::newRow("DayCount same year") << "DayCount" << "平成" << false << false;
-    QTest::newRow("DateShift new year") << "DateShift" << "大正" << false << true;
-    QTest::newRow("DateShift same year") << "DateShift" << "平成" << false << false;
-    QTest::newRow("AgeCalc new year") << "AgeCalc" << "明治" << true << false;
-    QTest::newRow("BirthYearCalc new year") << "BirthYearCalc" << "明治" << false << true;
-    QTest::newRow("Almanac new year") << "Almanac" << "明治" << false << false;
+    QTest::newRow("DayCount new year") << "DayCount"
+                                       << "大正" << true << false;
+    QTest::newRow("DayCount same year") << "DayCount"
+                                        << "平成" << false << false;
+    QTest::newRow("DateShift new year") << "DateShift"
+                                        << "大正" << false << true;
+    QTest::newRow("DateShift same year") << "DateShift"
+                                         << "平成" << false << false;
+    QTest::newRow("AgeCalc new year") << "AgeCalc"
+                                      << "明治" << true << false;
+    QTest::newRow("BirthYearCalc new year") << "BirthYearCalc"
+                                            << "明治" << false << true;
+    QTest::newRow("Almanac new year") << "Almanac"
+                                      << "明治" << false << false;
 }
 
 void DatePanelTest::pickedEraStartsCascade()
@@ -514,12 +548,26 @@ void DatePanelTest::eraQuestionThroughTheDialog_data()
     QTest::addColumn<QString>("era");
     QTest::addColumn<QString>("eraYear");
     QTest::addColumn<QString>("offered");  // the two names the dialog offered
-    QTest::newRow("2019 untouched") << QStringList{"2019", "", ""} << "" << "" << "" << "平成 令和";
-    QTest::newRow("2019 later") << QStringList{"2019", "", ""} << "SpeedButton2" << "令和" << "1" << "平成 令和";
-    QTest::newRow("2019 earlier") << QStringList{"2019", "", ""} << "SpeedButton1" << "平成" << "31" << "平成 令和";
-    QTest::newRow("1989-01 earlier") << QStringList{"1989", "1", ""} << "SpeedButton1" << "昭和" << "64"
+    QTest::newRow("2019 untouched") << QStringList{"2019", "", ""} << ""
+                                    << ""
+                                    << ""
+                                    << "平成 令和";
+    QTest::newRow("2019 later") << QStringList{"2019", "", ""} << "SpeedButton2"
+                                << "令和"
+                                << "1"
+                                << "平成 令和";
+    QTest::newRow("2019 earlier") << QStringList{"2019", "", ""} << "SpeedButton1"
+                                  << "平成"
+                                  << "31"
+                                  << "平成 令和";
+    QTest::newRow("1989-01 earlier") << QStringList{"1989", "1", ""} << "SpeedButton1"
+                                     << "昭和"
+                                     << "64"
                                      << "昭和 平成";
-    QTest::newRow("1394 later") << QStringList{"1394", "", ""} << "SpeedButton2" << "應永" << "1" << "－－ 應永";
+    QTest::newRow("1394 later") << QStringList{"1394", "", ""} << "SpeedButton2"
+                                << "應永"
+                                << "1"
+                                << "－－ 應永";
 }
 
 void DatePanelTest::eraQuestionThroughTheDialog()
@@ -540,7 +588,8 @@ void DatePanelTest::eraQuestionThroughTheDialog()
             QTest::mouseClick(d->findChild<QToolButton*>(press), Qt::LeftButton);
         QTest::mouseClick(d->Button1, Qt::LeftButton);
     });
-    FormFixture::Preset({{f.Edit3, qPrintable(date[1])}, {f.Edit4, qPrintable(date[2])}, {f.Edit1, qPrintable(date[0])}});
+    FormFixture::Preset(
+        {{f.Edit3, qPrintable(date[1])}, {f.Edit4, qPrintable(date[2])}, {f.Edit1, qPrintable(date[0])}});
     QTest::keyClick(f.Edit1, Qt::Key_End);  // one key release, one question
     QCOMPARE(f.platform.modalRuns, 1);
     QCOMPARE(shown, offered);

@@ -10,9 +10,9 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
-#include <QLabel>
 #include <QFrame>
 #include <QInputMethodEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -39,26 +39,68 @@ struct FormFixture {
         return control ? control : (qFatal("no control named %s", name), nullptr);
     }
 #define VADELON_FIND(T, name) T* const name = Find<T>(#name)
-    VADELON_FIND(QFrame, Panel1); VADELON_FIND(QFrame, Panel2); VADELON_FIND(QFrame, Panel3);
-    VADELON_FIND(QFrame, Panel4); VADELON_FIND(QLabel, Label1); VADELON_FIND(QLabel, Label2);
-    VADELON_FIND(QLabel, Label6); VADELON_FIND(QLabel, Label7); VADELON_FIND(QLabel, Label8);
-    VADELON_FIND(QLabel, Label9); VADELON_FIND(QLabel, Label13); VADELON_FIND(QLabel, Label14);
-    VADELON_FIND(QLabel, Label15); VADELON_FIND(QLabel, Label16); VADELON_FIND(QLabel, Label17);
-    VADELON_FIND(QLabel, Label18); VADELON_FIND(QLabel, Image1); VADELON_FIND(QLabel, Image2);
-    VADELON_FIND(QLabel, Image3); VADELON_FIND(QToolButton, SpeedButton1); VADELON_FIND(QToolButton, SpeedButton2);
-    VADELON_FIND(QToolButton, SpeedButton3); VADELON_FIND(QToolButton, SpeedButton4);
-    VADELON_FIND(QToolButton, SpeedButton5); VADELON_FIND(QToolButton, SpeedButton6); VADELON_FIND(QLineEdit, Edit1);
-    VADELON_FIND(QLineEdit, Edit2); VADELON_FIND(QLineEdit, Edit3); VADELON_FIND(QLineEdit, Edit4);
-    VADELON_FIND(QLineEdit, Edit5); VADELON_FIND(QLineEdit, Edit6); VADELON_FIND(QLineEdit, Edit7);
-    VADELON_FIND(QLineEdit, Edit8); VADELON_FIND(QLineEdit, Edit9); VADELON_FIND(TUpDown, UpDown1);
-    VADELON_FIND(TUpDown, UpDown2); VADELON_FIND(TUpDown, UpDown3); VADELON_FIND(TUpDown, UpDown4);
-    VADELON_FIND(TUpDown, UpDown5); VADELON_FIND(TUpDown, UpDown6); VADELON_FIND(QComboBox, ComboBox1);
-    VADELON_FIND(QComboBox, ComboBox2); VADELON_FIND(QPushButton, Button1); VADELON_FIND(QPushButton, Button2);
-    VADELON_FIND(QPushButton, BitBtn1); VADELON_FIND(QPushButton, BitBtn2); VADELON_FIND(QStatusBar, StatusBar1);
-    VADELON_FIND(QMenuBar, MainMenu1); VADELON_FIND(QMenu, N2); VADELON_FIND(QMenu, Help1); VADELON_FIND(QAction, N3);
-    VADELON_FIND(QAction, D1); VADELON_FIND(QAction, A1); VADELON_FIND(QAction, B1); VADELON_FIND(QAction, W1);
-    VADELON_FIND(QAction, N4); VADELON_FIND(QAction, R1); VADELON_FIND(QAction, Clear1); VADELON_FIND(QAction, N6);
-    VADELON_FIND(QAction, Exit1); VADELON_FIND(QAction, SearchforHelpOn1); VADELON_FIND(QAction, N5);
+    VADELON_FIND(QFrame, Panel1);
+    VADELON_FIND(QFrame, Panel2);
+    VADELON_FIND(QFrame, Panel3);
+    VADELON_FIND(QFrame, Panel4);
+    VADELON_FIND(QLabel, Label1);
+    VADELON_FIND(QLabel, Label2);
+    VADELON_FIND(QLabel, Label6);
+    VADELON_FIND(QLabel, Label7);
+    VADELON_FIND(QLabel, Label8);
+    VADELON_FIND(QLabel, Label9);
+    VADELON_FIND(QLabel, Label13);
+    VADELON_FIND(QLabel, Label14);
+    VADELON_FIND(QLabel, Label15);
+    VADELON_FIND(QLabel, Label16);
+    VADELON_FIND(QLabel, Label17);
+    VADELON_FIND(QLabel, Label18);
+    VADELON_FIND(QLabel, Image1);
+    VADELON_FIND(QLabel, Image2);
+    VADELON_FIND(QLabel, Image3);
+    VADELON_FIND(QToolButton, SpeedButton1);
+    VADELON_FIND(QToolButton, SpeedButton2);
+    VADELON_FIND(QToolButton, SpeedButton3);
+    VADELON_FIND(QToolButton, SpeedButton4);
+    VADELON_FIND(QToolButton, SpeedButton5);
+    VADELON_FIND(QToolButton, SpeedButton6);
+    VADELON_FIND(QLineEdit, Edit1);
+    VADELON_FIND(QLineEdit, Edit2);
+    VADELON_FIND(QLineEdit, Edit3);
+    VADELON_FIND(QLineEdit, Edit4);
+    VADELON_FIND(QLineEdit, Edit5);
+    VADELON_FIND(QLineEdit, Edit6);
+    VADELON_FIND(QLineEdit, Edit7);
+    VADELON_FIND(QLineEdit, Edit8);
+    VADELON_FIND(QLineEdit, Edit9);
+    VADELON_FIND(TUpDown, UpDown1);
+    VADELON_FIND(TUpDown, UpDown2);
+    VADELON_FIND(TUpDown, UpDown3);
+    VADELON_FIND(TUpDown, UpDown4);
+    VADELON_FIND(TUpDown, UpDown5);
+    VADELON_FIND(TUpDown, UpDown6);
+    VADELON_FIND(QComboBox, ComboBox1);
+    VADELON_FIND(QComboBox, ComboBox2);
+    VADELON_FIND(QPushButton, Button1);
+    VADELON_FIND(QPushButton, Button2);
+    VADELON_FIND(QPushButton, BitBtn1);
+    VADELON_FIND(QPushButton, BitBtn2);
+    VADELON_FIND(QStatusBar, StatusBar1);
+    VADELON_FIND(QMenuBar, MainMenu1);
+    VADELON_FIND(QMenu, N2);
+    VADELON_FIND(QMenu, Help1);
+    VADELON_FIND(QAction, N3);
+    VADELON_FIND(QAction, D1);
+    VADELON_FIND(QAction, A1);
+    VADELON_FIND(QAction, B1);
+    VADELON_FIND(QAction, W1);
+    VADELON_FIND(QAction, N4);
+    VADELON_FIND(QAction, R1);
+    VADELON_FIND(QAction, Clear1);
+    VADELON_FIND(QAction, N6);
+    VADELON_FIND(QAction, Exit1);
+    VADELON_FIND(QAction, SearchforHelpOn1);
+    VADELON_FIND(QAction, N5);
     VADELON_FIND(QAction, About1);
 #undef VADELON_FIND
 

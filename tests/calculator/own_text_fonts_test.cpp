@@ -100,8 +100,8 @@ private slots:
         QVERIFY(!MergesFallbacks(f.Label1->font()));
         // The check itself sees a character the IPA fonts lack (a Hangul syllable).
         QCOMPARE(Missing(f.Label1->font(), QStringLiteral("計\uD55C")), QStringLiteral("\uD55C"));
-        for (const CalcMode mode : {CalcMode::DayCount, CalcMode::DateShift, CalcMode::AgeCalc,
-                                    CalcMode::BirthYearCalc, CalcMode::Almanac}) {
+        for (const CalcMode mode :
+             {CalcMode::DayCount, CalcMode::DateShift, CalcMode::AgeCalc, CalcMode::BirthYearCalc, CalcMode::Almanac}) {
             f->SelectMode(mode, true);
             CheckShownTexts(f.form.get());
         }
@@ -123,8 +123,7 @@ private slots:
     void whatIsTypedTakesTheFallbacksWhenTheFontLacksIt()
     {
         FormFixture f;
-        for (QLineEdit* edit : {f.Edit1, f.Edit2, f.Edit3, f.Edit4, f.Edit5, f.Edit6, f.Edit7, f.Edit8,
-                                f.Edit9}) {
+        for (QLineEdit* edit : {f.Edit1, f.Edit2, f.Edit3, f.Edit4, f.Edit5, f.Edit6, f.Edit7, f.Edit8, f.Edit9}) {
             const QFont before = edit->font();
             QVERIFY2(!MergesFallbacks(before), qPrintable(edit->objectName()));
             // Digits, full-width digits and kanji are all in the font.

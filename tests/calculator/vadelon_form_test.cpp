@@ -129,7 +129,7 @@ void VadelonFormTest::windowFrame()
     QVERIFY(!(f->windowFlags() & Qt::WindowMaximizeButtonHint));
     QVERIFY(f->windowFlags() & Qt::WindowMinimizeButtonHint);
     QCOMPARE(f.StatusBar1->height(), 19);
-    const QRect expected[] = {{8, 8, 97, 217},   {120, 8, 257, 113}, {120, 128, 161, 89},
+    const QRect expected[] = {{8, 8, 97, 217},    {120, 8, 257, 113},   {120, 128, 161, 89},
                               {288, 128, 89, 89}, {120, 224, 257, 113}, {24, 312, 65, 25}};
     const QWidget* controls[] = {f.Panel1, f.Panel2, f.Panel3, f.BitBtn1, f.Panel4, f.BitBtn2};
     for (int i = 0; i < 6; ++i)
@@ -168,8 +168,12 @@ void VadelonFormTest::controlsCarryTheirNames()
     // Every control the fixture names was found by that name, or the fixture stopped.
     QCOMPARE(f.N2->title(), QString("計算(&C)"));
     QCOMPARE(f.Help1->title(), QString("ﾍﾙﾌﾟ(&H)"));
-    const QStringList items{"日数計算(&N)", "日付計算(&D)", "年齢計算(&A)", "生年計算(&B)", "こよみ(&W)", "",
-                            "計算実行(&R)", "ｸﾘｱ(&C)", "ｶﾚﾝﾀﾞｰ(&K)", "", "終了(&X)"};
+    const QStringList items{"日数計算(&N)", "日付計算(&D)",
+                            "年齢計算(&A)", "生年計算(&B)",
+                            "こよみ(&W)",   "",
+                            "計算実行(&R)", "ｸﾘｱ(&C)",
+                            "ｶﾚﾝﾀﾞｰ(&K)",   "",
+                            "終了(&X)"};
     QCOMPARE(f.N2->actions().size(), items.size());
     for (int i = 0; i < items.size(); ++i) {
         QCOMPARE(f.N2->actions()[i]->text(), items[i]);
@@ -179,9 +183,9 @@ void VadelonFormTest::controlsCarryTheirNames()
     QCOMPARE(f.SearchforHelpOn1->text(), QString("ﾄﾋﾟｯｸの検索(&S)"));
     QCOMPARE(f.About1->text(), QString("ﾊﾞｰｼﾞｮﾝ情報(&A)"));
     // Only the ten buttons have hints; they show them as tooltips too.
-    for (QWidget* w : std::initializer_list<QWidget*>{f.SpeedButton1, f.SpeedButton2, f.SpeedButton3,
-                                                      f.SpeedButton4, f.SpeedButton5, f.SpeedButton6,
-                                                      f.Button1, f.Button2, f.BitBtn1, f.BitBtn2}) {
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{f.SpeedButton1, f.SpeedButton2, f.SpeedButton3, f.SpeedButton4, f.SpeedButton5,
+                                         f.SpeedButton6, f.Button1, f.Button2, f.BitBtn1, f.BitBtn2}) {
         QVERIFY(!w->statusTip().isEmpty());
         QCOMPARE(w->toolTip(), w->statusTip());
         QCOMPARE(w->cursor().shape(), Qt::PointingHandCursor);
@@ -215,18 +219,26 @@ void VadelonFormTest::modeLayout_data()
     QTest::addColumn<QString>("label9");
     QTest::addColumn<QColor>("label9Colour");
 
-    QTest::newRow("DayCount") << "DayCount" << "Image1" << true << "きょう" << "この日付から" << true << false
-                              << "経過日数は" << "日" << kRed << "期間日数は１を加算" << false << true << true
-                              << true << "きょう" << "この日付までの" << kBlue;
-    QTest::newRow("DateShift") << "DateShift" << "Image2" << true << "きょう" << "この日付から" << true << true
-                               << "加算日数" << "日後は" << kBlue << "日後／前の切替→" << true << true << false
-                               << true << "" << "計算結果日付" << kRed;
-    QTest::newRow("AgeCalc") << "AgeCalc" << "Image1" << false << "ことし" << "この年うまれの人の" << true << false
-                             << "満年齢は" << "歳" << kRed << "数え年は１を加算" << false << true << true << false
-                             << "ことし" << "この年誕生日後の" << kBlue;
-    QTest::newRow("BirthYearCalc") << "BirthYearCalc" << "Image2" << false << "ことし" << "この年誕生日が来て"
-                                   << true << true << "満" << "歳" << kBlue << "になる人の" << false << true
-                                   << false << false << "" << "うまれた年は" << kRed;
+    QTest::newRow("DayCount") << "DayCount"
+                              << "Image1" << true << "きょう"
+                              << "この日付から" << true << false << "経過日数は"
+                              << "日" << kRed << "期間日数は１を加算" << false << true << true << true << "きょう"
+                              << "この日付までの" << kBlue;
+    QTest::newRow("DateShift") << "DateShift"
+                               << "Image2" << true << "きょう"
+                               << "この日付から" << true << true << "加算日数"
+                               << "日後は" << kBlue << "日後／前の切替→" << true << true << false << true << ""
+                               << "計算結果日付" << kRed;
+    QTest::newRow("AgeCalc") << "AgeCalc"
+                             << "Image1" << false << "ことし"
+                             << "この年うまれの人の" << true << false << "満年齢は"
+                             << "歳" << kRed << "数え年は１を加算" << false << true << true << false << "ことし"
+                             << "この年誕生日後の" << kBlue;
+    QTest::newRow("BirthYearCalc") << "BirthYearCalc"
+                                   << "Image2" << false << "ことし"
+                                   << "この年誕生日が来て" << true << true << "満"
+                                   << "歳" << kBlue << "になる人の" << false << true << false << false << ""
+                                   << "うまれた年は" << kRed;
 }
 
 void VadelonFormTest::modeLayout()
@@ -258,8 +270,8 @@ void VadelonFormTest::modeLayout()
     QVERIFY(holder);
     QCOMPARE(holder->pixmap().size(), QSize(85, 85));
     QCOMPARE(f.BitBtn1->icon().pixmap(85, 85).toImage(), holder->pixmap().toImage());
-    for (QWidget* w : std::initializer_list<QWidget*>{f.Edit3, f.UpDown2, f.Edit4, f.UpDown3, f.Label6,
-                                                      f.Label7, f.Label8})
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{f.Edit3, f.UpDown2, f.Edit4, f.UpDown3, f.Label6, f.Label7, f.Label8})
         QCOMPARE(!w->isHidden(), upperMonthDay);
     QCOMPARE(f.Button1->text(), button1);
     QCOMPARE(f.Label2->text(), label2);
@@ -281,8 +293,8 @@ void VadelonFormTest::modeLayout()
     }
     for (QWidget* w : std::initializer_list<QWidget*>{f.UpDown4, f.ComboBox2, f.UpDown5, f.UpDown6})
         QCOMPARE(w->isEnabled(), lowerInput);
-    for (QWidget* w : std::initializer_list<QWidget*>{f.Edit7, f.UpDown5, f.Edit8, f.UpDown6, f.Label13,
-                                                      f.Label14, f.Label15})
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{f.Edit7, f.UpDown5, f.Edit8, f.UpDown6, f.Label13, f.Label14, f.Label15})
         QCOMPARE(!w->isHidden(), lowerMonthDay);
     QCOMPARE(!f.Button2->isHidden(), !button2.isEmpty());
     if (!button2.isEmpty())
@@ -330,8 +342,13 @@ void VadelonFormTest::menuAndButtonGiveTheSameState()
     const CalcMode m = ModeNamed(mode);
     FormFixture byMenu, byButton;
     for (FormFixture* f : {&byMenu, &byButton}) {
-        FormFixture::Preset({{f->Edit1, "2000"}, {f->Edit3, "1"}, {f->Edit4, "2"}, {f->Edit9, "12"},
-                             {f->Edit5, "2001"}, {f->Edit7, "3"}, {f->Edit8, "4"}});
+        FormFixture::Preset({{f->Edit1, "2000"},
+                             {f->Edit3, "1"},
+                             {f->Edit4, "2"},
+                             {f->Edit9, "12"},
+                             {f->Edit5, "2001"},
+                             {f->Edit7, "3"},
+                             {f->Edit8, "4"}});
     }
     MenuItemFor(byMenu, m)->trigger();
     QTest::mouseClick(ButtonFor(byButton, m), Qt::LeftButton);
@@ -442,8 +459,8 @@ void VadelonFormTest::clearAll()
     QVERIFY(QTest::qWaitForWindowActive(f.form.get()));
     FormFixture::Preset({{f.Edit1, "2000"}, {f.Edit3, "1"}});
     f.Edit4->setText("2");  // the upper weekday follows
-    FormFixture::Preset({{f.Edit9, "12"}, {f.Edit5, "2001"}, {f.Edit7, "3"}, {f.Edit8, "4"}, {f.Edit2, "12"},
-                         {f.Edit6, "13"}});
+    FormFixture::Preset(
+        {{f.Edit9, "12"}, {f.Edit5, "2001"}, {f.Edit7, "3"}, {f.Edit8, "4"}, {f.Edit2, "12"}, {f.Edit6, "13"}});
     QVERIFY(f.Label8->text() != QString("（　曜日）"));
     if (how == "button")
         QTest::mouseClick(f.BitBtn2, Qt::LeftButton);
@@ -465,13 +482,18 @@ void VadelonFormTest::buttonHintReachesStatusBar_data()
 {
     QTest::addColumn<QString>("control");
     QTest::addColumn<QString>("hint");
-    QTest::newRow("SpeedButton1") << "SpeedButton1" << "入力した２つの日付から、両者間の経過日数を計算します。";
-    QTest::newRow("SpeedButton5")
-        << "SpeedButton5" << "入力した日付の、ユリウス日や年月日それぞれの干支、年九星を計算します。";
-    QTest::newRow("BitBtn1") << "BitBtn1" << "計算を実行し、結果を矢印の向いている欄に表示します。";
-    QTest::newRow("BitBtn2") << "BitBtn2" << "すべての欄の数値を消去します。";
-    QTest::newRow("Button2") << "Button2" << "今日の日付または今年の西暦年や和暦年を入力します。";
-    QTest::newRow("SpeedButton6") << "SpeedButton6" << "日付計算において、【×日後】／【×日前】を切り替えます。";
+    QTest::newRow("SpeedButton1") << "SpeedButton1"
+                                  << "入力した２つの日付から、両者間の経過日数を計算します。";
+    QTest::newRow("SpeedButton5") << "SpeedButton5"
+                                  << "入力した日付の、ユリウス日や年月日それぞれの干支、年九星を計算します。";
+    QTest::newRow("BitBtn1") << "BitBtn1"
+                             << "計算を実行し、結果を矢印の向いている欄に表示します。";
+    QTest::newRow("BitBtn2") << "BitBtn2"
+                             << "すべての欄の数値を消去します。";
+    QTest::newRow("Button2") << "Button2"
+                             << "今日の日付または今年の西暦年や和暦年を入力します。";
+    QTest::newRow("SpeedButton6") << "SpeedButton6"
+                                  << "日付計算において、【×日後】／【×日前】を切り替えます。";
 }
 
 void VadelonFormTest::buttonHintReachesStatusBar()
@@ -551,10 +573,10 @@ void VadelonFormTest::helpAndAbout()
 void VadelonFormTest::focusOrder()
 {
     FormFixture f;
-    const QList<QWidget*> expected{f.Edit1,  f.UpDown1, f.ComboBox1, f.Edit2,   f.Edit3,     f.Edit4,
-                                   f.UpDown2, f.UpDown3, f.Button1, f.Edit9,    f.SpeedButton6, f.Edit5,
-                                   f.UpDown4, f.ComboBox2, f.Edit6, f.Edit7,    f.Edit8,     f.UpDown5,
-                                   f.UpDown6, f.Button2, f.BitBtn1, f.BitBtn2};
+    const QList<QWidget*> expected{f.Edit1,   f.UpDown1,   f.ComboBox1, f.Edit2,  f.Edit3,        f.Edit4,
+                                   f.UpDown2, f.UpDown3,   f.Button1,   f.Edit9,  f.SpeedButton6, f.Edit5,
+                                   f.UpDown4, f.ComboBox2, f.Edit6,     f.Edit7,  f.Edit8,        f.UpDown5,
+                                   f.UpDown6, f.Button2,   f.BitBtn1,   f.BitBtn2};
     for (qsizetype i = 1; i < expected.size(); ++i) {
         QWidget* next = expected[i - 1]->nextInFocusChain();
         while (next->focusPolicy() == Qt::NoFocus || !expected.contains(next))

@@ -13,15 +13,19 @@ namespace vadelon {
 namespace {
 
 // The row as the table stores it: start year, month and day, then the name.
-std::string StoredRow(const EraEntry& era) {
-    return std::string(era.startYear) + std::string(era.startMonth) + std::string(era.startDay) +
-           std::string(era.name);
+std::string StoredRow(const EraEntry& era)
+{
+    return std::string(era.startYear) + std::string(era.startMonth) + std::string(era.startDay) + std::string(era.name);
 }
 
 // Era-year field for an era year n of at least 1, as a panel shows it.
-std::string Shown(std::int64_t n) { return n >= 100 ? "  " : std::to_string(n); }
+std::string Shown(std::int64_t n)
+{
+    return n >= 100 ? "  " : std::to_string(n);
+}
 
-EraText Settled(std::int32_t y, std::int32_t m, std::int32_t d) {
+EraText Settled(std::int32_t y, std::int32_t m, std::int32_t d)
+{
     int calls = 0;
     const EraText text = EraTextForYear(y, m, d, [&](const EraQuestion&) {
         ++calls;
@@ -31,7 +35,8 @@ EraText Settled(std::int32_t y, std::int32_t m, std::int32_t d) {
     return text;
 }
 
-TEST(EraTableTest, RowsAreTheWrittenDownTable) {
+TEST(EraTableTest, RowsAreTheWrittenDownTable)
+{
     const auto table = EraTable();
     ASSERT_EQ(table.size(), 68u);
     ASSERT_EQ(static_cast<int>(table.size()), reference::kEraRowCount);
@@ -56,9 +61,10 @@ TEST(EraTableTest, RowsAreTheWrittenDownTable) {
 
 // Every change: the day before belongs to the earlier era, the first day to
 // the later one, and a missing month or day asks between the two.
-class EraChangeTest : public ::testing::TestWithParam<int> {};
+class EraChangeTest : public ::testing::TestWithParam<int> { };
 
-TEST_P(EraChangeTest, DayBeforeFirstDayAndQuestion) {
+TEST_P(EraChangeTest, DayBeforeFirstDayAndQuestion)
+{
     const int i = GetParam();
     const std::string row = reference::kEraRows[i];
     const std::string earlierRow = reference::kEraRows[i - 1];
@@ -112,37 +118,34 @@ struct EraCase {
     std::int32_t y, m, d;
     EraText text;
 };
-class EraTextTest : public ::testing::TestWithParam<EraCase> {};
-TEST_P(EraTextTest, Settled) {
+class EraTextTest : public ::testing::TestWithParam<EraCase> { };
+TEST_P(EraTextTest, Settled)
+{
     EXPECT_EQ(Settled(GetParam().y, GetParam().m, GetParam().d), GetParam().text);
 }
 INSTANTIATE_TEST_SUITE_P(
     Years, EraTextTest,
     ::testing::Values(
-        EraCase{0, 0, 0, {"－－", "--"}}, EraCase{1, 0, 0, {"－－", "1"}},
-        EraCase{2, 0, 0, {"－－", "2"}}, EraCase{9, 5, 5, {"－－", "9"}},
-        EraCase{10, 0, 0, {"－－", "10"}}, EraCase{99, 0, 0, {"－－", "99"}},
-        EraCase{100, 0, 0, {"－－", "  "}}, EraCase{1393, 12, 31, {"－－", "  "}},
-        EraCase{1394, 7, 5, {"應永", "1"}}, EraCase{1394, 8, 0, {"應永", "1"}},
-        EraCase{1394, 6, 30, {"－－", "  "}}, EraCase{1394, 7, 4, {"－－", "  "}},
-        EraCase{1428, 4, 26, {"應永", "35"}}, EraCase{1428, 4, 27, {"正長", "1"}},
-        EraCase{1501, 2, 28, {"明應", "10"}}, EraCase{1501, 2, 29, {"文龜", "1"}},
-        EraCase{1868, 9, 7, {"慶應", "4"}}, EraCase{1868, 9, 8, {"明治", "1"}},
-        EraCase{1868, 10, 0, {"明治", "1"}}, EraCase{1989, 1, 7, {"昭和", "64"}},
-        EraCase{1989, 1, 8, {"平成", "1"}}, EraCase{1989, 13, 0, {"平成", "1"}},
-        EraCase{1989, -1, 0, {"昭和", "64"}}, EraCase{1990, 0, 0, {"平成", "2"}},
-        EraCase{2018, 0, 0, {"平成", "30"}}, EraCase{2019, 4, 30, {"平成", "31"}},
-        EraCase{2019, 5, 1, {"令和", "1"}}, EraCase{2020, 0, 0, {"令和", "2"}},
-        EraCase{2026, 12, 7, {"令和", "8"}}, EraCase{2027, 0, 0, {"令和", "9"}},
-        EraCase{2028, 0, 0, {"令和", "10"}}, EraCase{2117, 0, 0, {"令和", "99"}},
-        EraCase{2118, 0, 0, {"　　", "  "}}, EraCase{INT32_MAX, 1, 1, {"　　", "  "}},
-        EraCase{-1, 1, 1, {"", ""}}, EraCase{INT32_MIN, 0, 0, {"", ""}}));
+        EraCase{0, 0, 0, {"－－", "--"}}, EraCase{1, 0, 0, {"－－", "1"}}, EraCase{2, 0, 0, {"－－", "2"}},
+        EraCase{9, 5, 5, {"－－", "9"}}, EraCase{10, 0, 0, {"－－", "10"}}, EraCase{99, 0, 0, {"－－", "99"}},
+        EraCase{100, 0, 0, {"－－", "  "}}, EraCase{1393, 12, 31, {"－－", "  "}}, EraCase{1394, 7, 5, {"應永", "1"}},
+        EraCase{1394, 8, 0, {"應永", "1"}}, EraCase{1394, 6, 30, {"－－", "  "}}, EraCase{1394, 7, 4, {"－－", "  "}},
+        EraCase{1428, 4, 26, {"應永", "35"}}, EraCase{1428, 4, 27, {"正長", "1"}}, EraCase{1501, 2, 28, {"明應", "10"}},
+        EraCase{1501, 2, 29, {"文龜", "1"}}, EraCase{1868, 9, 7, {"慶應", "4"}}, EraCase{1868, 9, 8, {"明治", "1"}},
+        EraCase{1868, 10, 0, {"明治", "1"}}, EraCase{1989, 1, 7, {"昭和", "64"}}, EraCase{1989, 1, 8, {"平成", "1"}},
+        EraCase{1989, 13, 0, {"平成", "1"}}, EraCase{1989, -1, 0, {"昭和", "64"}}, EraCase{1990, 0, 0, {"平成", "2"}},
+        EraCase{2018, 0, 0, {"平成", "30"}}, EraCase{2019, 4, 30, {"平成", "31"}}, EraCase{2019, 5, 1, {"令和", "1"}},
+        EraCase{2020, 0, 0, {"令和", "2"}}, EraCase{2026, 12, 7, {"令和", "8"}}, EraCase{2027, 0, 0, {"令和", "9"}},
+        EraCase{2028, 0, 0, {"令和", "10"}}, EraCase{2117, 0, 0, {"令和", "99"}}, EraCase{2118, 0, 0, {"　　", "  "}},
+        EraCase{INT32_MAX, 1, 1, {"　　", "  "}}, EraCase{-1, 1, 1, {"", ""}}, EraCase{INT32_MIN, 0, 0, {"", ""}}));
 
-TEST(EraTextTest, EmptyCallbackCountsAsNoAnswer) {
+TEST(EraTextTest, EmptyCallbackCountsAsNoAnswer)
+{
     EXPECT_EQ(EraTextForYear(1989, 1, 0, AskEraChoiceFn{}), EraText{});
 }
 
-TEST(EraTextTest, YearOfChangeQuestionAnswers) {
+TEST(EraTextTest, YearOfChangeQuestionAnswers)
+{
     const auto earlier = [](const EraQuestion&) { return EraChoice::Earlier; };
     const auto later = [](const EraQuestion&) { return EraChoice::Later; };
     EXPECT_EQ(EraTextForYear(1989, 1, 0, earlier), (EraText{"昭和", "64"}));
@@ -152,7 +155,8 @@ TEST(EraTextTest, YearOfChangeQuestionAnswers) {
     EXPECT_EQ(EraTextForYear(1394, 0, 0, later), (EraText{"應永", "1"}));
 }
 
-TEST(EraLookupTest, QuestionCarriesBothAnswers) {
+TEST(EraLookupTest, QuestionCarriesBothAnswers)
+{
     const EraLookup lookup = LookUpEra(1989, 1, 0);
     ASSERT_FALSE(lookup.settled.has_value());
     ASSERT_TRUE(lookup.question.has_value());
@@ -170,24 +174,23 @@ struct WesternCase {
     std::int32_t row, eraYear;
     std::optional<std::int32_t> year;
 };
-class WesternYearTest : public ::testing::TestWithParam<WesternCase> {};
-TEST_P(WesternYearTest, Year) {
+class WesternYearTest : public ::testing::TestWithParam<WesternCase> { };
+TEST_P(WesternYearTest, Year)
+{
     EXPECT_EQ(WesternYearFromEra(GetParam().row, GetParam().eraYear), GetParam().year);
 }
 INSTANTIATE_TEST_SUITE_P(
     Conversions, WesternYearTest,
-    ::testing::Values(WesternCase{66, 1, 1989}, WesternCase{65, 64, 1989},
-                      WesternCase{1, 0, 1393}, WesternCase{0, 5, 5}, WesternCase{65, 10, 1935},
-                      WesternCase{64, 10, 1921}, WesternCase{67, 8, 2026},
-                      WesternCase{67, 1, 2019}, WesternCase{66, 31, 2019},
+    ::testing::Values(WesternCase{66, 1, 1989}, WesternCase{65, 64, 1989}, WesternCase{1, 0, 1393},
+                      WesternCase{0, 5, 5}, WesternCase{65, 10, 1935}, WesternCase{64, 10, 1921},
+                      WesternCase{67, 8, 2026}, WesternCase{67, 1, 2019}, WesternCase{66, 31, 2019},
                       WesternCase{66, -5, 1983}, WesternCase{0, INT32_MIN, INT32_MIN},
-                      WesternCase{67, INT32_MAX - 2018, INT32_MAX},
-                      WesternCase{67, INT32_MAX - 2017, std::nullopt},
-                      WesternCase{1, INT32_MIN, 1393 + INT32_MIN},
-                      WesternCase{68, 1, std::nullopt}, WesternCase{-1, 1, std::nullopt},
-                      WesternCase{INT32_MIN, 1, std::nullopt}));
+                      WesternCase{67, INT32_MAX - 2018, INT32_MAX}, WesternCase{67, INT32_MAX - 2017, std::nullopt},
+                      WesternCase{1, INT32_MIN, 1393 + INT32_MIN}, WesternCase{68, 1, std::nullopt},
+                      WesternCase{-1, 1, std::nullopt}, WesternCase{INT32_MIN, 1, std::nullopt}));
 
-TEST(EraListTest, IndexAndRowAndName) {
+TEST(EraListTest, IndexAndRowAndName)
+{
     EXPECT_EQ(EraRowForListIndex(0), 67);
     EXPECT_EQ(EraRowForListIndex(1), 66);
     EXPECT_EQ(EraRowForListIndex(67), 0);

@@ -13,8 +13,8 @@ std::int64_t DaysInMonth(std::int64_t year, std::int64_t month);
 std::int64_t DaysInYear(std::int64_t year);
 
 // nullopt when the first date is not strictly before the second.
-std::optional<std::int64_t> DaysBetween(std::int64_t y1, std::int64_t m1, std::int64_t d1,
-                                        std::int64_t y2, std::int64_t m2, std::int64_t d2);
+std::optional<std::int64_t> DaysBetween(std::int64_t y1, std::int64_t m1, std::int64_t d1, std::int64_t y2,
+                                        std::int64_t m2, std::int64_t d2);
 
 struct WalkedDate {
     std::int64_t year, month, day;
@@ -28,8 +28,8 @@ std::string WeekdayLabel(std::int64_t year, std::int64_t month, std::int64_t day
 // leaves the era open; `asked` tells which.
 struct EraResult {
     bool asked = false;
-    std::string name, year;                 // when settled
-    std::string earlierName, earlierYear;   // when asked
+    std::string name, year;                // when settled
+    std::string earlierName, earlierYear;  // when asked
     std::string laterName, laterYear;
     std::string startYear, startMonth, startDay;
 };

@@ -1,7 +1,7 @@
 // The era confirmation dialog: its texts for real questions of the era table,
 // its layout, and how the toggle pair answers however the dialog is closed.
-#include "dialogs/nengo_form.h"
 #include "calendar/era.h"
+#include "dialogs/nengo_form.h"
 #include "fonts/fonts.h"
 #include "tests/support/scripted_platform.h"
 
@@ -48,8 +48,7 @@ class NengoFormTest : public QObject {
 
     // Asks for the year of change, acting on the shown dialog with act; records
     // whether the dialog closed itself rather than being hidden by the script.
-    EraChoice Ask(int year, int month, const std::function<void(TNengoForm&)>& act,
-                  bool* closedItself = nullptr)
+    EraChoice Ask(int year, int month, const std::function<void(TNengoForm&)>& act, bool* closedItself = nullptr)
     {
         platform_.modalHandlers.push_back([&](QWidget* window) {
             auto* form = qobject_cast<TNengoForm*>(window);
@@ -71,10 +70,7 @@ class NengoFormTest : public QObject {
     }
 
 private slots:
-    void initTestCase()
-    {
-        vadelon::InstallFontSubstitutions();
-    }
+    void initTestCase() { vadelon::InstallFontSubstitutions(); }
     void init()
     {
         platform_.modalHandlers.clear();
@@ -90,11 +86,18 @@ private slots:
         QTest::addColumn<QString>("sentence");
         QTest::addColumn<QString>("earlier");
         QTest::addColumn<QString>("later");
-        QTest::newRow("1989, January") << 1989 << 1 << "西暦1989年は、01月08日をもって" << "昭和" << "平成";
-        QTest::newRow("1394, no month") << 1394 << 0 << "西暦1394年は、07月05日をもって" << "－－" << "應永";
+        QTest::newRow("1989, January") << 1989 << 1 << "西暦1989年は、01月08日をもって"
+                                       << "昭和"
+                                       << "平成";
+        QTest::newRow("1394, no month") << 1394 << 0 << "西暦1394年は、07月05日をもって"
+                                        << "－－"
+                                        << "應永";
         QTest::newRow("1504, not a Gregorian day") << 1504 << 0 << "西暦1504年は、02月30日をもって"
-                                                   << "文龜" << "永正";
-        QTest::newRow("1868, no month") << 1868 << 0 << "西暦1868年は、09月08日をもって" << "慶應" << "明治";
+                                                   << "文龜"
+                                                   << "永正";
+        QTest::newRow("1868, no month") << 1868 << 0 << "西暦1868年は、09月08日をもって"
+                                        << "慶應"
+                                        << "明治";
     }
     void showsTheQuestion()
     {
@@ -192,10 +195,8 @@ private slots:
             EraChoice expected;
         };
         const Step steps[] = {
-            {1989, Press::Left, Press::None, EraChoice::Earlier},
-            {1868, Press::None, Press::Left, EraChoice::Earlier},
-            {1394, Press::Right, Press::Left, EraChoice::Later},
-            {1989, Press::None, Press::Right, EraChoice::Later},
+            {1989, Press::Left, Press::None, EraChoice::Earlier},  {1868, Press::None, Press::Left, EraChoice::Earlier},
+            {1394, Press::Right, Press::Left, EraChoice::Later},   {1989, Press::None, Press::Right, EraChoice::Later},
             {2019, Press::Left, Press::Right, EraChoice::Earlier},
         };
         for (const Step& step : steps) {
@@ -241,8 +242,8 @@ private slots:
         QTest::newRow("right") << QList<int>{Qt::Key_Right} << EraChoice::Later << "平成";
         QTest::newRow("right, then left") << QList<int>{Qt::Key_Right, Qt::Key_Left} << EraChoice::Earlier << "昭和";
         QTest::newRow("no arrow") << QList<int>{} << EraChoice::None << "未選択";
-        QTest::newRow("up and down press nothing") << QList<int>{Qt::Key_Up, Qt::Key_Down} << EraChoice::None
-                                                   << "未選択";
+        QTest::newRow("up and down press nothing")
+            << QList<int>{Qt::Key_Up, Qt::Key_Down} << EraChoice::None << "未選択";
     }
     void keyboardAlone()
     {
@@ -250,17 +251,21 @@ private slots:
         QFETCH(EraChoice, expected);
         QFETCH(QString, spoken);
         bool closedItself = false;
-        const EraChoice choice = Ask(1989, 0, [&](TNengoForm& form) {
-            QCOMPARE(form.focusWidget(), form.GroupBox1);
-            for (int key : keys)
-                QTest::keyClick(form.focusWidget(), Qt::Key(key));
-            QAccessibleInterface* group = QAccessible::queryAccessibleInterface(form.GroupBox1);
-            QCOMPARE(group->text(QAccessible::Name), QStringLiteral("採用したい年号をチェックして下さい：") + spoken);
-            QAccessibleInterface* dialog = QAccessible::queryAccessibleInterface(&form);
-            QCOMPARE(dialog->text(QAccessible::Description),
-                     QStringLiteral("西暦1989年は、01月08日をもって昭和から平成に改元されています"));
-            QTest::keyClick(form.focusWidget(), Qt::Key_Return);
-        }, &closedItself);
+        const EraChoice choice = Ask(
+            1989, 0,
+            [&](TNengoForm& form) {
+                QCOMPARE(form.focusWidget(), form.GroupBox1);
+                for (int key : keys)
+                    QTest::keyClick(form.focusWidget(), Qt::Key(key));
+                QAccessibleInterface* group = QAccessible::queryAccessibleInterface(form.GroupBox1);
+                QCOMPARE(group->text(QAccessible::Name),
+                         QStringLiteral("採用したい年号をチェックして下さい：") + spoken);
+                QAccessibleInterface* dialog = QAccessible::queryAccessibleInterface(&form);
+                QCOMPARE(dialog->text(QAccessible::Description),
+                         QStringLiteral("西暦1989年は、01月08日をもって昭和から平成に改元されています"));
+                QTest::keyClick(form.focusWidget(), Qt::Key_Return);
+            },
+            &closedItself);
         QVERIFY(closedItself);
         QCOMPARE(choice, expected);
     }
@@ -268,14 +273,17 @@ private slots:
     void escapeDoesNotClose()
     {
         bool closedItself = false;
-        const EraChoice choice = Ask(1989, 1, [](TNengoForm& form) {
-            QTest::mouseClick(form.SpeedButton2, Qt::LeftButton);
-            QTest::keyClick(&form, Qt::Key_Escape);
-            QVERIFY(form.isVisible());
-            QTest::keyClick(form.Button1, Qt::Key_Escape);
-            QVERIFY(form.isVisible());
-            QTest::keyClick(&form, Qt::Key_Return);
-        }, &closedItself);
+        const EraChoice choice = Ask(
+            1989, 1,
+            [](TNengoForm& form) {
+                QTest::mouseClick(form.SpeedButton2, Qt::LeftButton);
+                QTest::keyClick(&form, Qt::Key_Escape);
+                QVERIFY(form.isVisible());
+                QTest::keyClick(form.Button1, Qt::Key_Escape);
+                QVERIFY(form.isVisible());
+                QTest::keyClick(&form, Qt::Key_Return);
+            },
+            &closedItself);
         QVERIFY(closedItself);
         QCOMPARE(choice, EraChoice::Later);
     }
@@ -299,17 +307,20 @@ private slots:
         QFETCH(Press, press);
         QFETCH(EraChoice, expected);
         bool closedItself = false;
-        const EraChoice choice = Ask(1394, 0, [&](TNengoForm& form) {
-            PressToggle(form, press);
-            if (how == "OK")
-                QTest::mouseClick(form.Button1, Qt::LeftButton);
-            else if (how == "Return")
-                QTest::keyClick(&form, Qt::Key_Return);
-            else if (how == "Enter")
-                QTest::keyClick(&form, Qt::Key_Enter, Qt::KeypadModifier);
-            else
-                form.close();  // what the window manager and Alt+F4 do
-        }, &closedItself);
+        const EraChoice choice = Ask(
+            1394, 0,
+            [&](TNengoForm& form) {
+                PressToggle(form, press);
+                if (how == "OK")
+                    QTest::mouseClick(form.Button1, Qt::LeftButton);
+                else if (how == "Return")
+                    QTest::keyClick(&form, Qt::Key_Return);
+                else if (how == "Enter")
+                    QTest::keyClick(&form, Qt::Key_Enter, Qt::KeypadModifier);
+                else
+                    form.close();  // what the window manager and Alt+F4 do
+            },
+            &closedItself);
         QVERIFY(closedItself);
         QCOMPARE(choice, expected);
     }

@@ -44,10 +44,7 @@ class VerFormTest : public QObject {
     }
 
 private slots:
-    void initTestCase()
-    {
-        vadelon::InstallFontSubstitutions();
-    }
+    void initTestCase() { vadelon::InstallFontSubstitutions(); }
     void init()
     {
         platform_.modalHandlers.clear();
@@ -80,11 +77,12 @@ private slots:
         QTest::addColumn<int>("pixelSize");
         QTest::addColumn<bool>("bold");
         QTest::addColumn<QColor>("colour");  // invalid: the window text colour
-        QTest::newRow("Label1") << "Label1" << "Version 1.0" << QRect(72, 192, 104, 19) << 19 << true
-                                << QColor(0, 0, 128);
-        QTest::newRow("Label2") << "Label2" << "" << QRect(8, 224, 225, 16) << 16 << false << QColor();
-        QTest::newRow("Label3") << "Label3" << "for Windows 95/98/NT" << QRect(56, 256, 152, 16) << 16 << false
-                                << QColor();
+        QTest::newRow("Label1") << "Label1"
+                                << "Version 1.0" << QRect(72, 192, 104, 19) << 19 << true << QColor(0, 0, 128);
+        QTest::newRow("Label2") << "Label2"
+                                << "" << QRect(8, 224, 225, 16) << 16 << false << QColor();
+        QTest::newRow("Label3") << "Label3"
+                                << "for Windows 95/98/NT" << QRect(56, 256, 152, 16) << 16 << false << QColor();
     }
     void labels()
     {
@@ -209,9 +207,8 @@ private slots:
         QCOMPARE(counts.size(), std::size_t(5));
 
         // The ground: the commonest colour, a dark navy that fills the border.
-        const QRgb ground = std::max_element(counts.begin(), counts.end(), [](auto a, auto b) {
-                                return a.second < b.second;
-                            })->first;
+        const QRgb ground =
+            std::max_element(counts.begin(), counts.end(), [](auto a, auto b) { return a.second < b.second; })->first;
         QVERIFY(qBlue(ground) > 0 && qBlue(ground) <= 128 && qRed(ground) < 32 && qGreen(ground) < 32);
         for (int x = 0; x < picture.width(); ++x) {
             QCOMPARE(picture.pixel(x, 0), ground);

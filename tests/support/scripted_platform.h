@@ -29,9 +29,9 @@ public:
 
     // --- what to answer
     QDate today{2026, 12, 7};
-    std::deque<SaveAnswer> saveAnswers;                   // empty: Cancel
-    std::deque<std::optional<QString>> openAnswers;       // empty: cancelled
-    std::deque<std::optional<QString>> saveFileAnswers;   // empty: cancelled
+    std::deque<SaveAnswer> saveAnswers;                  // empty: Cancel
+    std::deque<std::optional<QString>> openAnswers;      // empty: cancelled
+    std::deque<std::optional<QString>> saveFileAnswers;  // empty: cancelled
     // Returns the printer to use, or null for "no default printer".
     std::function<std::unique_ptr<QPrinter>()> printerFactory;
     // Called with each window run modally while it is shown; it must close the
