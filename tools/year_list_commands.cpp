@@ -11,6 +11,7 @@
 #include "calendar/solar_terms.h"
 
 #include <cstdio>
+#include <functional>
 #include <optional>
 
 namespace vadelon::tools {
@@ -46,6 +47,18 @@ std::variant<YearRange, int> ReadYearRange(const std::vector<std::string>& value
     return YearRange{*first, *last};
 }
 
+// The command's whole run: the range read within the limits, then the text
+// list makes of it, written in one piece so that a refused range writes none.
+int ListYears(const Arguments& a, const YearLimits& limits, std::ostream& out, std::ostream& err,
+              const std::function<std::string(const YearRange&)>& list)
+{
+    const auto read = ReadYearRange(a.values, limits, err);
+    if (const int* code = std::get_if<int>(&read))
+        return *code;
+    out << list(std::get<YearRange>(read));
+    return kSuccess;
+}
+
 // "YYYY-MM-DD HH:MM" in JST of a Julian date in UT, to the nearest minute, or
 // "YYYY-MM-DD HH:MM:SS" to the nearest second.
 std::string JstText(double julianDateUT, bool seconds)
@@ -64,67 +77,53 @@ std::string JstText(double julianDateUT, bool seconds)
 
 int SetsuiriCommand(const Arguments& a, std::ostream& out, std::ostream& err)
 {
-    const auto read = ReadYearRange(
-        a.values,
-        {kFirstSolarTermYear, kLastSolarTermYear, "『節入り』西暦１５８３年から９９９９年までの年に対応しています。"},
-        err);
-    if (const int* code = std::get_if<int>(&read))
-        return *code;
-    const YearRange& range = std::get<YearRange>(read);
-
+    const YearLimits limits{kFirstSolarTermYear, kLastSolarTermYear,
+                            "『節入り』西暦１５８３年から９９９９年までの年に対応しています。"};
     const bool seconds = a.Has("--seconds");
-    std::string text;
-    for (std::int32_t year = range.first; year <= range.last; ++year) {
-        const auto terms = SolarTermsOfYear(year);
-        for (std::size_t i = 0; i < terms.size(); ++i) {
-            text.append(SolarTermShortNames[i]).append("\t");
-            text.append(JstText(terms[i].julianDateUT, seconds)).append("\n");
+    return ListYears(a, limits, out, err, [seconds](const YearRange& range) {
+        std::string text;
+        for (std::int32_t year = range.first; year <= range.last; ++year) {
+            const auto terms = SolarTermsOfYear(year);
+            for (std::size_t i = 0; i < terms.size(); ++i) {
+                text.append(SolarTermShortNames[i]).append("\t");
+                text.append(JstText(terms[i].julianDateUT, seconds)).append("\n");
+            }
         }
-    }
-    out << text;
-    return kSuccess;
+        return text;
+    });
 }
 
 int HolidaysCommand(const Arguments& a, std::ostream& out, std::ostream& err)
 {
-    const auto read = ReadYearRange(
-        a.values,
-        {kFirstHolidayYear, kLastHolidayYear, "『祝日』西暦１９４８年から９９９９年までの年に対応しています。"}, err);
-    if (const int* code = std::get_if<int>(&read))
-        return *code;
-    const YearRange& range = std::get<YearRange>(read);
-
-    std::string text;
-    for (std::int32_t year = range.first; year <= range.last; ++year) {
-        for (const Holiday& h : HolidaysOfYear(year)) {
-            char date[16];
-            const int n = std::snprintf(date, sizeof date, "%04d-%02d-%02d\t", static_cast<int>(year),
-                                        static_cast<int>(h.month), static_cast<int>(h.day));
-            text.append(date, static_cast<std::size_t>(n)).append(h.name) += '\n';
+    const YearLimits limits{kFirstHolidayYear, kLastHolidayYear,
+                            "『祝日』西暦１９４８年から９９９９年までの年に対応しています。"};
+    return ListYears(a, limits, out, err, [](const YearRange& range) {
+        std::string text;
+        for (std::int32_t year = range.first; year <= range.last; ++year) {
+            for (const Holiday& h : HolidaysOfYear(year)) {
+                char date[16];
+                const int n = std::snprintf(date, sizeof date, "%04d-%02d-%02d\t", static_cast<int>(year),
+                                            static_cast<int>(h.month), static_cast<int>(h.day));
+                text.append(date, static_cast<std::size_t>(n)).append(h.name) += '\n';
+            }
         }
-    }
-    out << text;
-    return kSuccess;
+        return text;
+    });
 }
 
 int KyurekiCommand(const Arguments& a, std::ostream& out, std::ostream& err)
 {
-    const auto read = ReadYearRange(
-        a.values,
-        {kFirstLunisolarYear, kLastLunisolarYear, "『旧暦』西暦１８７３年から２１００年までの年に対応しています。"},
-        err);
-    if (const int* code = std::get_if<int>(&read))
-        return *code;
-    const YearRange& range = std::get<YearRange>(read);
-
+    const YearLimits limits{kFirstLunisolarYear, kLastLunisolarYear,
+                            "『旧暦』西暦１８７３年から２１００年までの年に対応しています。"};
     const bool seconds = a.Has("--seconds");
-    std::string text;
-    for (const LunisolarMonth& m : LunisolarMonthsBeginningIn(range.first, range.last)) {
-        text += std::to_string(m.year) + "年" + (m.leap ? "閏" : "") + std::to_string(m.month) + "月\t";
-        text += JstText(m.newMoonUT, seconds) + "\n";
-    }
-    out << text;
-    return kSuccess;
+    return ListYears(a, limits, out, err, [seconds](const YearRange& range) {
+        std::string text;
+        for (const LunisolarMonth& m : LunisolarMonthsBeginningIn(range.first, range.last)) {
+            text += std::to_string(m.year) + "年" + (m.leap ? "閏" : "") + std::to_string(m.month) + "月\t";
+            text += JstText(m.newMoonUT, seconds) + "\n";
+        }
+        return text;
+    });
 }
 
 }  // namespace vadelon::tools
