@@ -8,6 +8,7 @@
 #include "screenshots/window_shot.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 
 int main(int argc, char* argv[])
 {
@@ -27,5 +28,12 @@ int main(int argc, char* argv[])
         grid->Calendar().Select({2026, 5, 7}, true);
         grid->Refresh();
     }
+    // The selected day's frame is drawn only while the grid has the focus,
+    // which comes with the window's activation: on a busy X server that can
+    // arrive after the first round of events.
+    QElapsedTimer waited;
+    waited.start();
+    while (!window->Grid()->hasFocus() && waited.elapsed() < 3000)
+        QApplication::processEvents(QEventLoop::AllEvents, 50);
     return vadelon::SaveShot(*window, QString::fromLocal8Bit(argv[1])) ? 0 : 1;
 }
