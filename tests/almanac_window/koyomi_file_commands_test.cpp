@@ -241,16 +241,10 @@ void KoyomiFileCommandsTest::savedReportBytes()
 
     const QByteArray bytes = FileBytes(path);
     // 西暦2000年（平成12年）1月1日（土曜日）は, in Shift-JIS, no BOM before it.
-    const QByteArray line1("\x90\xBC\x97\xEF"
-                           "2000"
-                           "\x94\x4E\x81\x69\x95\xBD\x90\xAC"
-                           "12"
-                           "\x94\x4E\x81\x6A"
-                           "1"
-                           "\x8C\x8E"
-                           "1"
-                           "\x93\xFA\x81\x69\x93\x79\x97\x6A\x93\xFA\x81\x6A\x82\xCD"
-                           "\r\n");
+    // clang-format off
+    const QByteArray line1("\x90\xBC\x97\xEF" "2000" "\x94\x4E\x81\x69\x95\xBD\x90\xAC" "12" "\x94\x4E\x81\x6A"
+                           "1" "\x8C\x8E" "1" "\x93\xFA\x81\x69\x93\x79\x97\x6A\x93\xFA\x81\x6A\x82\xCD" "\r\n");
+    // clang-format on
     QVERIFY(bytes.startsWith(line1));
     const QByteArray dashes(23, '-');
     QVERIFY(bytes.contains("\r\n\r\n" + dashes + "\x81\x83\x92\x8D\x88\xD3\x81\x49\x81\x84" + dashes + "\r\n"));
@@ -782,19 +776,15 @@ void KoyomiFileCommandsTest::roundTripKeepsEveryByte()
 {
     // Every kind of character of a report, half-width kana, an empty line,
     // and an empty last line.
+    // clang-format off
     const QByteArray original(
-        "\x90\xBC\x97\xEF"
-        "2000"
-        "\x94\x4E\x81\x69\x95\xBD\x90\xAC"
-        "12"
-        "\x94\x4E\x81\x6A\r\n"
-        "\x81\x79"
-        "2451545"
-        "\x81\x7A\x82\x50\x82\x51\r\n"
+        "\x90\xBC\x97\xEF" "2000" "\x94\x4E\x81\x69\x95\xBD\x90\xAC" "12" "\x94\x4E\x81\x6A\r\n"
+        "\x81\x79" "2451545" "\x81\x7A\x82\x50\x82\x51\r\n"
         "\r\n"
         "-----------------------\x81\x83\x92\x8D\x88\xD3\x81\x49\x81\x84-----------------------\r\n"
         "\x81\x40\x81\xA6\x81\x60\xCC\xA7\xB2\xD9 \\~\t\r\n"
         "\r\n");
+    // clang-format on
     QTemporaryDir dir;
     const QString in = dir.filePath(QStringLiteral("in.txt"));
     const QString out = dir.filePath(QStringLiteral("out.txt"));

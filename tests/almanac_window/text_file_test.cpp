@@ -36,6 +36,8 @@ private slots:
 
 void TextFileTest::decodes_data()
 {
+    // Hand-aligned rows of adjacent literals, which clang-format would split.
+    // clang-format off
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QString>("text");
     QTest::newRow("empty") << QByteArray() << QString();
@@ -49,43 +51,28 @@ void TextFileTest::decodes_data()
     QTest::newRow("half-width kana") << QByteArray("\xCC\xA7\xB2\xD9") << QStringLiteral("ﾌｧｲﾙ");
     QTest::newRow("wave dash 8160") << QByteArray("\x81\x60") << QStringLiteral("～");
     QTest::newRow("nul byte") << QByteArray("a\0b", 3) << QString(QStringLiteral("a") + QChar(0) + QStringLiteral("b"));
-    QTest::newRow("utf-8 with bom") << QByteArray("\xEF\xBB\xBF"
-                                                  "abc\r\n\xE6\x97\xA5")
-                                    << QStringLiteral("abc\n日");
-    QTest::newRow("utf-16le with bom") << QByteArray("\xFF\xFE"
-                                                     "a\0\r\0\n\0\xE5\x65\x3D\xD8\x00\xDE",
-                                                     14)
+    QTest::newRow("utf-8 with bom") << QByteArray("\xEF\xBB\xBF" "abc\r\n\xE6\x97\xA5") << QStringLiteral("abc\n日");
+    QTest::newRow("utf-16le with bom") << QByteArray("\xFF\xFE" "a\0\r\0\n\0\xE5\x65\x3D\xD8\x00\xDE", 14)
                                        << QStringLiteral("a\n日\U0001F600");
-    QTest::newRow("utf-16be with bom") << QByteArray("\xFE\xFF"
-                                                     "\0a\0\r\0\n\x65\xE5\xD8\x3D\xDE\x00",
-                                                     14)
+    QTest::newRow("utf-16be with bom") << QByteArray("\xFE\xFF" "\0a\0\r\0\n\x65\xE5\xD8\x3D\xDE\x00", 14)
                                        << QStringLiteral("a\n日\U0001F600");
-    QTest::newRow("utf-16le lone surrogate, odd end") << QByteArray("\xFF\xFE"
-                                                                    "\x00\xDC"
-                                                                    "b\0c",
-                                                                    7)
+    QTest::newRow("utf-16le lone surrogate, odd end") << QByteArray("\xFF\xFE" "\x00\xDC" "b\0c", 7)
                                                       << QStringLiteral("\uFFFDb\uFFFD");
     QTest::newRow("utf-16le bom only") << QByteArray("\xFF\xFE") << QString();
     QTest::newRow("utf-8 without bom") << QByteArray("\xC3\x80 la carte \xE2\x80\x94 \xE6\x97\xA5\xE6\x9C\xAC")
                                        << QStringLiteral("À la carte — 日本");
     // Short UTF-8 texts that are valid CP932 as well.
-    for (const QString& word :
-         {QStringLiteral("漢漢漢"), QStringLiteral("日本"), QStringLiteral("東京"), QStringLiteral("こよみ")})
+    for (const QString& word : {QStringLiteral("漢漢漢"), QStringLiteral("日本"), QStringLiteral("東京"), QStringLiteral("こよみ")})
         QTest::newRow(qPrintable(QStringLiteral("utf-8 ") + word)) << word.toUtf8() << word;
     QTest::newRow("control codes 1a 1c 7f") << QByteArray("\x1A\x1C\x7F") << QStringLiteral("\u001A\u001C\u007F");
     QTest::newRow("control codes beside a bad byte")
         << QByteArray("\x1A\x80\x7F\x1C") << QStringLiteral("\u001A\uFFFD\u007F\u001C");
-    QTest::newRow("stray byte 80") << QByteArray("\x80"
-                                                 "A")
-                                   << QStringLiteral("\uFFFDA");
-    QTest::newRow("bytes fd ff") << QByteArray("\xFD\xFF"
-                                               "A")
-                                 << QStringLiteral("\uFFFD\uFFFDA");
+    QTest::newRow("stray byte 80") << QByteArray("\x80" "A") << QStringLiteral("\uFFFDA");
+    QTest::newRow("bytes fd ff") << QByteArray("\xFD\xFF" "A") << QStringLiteral("\uFFFD\uFFFDA");
     QTest::newRow("lone lead at end") << QByteArray("A\x82") << QStringLiteral("A\uFFFD");
-    QTest::newRow("lead before a non-trail") << QByteArray("\x82\x0D\x0A"
-                                                           "B")
-                                             << QStringLiteral("\uFFFD\nB");
+    QTest::newRow("lead before a non-trail") << QByteArray("\x82\x0D\x0A" "B") << QStringLiteral("\uFFFD\nB");
     QTest::newRow("unmapped pair keeps its trail") << QByteArray("\x85\x40\x82\xA0") << QStringLiteral("\uFFFD@あ");
+    // clang-format on
 }
 
 void TextFileTest::decodes()
