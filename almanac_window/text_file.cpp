@@ -92,22 +92,39 @@ std::optional<ReadFault> EditorLimitPassed(const QString& text)
 
 // The file's bytes, at most one past the limit: through the system's calls,
 // whose error numbers name the reason of a refusal.
-std::variant<QByteArray, ReadFault> ReadBytes(const QString& path)
+// What a file's kind and size refuse it for: only regular files within the
+// limit are read (a FIFO or a device would block or never end).
+std::optional<ReadFault> Refusal(const struct stat& file)
 {
-    const QByteArray name = QFile::encodeName(path);
-    struct stat file { };
-    if (::stat(name.constData(), &file) != 0)
-        return ReadFault{ReadFault::System, errno};
-    // Only regular files: a FIFO or device would block or never end.
     if (S_ISDIR(file.st_mode))
         return ReadFault{ReadFault::System, EISDIR};
     if (!S_ISREG(file.st_mode))
         return ReadFault{ReadFault::SpecialFile};
     if (file.st_size > kMaxTextFileBytes)
         return ReadFault{ReadFault::TooLarge};
-    const int fd = ::open(name.constData(), O_RDONLY | O_CLOEXEC);
+    return std::nullopt;
+}
+
+std::variant<QByteArray, ReadFault> ReadBytes(const QString& path)
+{
+    const QByteArray name = QFile::encodeName(path);
+    struct stat file { };
+    if (::stat(name.constData(), &file) != 0)
+        return ReadFault{ReadFault::System, errno};
+    // Looked at before opening, so that no device is ever opened.
+    if (const std::optional<ReadFault> refused = Refusal(file))
+        return *refused;
+    // Non-blocking, and looked at again once open: a path swapped for a FIFO
+    // after the stat can neither block the open nor be read.
+    const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0)
         return ReadFault{ReadFault::System, errno};
+    std::optional<ReadFault> refused =
+        ::fstat(fd, &file) == 0 ? Refusal(file) : std::optional<ReadFault>(ReadFault{ReadFault::System, errno});
+    if (refused) {
+        ::close(fd);
+        return *refused;
+    }
     // Room for what stat saw and one byte more: a file that grows meanwhile
     // is read on up to one byte past the limit.
     QByteArray bytes(qsizetype(file.st_size) + 1, Qt::Uninitialized);
