@@ -219,26 +219,20 @@ void VadelonFormTest::modeLayout_data()
     QTest::addColumn<QString>("label9");
     QTest::addColumn<QColor>("label9Colour");
 
-    QTest::newRow("DayCount") << "DayCount"
-                              << "Image1" << true << "きょう"
-                              << "この日付から" << true << false << "経過日数は"
-                              << "日" << kRed << "期間日数は１を加算" << false << true << true << true << "きょう"
-                              << "この日付までの" << kBlue;
-    QTest::newRow("DateShift") << "DateShift"
-                               << "Image2" << true << "きょう"
-                               << "この日付から" << true << true << "加算日数"
-                               << "日後は" << kBlue << "日後／前の切替→" << true << true << false << true << ""
-                               << "計算結果日付" << kRed;
-    QTest::newRow("AgeCalc") << "AgeCalc"
-                             << "Image1" << false << "ことし"
-                             << "この年うまれの人の" << true << false << "満年齢は"
-                             << "歳" << kRed << "数え年は１を加算" << false << true << true << false << "ことし"
-                             << "この年誕生日後の" << kBlue;
-    QTest::newRow("BirthYearCalc") << "BirthYearCalc"
-                                   << "Image2" << false << "ことし"
-                                   << "この年誕生日が来て" << true << true << "満"
-                                   << "歳" << kBlue << "になる人の" << false << true << false << false << ""
-                                   << "うまれた年は" << kRed;
+    // clang-format off
+    QTest::newRow("DayCount") << "DayCount" << "Image1" << true << "きょう" << "この日付から" << true << false
+                              << "経過日数は" << "日" << kRed << "期間日数は１を加算" << false << true << true
+                              << true << "きょう" << "この日付までの" << kBlue;
+    QTest::newRow("DateShift") << "DateShift" << "Image2" << true << "きょう" << "この日付から" << true << true
+                               << "加算日数" << "日後は" << kBlue << "日後／前の切替→" << true << true << false
+                               << true << "" << "計算結果日付" << kRed;
+    QTest::newRow("AgeCalc") << "AgeCalc" << "Image1" << false << "ことし" << "この年うまれの人の" << true << false
+                             << "満年齢は" << "歳" << kRed << "数え年は１を加算" << false << true << true << false
+                             << "ことし" << "この年誕生日後の" << kBlue;
+    QTest::newRow("BirthYearCalc") << "BirthYearCalc" << "Image2" << false << "ことし" << "この年誕生日が来て"
+                                   << true << true << "満" << "歳" << kBlue << "になる人の" << false << true
+                                   << false << false << "" << "うまれた年は" << kRed;
+    // clang-format on
 }
 
 void VadelonFormTest::modeLayout()
