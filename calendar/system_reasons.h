@@ -7,7 +7,7 @@
 namespace vadelon {
 
 // A short Japanese reason for the error number errnum (容量不足 for ENOSPC,
-// …); the system's own text for the rare numbers that have none.
+// …), for every number the C library defines; "エラー番号 N" for any other.
 std::string SystemReason(int errnum);
 
 }  // namespace vadelon

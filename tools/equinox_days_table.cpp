@@ -8,7 +8,6 @@
 #include "calendar/holidays.h"
 #include "calendar/solar_terms.h"
 
-#include <cmath>
 #include <cstdio>
 #include <fstream>
 #include <iostream>
@@ -20,16 +19,13 @@ using namespace vadelon;
 
 constexpr int kMarchEquinox = 5;       // 春分
 constexpr int kSeptemberEquinox = 17;  // 秋分
-// The Julian date of 1970-01-01 00:00 UT, day 0 of civil_days.
-constexpr double kJulianDateOf1970 = 2440587.5;
 
-// The date on which the exact instant falls in JST (UTC+9): not the date of
-// the instant rounded to the minute, which is a day late in the last half
-// minute before midnight.
+// The date of the time printed for the term, JST rounded to the minute: the
+// holiday falls on the date the almanac gives its equinox, as 節気 and 雑節
+// take theirs.
 CivilDate JstDate(const SolarTermTime& term)
 {
-    const double days = term.julianDateUT - kJulianDateOf1970 + 9.0 / 24.0;
-    return CivilFromDays(static_cast<std::int64_t>(std::floor(days)));
+    return {term.year, term.month, term.day};
 }
 
 }  // namespace

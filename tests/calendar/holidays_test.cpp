@@ -85,6 +85,12 @@ TEST(HolidaysTest, EdgesOfTheLaw)
         // the first 3/19 (forecast, the rule-based peer alone).
         {2012, 9, 22, "秋分の日"},
         {2092, 3, 19, "春分の日"},
+        // The date of the equinox as the almanac prints it, rounded to the
+        // minute: 23:59:37 and 23:59:34 JST are 00:00 of the next day.
+        {5100, 9, 20, ""},
+        {5100, 9, 21, "秋分の日"},
+        {9999, 9, 13, ""},
+        {9999, 9, 14, "秋分の日"},
         // No date outside the years or the month.
         {10000, 1, 1, ""},
         {2026, 5, 0, ""},

@@ -1,9 +1,9 @@
-#include "tools/printable_argument.h"
+#include "calendar/printable_text.h"
 
 #include <cstdint>
 #include <cstdio>
 
-namespace vadelon::tools {
+namespace vadelon {
 
 namespace {
 
@@ -46,11 +46,29 @@ std::size_t SequenceLength(std::string_view text, char32_t& c)
     return length;
 }
 
-// Marks that turn the direction of the text after them: they would make a
-// message show other than what it holds.
-bool IsDirectionMark(char32_t c)
+// The characters a terminal or a window shows as nothing, or as a blank
+// that is not the blank typed: they would let a message show other than what
+// it holds. Format characters (Cf, the marks that turn the direction of text
+// among them), the line and paragraph separators, the spaces other than
+// U+0020 and the ideographic U+3000 a Japanese user types, and the rest of
+// the default-ignorable code points (fillers, variation selectors, tags).
+bool IsInvisible(char32_t c)
 {
-    return c == 0x061C || c == 0x200E || c == 0x200F || (c >= 0x202A && c <= 0x202E) || (c >= 0x2066 && c <= 0x2069);
+    constexpr struct {
+        char32_t first, last;
+    } kRanges[] = {
+        {0x00A0, 0x00A0},   {0x00AD, 0x00AD},   {0x034F, 0x034F},   {0x0600, 0x0605},   {0x061C, 0x061C},
+        {0x06DD, 0x06DD},   {0x070F, 0x070F},   {0x0890, 0x0891},   {0x08E2, 0x08E2},   {0x115F, 0x1160},
+        {0x1680, 0x1680},   {0x17B4, 0x17B5},   {0x180B, 0x180F},   {0x2000, 0x200F},   {0x2028, 0x202F},
+        {0x205F, 0x206F},   {0x3164, 0x3164},   {0xFE00, 0xFE0F},   {0xFEFF, 0xFEFF},   {0xFFA0, 0xFFA0},
+        {0xFFF0, 0xFFFB},   {0x110BD, 0x110BD}, {0x110CD, 0x110CD}, {0x13430, 0x1343F}, {0x1BCA0, 0x1BCA3},
+        {0x1D173, 0x1D17A}, {0xE0000, 0xE0FFF},
+    };
+    for (const auto& range : kRanges) {
+        if (c >= range.first && c <= range.last)
+            return true;
+    }
+    return false;
 }
 
 std::string Escape(const char* format, unsigned value)
@@ -64,13 +82,13 @@ std::string Escape(const char* format, unsigned value)
 
 }  // namespace
 
-std::string PrintableArgument(std::string_view text)
+std::string PrintableText(std::string_view text, std::size_t shownCharacters)
 {
     std::string shown;
     // Counted in characters, and an undecodable byte as one, so the cut never
     // falls inside a character.
     for (std::size_t count = 0; !text.empty(); ++count) {
-        if (count == kShownCharacters)
+        if (count == shownCharacters)
             return shown + "…";
         char32_t c;
         const std::size_t length = SequenceLength(text, c);
@@ -81,8 +99,8 @@ std::string PrintableArgument(std::string_view text)
         }
         if (c < 0x20 || c == 0x7F) {
             shown += Escape("\\x%02x", static_cast<unsigned>(c));
-        } else if ((c >= 0x80 && c <= 0x9F) || IsDirectionMark(c)) {
-            shown += Escape("\\u%04x", static_cast<unsigned>(c));
+        } else if ((c >= 0x80 && c <= 0x9F) || IsInvisible(c)) {
+            shown += Escape(c > 0xFFFF ? "\\U%08x" : "\\u%04x", static_cast<unsigned>(c));
         } else if (c == U'\\') {
             shown += "\\\\";
         } else {
@@ -93,4 +111,4 @@ std::string PrintableArgument(std::string_view text)
     return shown;
 }
 
-}  // namespace vadelon::tools
+}  // namespace vadelon
