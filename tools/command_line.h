@@ -22,23 +22,41 @@ enum ExitCode : int {
     kOutputLost = 4,     // standard output could not be written
 };
 
+// An option given with its value ("--after" "5"), and the value's name in
+// the usage ("N").
+struct OptionValue {
+    std::string option, name, text;
+};
+
 // The command line after the command's name.
 struct Arguments {
-    std::vector<std::string> options;  // the flags given ("--before")
-    std::optional<EraChoice> choice;   // --choose earlier|later
-    std::vector<std::string> values;   // the positional arguments in their order
+    std::vector<std::string> options;       // the options given ("--before", "--after")
+    std::optional<EraChoice> choice;        // --choose earlier|later
+    std::vector<OptionValue> optionValues;  // the values of the options that take one, the last given
+    std::vector<std::string> values;        // the positional arguments in their order
+    std::vector<std::string> names;         // their names in the usage ("Y", "M", ...), where it has them
 
     bool Has(std::string_view option) const;
+    // The value given to an option that takes one, or nothing.
+    const std::string* Value(std::string_view option) const;
 };
 
 // Reads args against a command's usage text ("[--before] Y M D COUNT"): the
-// command takes exactly the options its usage names. "--" alone ends the
-// options, "-5" is a number. On a fault the message comes back instead, an
-// argument in it made printable.
+// command takes exactly the options its usage names, in any position. An
+// option followed in the usage by a word ("--after N", "[--choose
+// earlier|later]") takes the next argument as its value, or the text after
+// "=" ("--after=5"). "--" alone ends the options, "-5" is a number. On a
+// fault the message comes back instead, an argument in it made printable.
 std::variant<Arguments, std::string> ParseArguments(std::span<const std::string> args, std::string_view usage);
 
-// True when every text reads as an integer.
-bool AllRead(const std::vector<std::string>& texts);
+// True when the arguments ask for help ("--help" or "-h" before a "--").
+bool AsksForHelp(std::span<const std::string> args);
+
+// The message for the first number given that does not read as an integer,
+// the option values first, then the values from firstValue on: the argument
+// by its name in the usage and as given, then the run's own message for such
+// a field (a date's for Y, M, D, Y1...).
+std::optional<std::string> UnreadNumber(const Arguments& a, std::size_t firstValue = 0);
 
 // The date of a panel from the positional arguments; a missing month or day
 // is an empty field.

@@ -36,30 +36,47 @@ constexpr Command kCommands[] = {
     {"kyureki", "[--seconds] YEAR [LASTYEAR]", KyurekiCommand},
 };
 
-std::ostream& UsageLine(std::ostream& err, const Command& command)
+std::ostream& UsageLine(std::ostream& stream, const Command& command)
 {
-    return err << "vadelon-calc " << command.name << " " << command.usage << "\n";
+    return stream << "vadelon-calc " << command.name << " " << command.usage << "\n";
 }
 
-int EveryUsage(std::ostream& err)
+// Every command's usage, on err after a usage error, on out when asked for.
+std::ostream& EveryUsage(std::ostream& stream)
 {
-    err << "使い方:\n";
+    stream << "使い方:\n";
     for (const Command& command : kCommands)
-        UsageLine(err << "  ", command);
-    return kUsage;
+        UsageLine(stream << "  ", command);
+    return stream << "  vadelon-calc COMMAND --help\n"
+                  << "  vadelon-calc --version\n";
 }
 
 }  // namespace
 
 int RunCalc(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
 {
-    if (args.empty())
-        return EveryUsage(err);
+    if (args.empty()) {
+        EveryUsage(err);
+        return kUsage;
+    }
+    if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
+        EveryUsage(out);
+        return kSuccess;
+    }
+    if (args.size() == 1 && args[0] == "--version") {
+        out << "vadelon-calc " << VADELON_VERSION << "\n";
+        return kSuccess;
+    }
     const auto command =
         std::find_if(std::begin(kCommands), std::end(kCommands), [&](const Command& c) { return c.name == args[0]; });
     if (command == std::end(kCommands)) {
         err << "不明なコマンドです: " << PrintableArgument(args[0]) << "\n";
-        return EveryUsage(err);
+        EveryUsage(err);
+        return kUsage;
+    }
+    if (AsksForHelp(std::span(args).subspan(1))) {
+        UsageLine(out << "使い方: ", *command);
+        return kSuccess;
     }
     const auto parsed = ParseArguments(std::span(args).subspan(1), command->usage);
     int code = kUsage;

@@ -11,6 +11,8 @@ int DaysCommand(const Arguments& a, std::ostream& out, std::ostream& err)
 {
     if (a.values.size() != 6)
         return kUsage;
+    if (const auto unread = UnreadNumber(a))
+        return Refuse(err, *unread);
     const std::vector<std::string>& v = a.values;
     return Report(RunDayCount({v[0], v[1], v[2]}, {v[3], v[4], v[5]}), out, err);
 }
@@ -19,6 +21,8 @@ int ShiftCommand(const Arguments& a, std::ostream& out, std::ostream& err)
 {
     if (a.values.size() != 4)
         return kUsage;
+    if (const auto unread = UnreadNumber(a))
+        return Refuse(err, *unread);
     const std::vector<std::string>& v = a.values;
     return Report(RunDateShift({v[0], v[1], v[2]}, v[3], !a.Has("--before")), out, err);
 }
@@ -27,6 +31,8 @@ int AgeCommand(const Arguments& a, std::ostream& out, std::ostream& err)
 {
     if (a.values.size() != 2)
         return kUsage;
+    if (const auto unread = UnreadNumber(a))
+        return Refuse(err, *unread);
     return Report(RunAgeCalc(a.values[0], a.values[1]), out, err);
 }
 
@@ -34,6 +40,8 @@ int BirthCommand(const Arguments& a, std::ostream& out, std::ostream& err)
 {
     if (a.values.size() != 2)
         return kUsage;
+    if (const auto unread = UnreadNumber(a))
+        return Refuse(err, *unread);
     return Report(RunBirthYearCalc(a.values[0], a.values[1]), out, err);
 }
 
@@ -41,24 +49,24 @@ int WeekdayCommand(const Arguments& a, std::ostream& out, std::ostream& err)
 {
     if (a.values.size() != 3)
         return kUsage;
-    if (!AllRead(a.values))
-        return Refuse(err, DateInputMessage());
+    if (const auto unread = UnreadNumber(a))
+        return Refuse(err, *unread);
     out << PanelWeekdayLabel(PanelDate(a.values)) << "\n";
     return kSuccess;
 }
 
-// The count between two dates, or with --after the date N business days on.
+// The count between two dates, or with --after N the date N business days on.
 int BusinessDaysCommand(const Arguments& a, std::ostream& out, std::ostream& err)
 {
     const std::vector<std::string>& v = a.values;
     const bool yearEnd = a.Has("--yearend");
-    if (a.Has("--after")) {
-        if (v.size() != 4)
-            return kUsage;
-        return Report(RunBusinessDayShift({v[1], v[2], v[3]}, v[0], yearEnd), out, err);
-    }
-    if (v.size() != 6)
+    const std::string* const count = a.Value("--after");
+    if (v.size() != (count ? 3U : 6U))
         return kUsage;
+    if (const auto unread = UnreadNumber(a))
+        return Refuse(err, *unread);
+    if (count)
+        return Report(RunBusinessDayShift({v[0], v[1], v[2]}, *count, yearEnd), out, err);
     return Report(RunBusinessDayCount({v[0], v[1], v[2]}, {v[3], v[4], v[5]}, yearEnd), out, err);
 }
 

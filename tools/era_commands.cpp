@@ -47,8 +47,8 @@ int EraCommand(const Arguments& a, std::ostream& out, std::ostream& err)
 {
     if (a.values.empty() || a.values.size() > 3)
         return kUsage;
-    if (!AllRead(a.values))
-        return Refuse(err, DateInputMessage());
+    if (const auto unread = UnreadNumber(a))
+        return Refuse(err, *unread);
     const std::optional<EraText> text = PanelEra(PanelDate(a.values), a.choice, err);
     if (!text)
         return kEraUnanswered;
@@ -63,7 +63,9 @@ int WesternCommand(const Arguments& a, std::ostream& out, std::ostream& err)
     const std::optional<std::int32_t> row = EraRowForName(a.values[0]);
     if (!row)
         return Refuse(err, "年号「" + PrintableArgument(a.values[0]) + "」はありません。");
-    // An era year that does not read, or a year beyond the 32-bit range.
+    if (const auto unread = UnreadNumber(a, 1))
+        return Refuse(err, *unread);
+    // A year beyond the 32-bit range.
     const std::optional<std::string> year = WesternYearText(row, a.values[1]);
     if (!year || year->empty())
         return Refuse(err, NumberInputMessage());
@@ -75,6 +77,8 @@ int AlmanacCommand(const Arguments& a, std::ostream& out, std::ostream& err)
 {
     if (a.values.size() != 3)
         return kUsage;
+    if (const auto unread = UnreadNumber(a))
+        return Refuse(err, *unread);
     const DateTexts date = PanelDate(a.values);
     const AlmanacRun run = RunAlmanac(date);
     if (!run.accepted)

@@ -29,33 +29,37 @@ struct YearLimits {
 
 // The range, or the exit code after the message on err (kUsage for a wrong
 // count of values).
-std::variant<YearRange, int> ReadYearRange(const std::vector<std::string>& values, const YearLimits& limits,
-                                           std::ostream& err)
+std::variant<YearRange, int> ReadYearRange(const Arguments& a, const YearLimits& limits, std::ostream& err)
 {
+    const std::vector<std::string>& values = a.values;
     if (values.empty() || values.size() > 2)
         return kUsage;
-    const std::optional<std::int32_t> first = ReadInteger(values[0]);
-    const std::optional<std::int32_t> last = values.size() == 2 ? ReadInteger(values[1]) : first;
-    if (!first || !last)
-        return Refuse(err, NumberInputMessage());
-    for (const std::int32_t year : {*first, *last}) {
+    if (const auto unread = UnreadNumber(a))
+        return Refuse(err, *unread);
+    const std::int32_t first = *ReadInteger(values[0]);
+    const std::int32_t last = values.size() == 2 ? *ReadInteger(values[1]) : first;
+    for (const std::int32_t year : {first, last}) {
         if (year < limits.first || year > limits.last)
             return Refuse(err, limits.message);
     }
-    if (*last < *first)
+    if (last < first)
         return Refuse(err, YearOrderMessage());
-    return YearRange{*first, *last};
+    return YearRange{first, last};
 }
 
 // The command's whole run: the range read within the limits, then the text
-// list makes of it, written in one piece so that a refused range writes none.
+// list makes of each year, written year by year so that the first lines come
+// at once; a refused range writes none. Output that cannot be written ends
+// the run (main reports it), a closed pipe at the next year.
 int ListYears(const Arguments& a, const YearLimits& limits, std::ostream& out, std::ostream& err,
-              const std::function<std::string(const YearRange&)>& list)
+              const std::function<std::string(std::int32_t year)>& list)
 {
-    const auto read = ReadYearRange(a.values, limits, err);
+    const auto read = ReadYearRange(a, limits, err);
     if (const int* code = std::get_if<int>(&read))
         return *code;
-    out << list(std::get<YearRange>(read));
+    const YearRange range = std::get<YearRange>(read);
+    for (std::int32_t year = range.first; year <= range.last && out; ++year)
+        out << list(year) << std::flush;
     return kSuccess;
 }
 
@@ -80,14 +84,12 @@ int SetsuiriCommand(const Arguments& a, std::ostream& out, std::ostream& err)
     const YearLimits limits{kFirstSolarTermYear, kLastSolarTermYear,
                             "『節入り』西暦１５８３年から９９９９年までの年に対応しています。"};
     const bool seconds = a.Has("--seconds");
-    return ListYears(a, limits, out, err, [seconds](const YearRange& range) {
+    return ListYears(a, limits, out, err, [seconds](std::int32_t year) {
         std::string text;
-        for (std::int32_t year = range.first; year <= range.last; ++year) {
-            const auto terms = SolarTermsOfYear(year);
-            for (std::size_t i = 0; i < terms.size(); ++i) {
-                text.append(SolarTermShortNames[i]).append("\t");
-                text.append(JstText(terms[i].julianDateUT, seconds)).append("\n");
-            }
+        const auto terms = SolarTermsOfYear(year);
+        for (std::size_t i = 0; i < terms.size(); ++i) {
+            text.append(SolarTermShortNames[i]).append("\t");
+            text.append(JstText(terms[i].julianDateUT, seconds)).append("\n");
         }
         return text;
     });
@@ -97,15 +99,13 @@ int HolidaysCommand(const Arguments& a, std::ostream& out, std::ostream& err)
 {
     const YearLimits limits{kFirstHolidayYear, kLastHolidayYear,
                             "『祝日』西暦１９４８年から９９９９年までの年に対応しています。"};
-    return ListYears(a, limits, out, err, [](const YearRange& range) {
+    return ListYears(a, limits, out, err, [](std::int32_t year) {
         std::string text;
-        for (std::int32_t year = range.first; year <= range.last; ++year) {
-            for (const Holiday& h : HolidaysOfYear(year)) {
-                char date[16];
-                const int n = std::snprintf(date, sizeof date, "%04d-%02d-%02d\t", static_cast<int>(year),
-                                            static_cast<int>(h.month), static_cast<int>(h.day));
-                text.append(date, static_cast<std::size_t>(n)).append(h.name) += '\n';
-            }
+        for (const Holiday& h : HolidaysOfYear(year)) {
+            char date[16];
+            const int n = std::snprintf(date, sizeof date, "%04d-%02d-%02d\t", static_cast<int>(year),
+                                        static_cast<int>(h.month), static_cast<int>(h.day));
+            text.append(date, static_cast<std::size_t>(n)).append(h.name) += '\n';
         }
         return text;
     });
@@ -116,9 +116,9 @@ int KyurekiCommand(const Arguments& a, std::ostream& out, std::ostream& err)
     const YearLimits limits{kFirstLunisolarYear, kLastLunisolarYear,
                             "『旧暦』西暦１８７３年から２１００年までの年に対応しています。"};
     const bool seconds = a.Has("--seconds");
-    return ListYears(a, limits, out, err, [seconds](const YearRange& range) {
+    return ListYears(a, limits, out, err, [seconds](std::int32_t year) {
         std::string text;
-        for (const LunisolarMonth& m : LunisolarMonthsBeginningIn(range.first, range.last)) {
+        for (const LunisolarMonth& m : LunisolarMonthsBeginningIn(year, year)) {
             text += std::to_string(m.year) + "年" + (m.leap ? "閏" : "") + std::to_string(m.month) + "月\t";
             text += JstText(m.newMoonUT, seconds) + "\n";
         }

@@ -191,6 +191,20 @@ class Results(unittest.TestCase):
         self.check(["bizdays", "--after", "1", "2019", "4", "26"], 0, "2019 5 7\n")
         self.check(["bizdays", "--after", "-1", "--yearend", "2027", "1", "4"], 0, "2026 12 28\n")
         self.check(["bizdays", "--after", "1", "2019", "13", "1"], 1, "", "日付を正しく入力して下さい。")
+        # An option's value follows it wherever it stands.
+        self.check(["bizdays", "2019", "4", "1", "--after", "5"], 0, "2019 4 8\n")
+        self.check(["bizdays", "2019", "4", "26", "--yearend", "--after=1"], 0, "2019 5 7\n")
+
+    def test_unread_number_named(self):
+        for args, message in (
+                (["holidays", "2026 "], "引数 YEAR「2026 」は数として読めません。正しく入力して下さい。"),
+                (["bizdays", "--after", "2147483648", "2000", "1", "1"],
+                 "--after の値 N「2147483648」は範囲（-2147483648〜2147483647）を超えています。正しく入力して下さい。"),
+                (["bizdays", "2026", "1", "2", "2026", "1", "x"],
+                 "引数 D2「x」は数として読めません。日付を正しく入力して下さい。"),
+                (["shift", "2000", "1", "1", "+"], "引数 COUNT「+」は数として読めません。正しく入力して下さい。"),
+                (["western", "平成", "\u200b1"], "引数 ERAYEAR「\\u200b1」は数として読めません。正しく入力して下さい。")):
+            self.check(args, 1, "", message + "\n")
 
     def test_koyomi(self):
         # Six lines in their order, a value empty where none applies.
@@ -234,7 +248,11 @@ class Messages(unittest.TestCase):
                 ("a\\b", "a\\\\b"),
                 ("平" * 40, "平" * 40),
                 ("x" + "平" * 50, "x" + "平" * 39 + "…"),
-                (b"\xff" * 41, r"\xff" * 40 + "…")]:
+                (b"\xff" * 41, r"\xff" * 40 + "…"),
+                # invisible: format characters, separators, spaces but U+0020 and U+3000
+                ("\u200b\ufeff\u00a0\u2028\u2029\u00ad\u2060", r"\u200b\ufeff\u00a0\u2028\u2029\u00ad\u2060"),
+                ("\U000e0001\u3164\ufe0f", r"\U000e0001\u3164\ufe0f"),
+                ("a\u3000b c", "a\u3000b c")]:
             p = subprocess.run([CALC, "western", given, "1"], capture_output=True, timeout=30)
             self.assertEqual(p.returncode, 1, given)
             self.assertEqual(p.stderr.decode("utf-8"), "年号「" + shown + "」はありません。\n", given)
@@ -243,6 +261,8 @@ class Messages(unittest.TestCase):
             _, _, err = run(*args)
             self.assertIn(r"\x1b[2J", err, args)
             self.assertNotIn("\x1b", err, args)
+        _, _, err = run("holidays\u200b", "2026")
+        self.assertIn("不明なコマンドです: holidays\\u200b\n", err)
 
 
 class LostOutput(unittest.TestCase):
@@ -264,7 +284,11 @@ class LostOutput(unittest.TestCase):
                     ("/dev/full", self.DAYS, full, None, 4, "容量不足"),
                     ("closed", self.DAYS, None, lambda: os.close(1), 4, "閉じた出力先"),
                     ("closed, nothing printed", ["era", "1989"], None, lambda: os.close(1), 3, None),
-                    ("file-size limit", self.ALMANAC, limited, self.file_size_limit, 4, "ファイルサイズの上限")]:
+                    ("file-size limit", self.ALMANAC, limited, self.file_size_limit, 4, "ファイルサイズの上限"),
+                    # past the size of an output buffer, whose flush loses the reason
+                    ("/dev/full, 8 KiB", ["holidays", "1948", "2300"], full, None, 4, "容量不足"),
+                    ("file-size limit, 8 KiB", ["setsuiri", "2000", "2020"], limited, self.file_size_limit, 4,
+                     "ファイルサイズの上限")]:
                 p = subprocess.run([CALC, *args], stdout=out, stderr=subprocess.PIPE,
                                    preexec_fn=setup, timeout=30)
                 self.assertEqual(p.returncode, code, what)
@@ -272,6 +296,22 @@ class LostOutput(unittest.TestCase):
                 self.assertTrue(p.stderr.decode("utf-8").endswith(message), (what, p.stderr.decode("utf-8")))
                 if reason is None:
                     self.assertNotIn("標準出力", p.stderr.decode("utf-8"), what)
+
+
+    def test_year_list_written_year_by_year(self):
+        # The first line comes after the first year, long before the CPU time
+        # of the whole list (some 17 s) could be spent; a reader that leaves
+        # ends the program by SIGPIPE.
+        def cpu_limit():
+            resource.setrlimit(resource.RLIMIT_CPU, (3, 3))
+        p = subprocess.Popen([CALC, "setsuiri", "1583", "9999"], stdout=subprocess.PIPE, stderr=subprocess.PIPE,
+                             preexec_fn=cpu_limit)
+        first = p.stdout.readline()
+        p.stdout.close()
+        p.wait(timeout=30)
+        self.assertEqual((first.decode(), p.returncode, p.stderr.read()),
+                         ("小寒\t1583-01-06 03:57\n", -signal.SIGPIPE, b""))
+        p.stderr.close()
 
 
 class Usage(unittest.TestCase):
@@ -289,11 +329,22 @@ class Usage(unittest.TestCase):
                      ["almanac", "--cap", "2000", "1", "1"], ["almanac", "--captions", "2000", "1", "1"],
                      ["almanac", "--choose earlier|later", "2000", "1", "1"], ["era", "--choose=", "1989"],
                      ["western", "--choose", "earlier", "平成", "1"], ["shift", "--before=1", "2000", "1", "1", "1"],
-                     ["holidays", "--after", "2000"]):
+                     ["holidays", "--after", "2000"], ["bizdays", "2019", "4", "26", "--after"],
+                     ["bizdays", "--after", "1", "2019", "4", "26", "2019", "5", "7"], ["--help", "days"]):
             rc, out, err = run(*args)
             self.assertEqual((rc, out), (2, ""), args)
             self.assertIn("使い方", err, args)
             self.assertIn("vadelon-calc", err, args)
+
+    def test_help_and_version(self):
+        for args in (["--help"], ["-h"]):
+            rc, out, err = run(*args)
+            self.assertEqual((rc, err), (0, ""), args)
+            self.assertTrue(out.startswith("使い方:\n  vadelon-calc days Y1 M1 D1 Y2 M2 D2\n"), args)
+            self.assertIn("  vadelon-calc --version\n", out)
+        self.assertEqual(run("--version"), (0, "vadelon-calc 1.0\n", ""))
+        for args in (["days", "--help"], ["days", "1", "-h"]):
+            self.assertEqual(run(*args), (0, "使い方: vadelon-calc days Y1 M1 D1 Y2 M2 D2\n", ""), args)
 
     def test_usage_names_the_arguments(self):
         _, _, err = run("days", "1")
