@@ -59,8 +59,9 @@ rm -r "$shots"
 
 # The manual pages through man itself, as a user reads them (the Japanese ones
 # by man -L ja, which looks under share/man/ja): each command vadelon-calc
-# knows, in the synopsis and described, and no complaint from groff.
-commands=$("$prefix/bin/vadelon-calc" 2>&1 | awk '$1 == "vadelon-calc" { print $2 }' || true)
+# knows, in the synopsis and described, and no complaint from groff. The usage
+# ends with "vadelon-calc COMMAND --help" and "vadelon-calc --version": no commands.
+commands=$("$prefix/bin/vadelon-calc" 2>&1 | awk '$1 == "vadelon-calc" && $2 ~ /^[a-z]+$/ { print $2 }' || true)
 check "vadelon-calc lists its commands" test "$(wc -w <<<"$commands")" -ge 13
 render() {  # language page -> the rendered page; fails on any message from groff
   local out err
