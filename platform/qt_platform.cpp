@@ -77,19 +77,26 @@ void QtPlatform::ShowHelpFinder(QWidget* parent, const QString& helpFile)
 
 namespace {
 
-// Qt's file dialog writes its dates in the desktop's locale ("7 Dec" in
-// the C locale); every other word of it is Japanese, so its dates are too.
-class JapaneseDates final : public QIdentityProxyModel {
+// Qt's file dialog writes its sizes and dates in the system's locale, not
+// the program's ("1.46 KiB", "7 Dec" in the C locale); every other word of
+// it is Japanese, so its sizes and dates are too: "1,023 バイト", "1.5 KB".
+class JapaneseColumns final : public QIdentityProxyModel {
 public:
     using QIdentityProxyModel::QIdentityProxyModel;
 
     QVariant data(const QModelIndex& index, int role) const override
     {
-        constexpr int kDateColumn = 3;  // name, size, type, date modified
-        if (role == Qt::DisplayRole && index.column() == kDateColumn) {
+        constexpr int kSizeColumn = 1;  // name, size, type, date modified
+        constexpr int kDateColumn = 3;
+        if (role == Qt::DisplayRole && (index.column() == kSizeColumn || index.column() == kDateColumn)) {
             if (const auto* files = qobject_cast<const QFileSystemModel*>(sourceModel())) {
-                return QLocale(QLocale::Japanese, QLocale::Japan)
-                    .toString(files->lastModified(mapToSource(index)), QLocale::ShortFormat);
+                const QLocale japanese(QLocale::Japanese, QLocale::Japan);
+                const QModelIndex source = mapToSource(index);
+                if (index.column() == kDateColumn)
+                    return japanese.toString(files->lastModified(source), QLocale::ShortFormat);
+                // A folder's size stays as the model gives it (none).
+                if (!files->isDir(source))
+                    return japanese.formattedDataSize(files->size(source), 1, QLocale::DataSizeTraditionalFormat);
             }
         }
         return QIdentityProxyModel::data(index, role);
@@ -138,7 +145,7 @@ void Prepare(QFileDialog& dialog, QFileIconProvider& icons, const QString& filte
 {
     dialog.setOption(QFileDialog::DontUseNativeDialog, true);
     dialog.setIconProvider(&icons);
-    dialog.setProxyModel(new JapaneseDates(&dialog));
+    dialog.setProxyModel(new JapaneseColumns(&dialog));
     dialog.setFileMode(QFileDialog::AnyFile);  // a typed name need not exist
     dialog.setNameFilters(FileDialogFilters(filter));
 }
