@@ -148,17 +148,24 @@ std::optional<WriteFault> ReplaceFile(const QString& path, const QByteArray& byt
     if (dir.get() < 0)
         return WriteFault{WriteFault::System, errno};
 
+    // A file the user may write in a folder the user may not: written in
+    // place, as no new file can be made beside it.
+    const auto noTemporary = [&](int error) {
+        if (exists && (error == EACCES || error == EPERM))
+            return WriteInPlace(original.get(), bytes);
+        return std::optional<WriteFault>(WriteFault{WriteFault::System, error});
+    };
     std::string temporary;
     Descriptor file(::openat(dir.get(), ".", O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666));
     if (file.get() < 0) {
         // EOPNOTSUPP (and EISDIR from old kernels): no unnamed files here.
         if (errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL)
-            return WriteFault{WriteFault::System, errno};
+            return noTemporary(errno);
         for (int attempt = 0; file.get() < 0; ++attempt) {
             temporary = TemporaryName();
             file.reset(::openat(dir.get(), temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
             if (file.get() < 0 && (errno != EEXIST || attempt == kAttempts))
-                return WriteFault{WriteFault::System, errno};
+                return noTemporary(errno);
         }
     }
     const auto fail = [&](WriteFault fault) {

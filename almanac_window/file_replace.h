@@ -30,9 +30,9 @@ struct WriteFault {
 // have a short one in the same folder, ".vadelon-" and six letters, which a
 // program killed during the write leaves behind. A file this user may not
 // write is refused. The new file keeps the old one's owner, group and mode;
-// a file with several names (hard links), or whose owner or group this user
-// cannot keep, is written in place once room for the new contents is
-// taken, so that its names and owner stay.
+// a file with several names (hard links), whose owner or group this user
+// cannot keep, or in a folder this user may not write, is written in place
+// once room for the new contents is taken, so that its names and owner stay.
 std::optional<WriteFault> ReplaceFile(const QString& path, const QByteArray& bytes);
 
 // "ファイル … を作成できません（reason）" with the reason in Japanese.

@@ -494,6 +494,7 @@ enum class Target {
     RootsFile,      // root's, mode 0644
     GroupWritable,  // root's, in the user's group, mode 0664
     TwoNames,       // a hard link beside it
+    LockedFolder,   // the user's, in root's folder
     OthersFile      // the user's, saved by root
 };
 
@@ -594,6 +595,7 @@ void KoyomiFileCommandsTest::saveTargets_data()
     QTest::newRow("root's file, as a user") << Target::RootsFile << QStringLiteral("書き込み禁止");
     QTest::newRow("root's file the group may write, as a user") << Target::GroupWritable << QString();
     QTest::newRow("file of two names") << Target::TwoNames << QString();
+    QTest::newRow("own file in a folder the user may not write") << Target::LockedFolder << QString();
     QTest::newRow("a user's file, as root") << Target::OthersFile << QString();
 }
 
@@ -608,8 +610,8 @@ void KoyomiFileCommandsTest::saveTargets()
     int holder = -1;          // keeps a FIFO open, so that opening it never blocks
     std::optional<SmallTmpfs> tmpfs;
     const bool root = geteuid() == 0;
-    const bool asUser =
-        target == Target::ReadOnlyFile || target == Target::RootsFile || target == Target::GroupWritable;
+    const bool asUser = target == Target::ReadOnlyFile || target == Target::RootsFile ||
+                        target == Target::GroupWritable || target == Target::LockedFolder;
     if ((asUser || target == Target::OthersFile) && !root)
         QSKIP("another user's file needs root");
     const QString otherName = dir.filePath(QStringLiteral("other name.txt"));
@@ -652,6 +654,7 @@ void KoyomiFileCommandsTest::saveTargets()
     case Target::ReadOnlyFile:
     case Target::RootsFile:
     case Target::GroupWritable:
+    case Target::LockedFolder:
     case Target::OthersFile: QVERIFY(WriteBytes(path, old)); break;
     case Target::TwoNames:
         QVERIFY(WriteBytes(path, old));
@@ -670,11 +673,14 @@ void KoyomiFileCommandsTest::saveTargets()
         QCOMPARE(chown(name.constData(), 0, kUser), 0);
         QCOMPARE(chmod(name.constData(), 0664), 0);
         break;
+    case Target::LockedFolder:
     case Target::OthersFile: QCOMPARE(chown(name.constData(), kUser, kUser), 0); break;
     default: break;
     }
-    if (asUser)
+    if (asUser && target != Target::LockedFolder)
         QCOMPARE(chown(QFile::encodeName(dir.path()).constData(), kUser, kUser), 0);
+    else if (target == Target::LockedFolder)
+        QCOMPARE(chmod(QFile::encodeName(dir.path()).constData(), 0755), 0);
     const Owner owner = OwnerOf(contents);
     const QString folder = QFileInfo(path).absolutePath();
     const QStringList before = EverythingIn(folder);
