@@ -6,6 +6,7 @@
 #include <QFileDialog>
 #include <QFileIconProvider>
 #include <QFileSystemModel>
+#include <QHeaderView>
 #include <QIdentityProxyModel>
 #include <QLocale>
 #include <QMessageBox>
@@ -14,6 +15,7 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QPushButton>
+#include <QTreeView>
 
 namespace vadelon {
 
@@ -146,6 +148,13 @@ void Prepare(QFileDialog& dialog, QFileIconProvider& icons, const QString& filte
     dialog.setOption(QFileDialog::DontUseNativeDialog, true);
     dialog.setIconProvider(&icons);
     dialog.setProxyModel(new JapaneseColumns(&dialog));
+    // Wide enough for the longest size, "1,023 バイト"; Qt's width is for
+    // "1023 bytes".
+    if (auto* details = dialog.findChild<QTreeView*>(QStringLiteral("treeView"))) {
+        const QFontMetrics metrics = details->fontMetrics();
+        details->header()->resizeSection(1, metrics.horizontalAdvance(QStringLiteral("1,023 バイト")) +
+                                                2 * metrics.averageCharWidth());
+    }
     dialog.setFileMode(QFileDialog::AnyFile);  // a typed name need not exist
     dialog.setNameFilters(FileDialogFilters(filter));
 }
