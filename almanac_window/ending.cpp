@@ -12,7 +12,8 @@ namespace vadelon {
 
 namespace {
 constexpr int kDialogPollMs = 200;
-}
+constexpr int kMostDialogs = 16;  // one opened on another, each put away
+}  // namespace
 
 Ending::Ending(EndRequests& requests, QWidget& mainWindow, TKoyomiForm& almanac)
     : Ending(requests, mainWindow, [&almanac] { return &almanac; })
@@ -61,7 +62,17 @@ void Ending::OnRequest()
     if (closing_)
         return;
     TKoyomiForm* almanac = almanac_();
-    const QWidget* modal = QApplication::activeModalWidget();
+    QWidget* modal = QApplication::activeModalWidget();
+    // With no changed text, nothing the dialogs hold is at stake: the about
+    // box, a message, the era question or a file dialog over an unchanged
+    // text are put away, and the program ends at once.
+    for (int dialogs = 0; modal != nullptr && modal != almanac && !TextAtStake() && dialogs < kMostDialogs; ++dialogs) {
+        modal->hide();  // ends the dialog's own loop as a rejection would
+        modal = QApplication::activeModalWidget();
+    }
+    // A dialog over a changed text is part of the user's work on it (the
+    // save question itself, its save dialog, a failed save's message): the
+    // request waits for it and then asks.
     if (modal != nullptr && modal != almanac) {
         if (!waiting_) {
             waiting_ = true;

@@ -16,8 +16,9 @@ class Ending final : public QObject {
 public:
     // Ends the run on each of requests as the user would: the almanac window
     // closed as its Exit does (asking about a changed text), then the main
-    // window. A window kept open by キャンセル keeps the program running;
-    // while any other dialog is open the request waits until it has closed.
+    // window. A window kept open by キャンセル keeps the program running.
+    // Other dialogs open meanwhile are closed when no changed text is at
+    // stake; over a changed text the request waits until they have closed.
     // The desktop session's commit-data request asks the same question.
     Ending(EndRequests& requests, QWidget& mainWindow, TKoyomiForm& almanac);
     // The same with an almanac window that is made when first needed: almanac

@@ -1,5 +1,6 @@
 #include "almanac_window/file_replace.h"
 
+#include "almanac_window/shown_name.h"
 #include "calendar/system_reasons.h"
 
 #include <QFile>
@@ -77,6 +78,22 @@ bool WriteAll(int fd, const QByteArray& bytes)
 
 constexpr int kAttempts = 100;  // names taken by chance before giving up
 
+// Writes bytes over the file open as fd, which keeps its name, its other
+// names, its owner and its mode. The room for the new contents is taken
+// first, so that a full disk or a file-size limit stops the save before
+// the old contents are touched.
+std::optional<WriteFault> WriteInPlace(int fd, const QByteArray& bytes)
+{
+    const off_t size = off_t(bytes.size());
+    // It returns the error instead of setting errno.
+    const int reserved = size > 0 ? ::posix_fallocate(fd, 0, size) : 0;
+    if (reserved != 0 && reserved != EOPNOTSUPP && reserved != EINVAL)
+        return WriteFault{WriteFault::System, reserved};
+    if (::lseek(fd, 0, SEEK_SET) != 0 || !WriteAll(fd, bytes) || ::ftruncate(fd, size) != 0 || ::fsync(fd) != 0)
+        return WriteFault{WriteFault::System, errno};
+    return std::nullopt;
+}
+
 }  // namespace
 
 void IgnoreFileSizeSignal()
@@ -108,6 +125,21 @@ std::optional<WriteFault> ReplaceFile(const QString& path, const QByteArray& byt
         target = real;
         std::free(real);
     }
+    // Opened for writing, not truncated: a file this user may not write is
+    // refused as the system refuses it, and not replaced by a rename that
+    // needs only the folder's leave.
+    Descriptor original;
+    if (exists) {
+        original.reset(::open(target.c_str(), O_WRONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+        struct stat opened { };
+        if (original.get() < 0)
+            return WriteFault{WriteFault::System, errno};
+        if (::fstat(original.get(), &opened) != 0)
+            return WriteFault{WriteFault::System, errno};
+        if (!S_ISREG(opened.st_mode))
+            return WriteFault{WriteFault::SpecialFile};
+        old = opened;
+    }
     const std::size_t slash = target.rfind('/');
     const std::string folder = slash == std::string::npos ? "." : slash == 0 ? "/" : target.substr(0, slash);
     const std::string name = slash == std::string::npos ? target : target.substr(slash + 1);
@@ -116,17 +148,24 @@ std::optional<WriteFault> ReplaceFile(const QString& path, const QByteArray& byt
     if (dir.get() < 0)
         return WriteFault{WriteFault::System, errno};
 
+    // A file the user may write in a folder the user may not: written in
+    // place, as no new file can be made beside it.
+    const auto noTemporary = [&](int error) {
+        if (exists && (error == EACCES || error == EPERM))
+            return WriteInPlace(original.get(), bytes);
+        return std::optional<WriteFault>(WriteFault{WriteFault::System, error});
+    };
     std::string temporary;
     Descriptor file(::openat(dir.get(), ".", O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666));
     if (file.get() < 0) {
         // EOPNOTSUPP (and EISDIR from old kernels): no unnamed files here.
         if (errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL)
-            return WriteFault{WriteFault::System, errno};
+            return noTemporary(errno);
         for (int attempt = 0; file.get() < 0; ++attempt) {
             temporary = TemporaryName();
             file.reset(::openat(dir.get(), temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
             if (file.get() < 0 && (errno != EEXIST || attempt == kAttempts))
-                return WriteFault{WriteFault::System, errno};
+                return noTemporary(errno);
         }
     }
     const auto fail = [&](WriteFault fault) {
@@ -135,11 +174,18 @@ std::optional<WriteFault> ReplaceFile(const QString& path, const QByteArray& byt
         return fault;
     };
     if (exists) {
-        // As the old file was; a failure here loses nothing of the text.
-        [[maybe_unused]] const int moded = ::fchmod(file.get(), old.st_mode & 07777);
-        if (::geteuid() == 0) {
-            [[maybe_unused]] const int owned = ::fchown(file.get(), old.st_uid, old.st_gid);
+        // Owner, group and mode as the old file had them (the owner first: a
+        // change of owner clears the set-ID bits). A file with other names,
+        // or whose owner or group this user cannot give the new one, is
+        // written in place instead: a rename would part its names or hand it
+        // to this user.
+        if (old.st_nlink > 1 || ::fchown(file.get(), old.st_uid, old.st_gid) != 0) {
+            if (!temporary.empty())
+                ::unlinkat(dir.get(), temporary.c_str(), 0);
+            return WriteInPlace(original.get(), bytes);
         }
+        // A failure here loses nothing of the text.
+        [[maybe_unused]] const int moded = ::fchmod(file.get(), old.st_mode & 07777);
     }
     if (!WriteAll(file.get(), bytes) || ::fsync(file.get()) != 0)
         return fail({WriteFault::System, errno});
@@ -179,7 +225,7 @@ QString CreateFailureMessage(const QString& path, const WriteFault& fault)
     case WriteFault::SpecialFile: reason = QString::fromUtf16(kSpecialFileReason); break;
     case WriteFault::DanglingLink: reason = QStringLiteral("リンク先のないリンク"); break;
     }
-    return QStringLiteral("ファイル %1 を作成できません（%2）").arg(path, reason);
+    return QStringLiteral("ファイル %1 を作成できません（%2）").arg(ShownFileName(path), reason);
 }
 
 }  // namespace vadelon

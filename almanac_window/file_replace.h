@@ -28,7 +28,11 @@ struct WriteFault {
 // folder, a device, a FIFO are never replaced. While the contents are written
 // they have no name (O_TMPFILE); where the file system cannot do that they
 // have a short one in the same folder, ".vadelon-" and six letters, which a
-// program killed during the write leaves behind.
+// program killed during the write leaves behind. A file this user may not
+// write is refused. The new file keeps the old one's owner, group and mode;
+// a file with several names (hard links), whose owner or group this user
+// cannot keep, or in a folder this user may not write, is written in place
+// once room for the new contents is taken, so that its names and owner stay.
 std::optional<WriteFault> ReplaceFile(const QString& path, const QByteArray& bytes);
 
 // "ファイル … を作成できません（reason）" with the reason in Japanese.

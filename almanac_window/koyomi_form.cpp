@@ -1,6 +1,7 @@
 #include "almanac_window/koyomi_form.h"
 
 #include "almanac_window/file_replace.h"
+#include "almanac_window/shown_name.h"
 #include "almanac_window/text_file.h"
 #include "almanac_window/toolbar_pictures.h"
 #include "fonts/fonts.h"
@@ -242,8 +243,8 @@ void TKoyomiForm::UpdateEditCommands()
 bool TKoyomiForm::AskSaveChanges()
 {
     platform_.Beep(BeepType::Exclamation);
-    const QString text =
-        QStringLiteral("ﾌｧｲﾙ") + caption_ + QStringLiteral("の内容が変更されています。\n変更を保存しますか？");
+    const QString text = QStringLiteral("ﾌｧｲﾙ") + ShownFileName(caption_) +
+                         QStringLiteral("の内容が変更されています。\n変更を保存しますか？");
     switch (platform_.AskSaveChanges(this, text)) {
     case SaveAnswer::Cancel: return false;
     case SaveAnswer::No: return true;

@@ -2,6 +2,7 @@
 
 #include "almanac_window/cp932.h"
 #include "almanac_window/file_replace.h"
+#include "almanac_window/shown_name.h"
 #include "calendar/system_reasons.h"
 
 #include <QFile>
@@ -30,6 +31,11 @@ void ReplaceLoneSurrogates(QString& text)
         else if (text[i].isSurrogate())
             text[i] = QChar(kReplacement);
     }
+}
+
+bool StartsAsUtf16(const QByteArray& bytes)
+{
+    return bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF");
 }
 
 QString DecodeBytes(const QByteArray& bytes)
@@ -185,6 +191,10 @@ TextFileRead ReadTextFile(const QString& path)
     std::variant<QByteArray, ReadFault> bytes = ReadBytes(path);
     if (const ReadFault* fault = std::get_if<ReadFault>(&bytes))
         return {{}, *fault};
+    // Qt's decoder makes the odd byte a U+FFFD without a word, or nothing at
+    // all when it is the only one, and a save then wrote an empty file.
+    if (const QByteArray& read = std::get<QByteArray>(bytes); StartsAsUtf16(read) && read.size() % 2 != 0)
+        return {{}, ReadFault{ReadFault::OddUtf16}};
     QString text = DecodeTextFileBytes(std::get<QByteArray>(bytes));
     if (const std::optional<ReadFault> fault = EditorLimitPassed(text))
         return {{}, fault};
@@ -211,8 +221,11 @@ QString OpenFailureMessage(const QString& path, const ReadFault& fault)
         reason = QStringLiteral("%1 行目の長さが上限の %2 文字を超えています")
                      .arg(QString::number(fault.line), Count(kMaxTextLineChars));
         break;
+    case ReadFault::OddUtf16:
+        reason = QStringLiteral("UTF-16 のバイト順マークで始まるのにバイト数が奇数で、最後の文字が欠けています");
+        break;
     }
-    return QStringLiteral("ファイル %1 は開けません。%2").arg(path, reason);
+    return QStringLiteral("ファイル %1 は開けません。%2").arg(ShownFileName(path), reason);
 }
 
 EncodedText EncodeTextFileBytes(const QString& text)
@@ -237,8 +250,13 @@ QString UnencodableMessage(const QString& path, const UnencodableChar& where)
 {
     const uint code = where.character.isEmpty() ? 0 : where.character.toUcs4().value(0);
     const QString hex = QString::number(code, 16).toUpper().rightJustified(4, QLatin1Char('0'));
-    return QStringLiteral("ファイル %1 を保存できません。%2 行目の文字「%3」(U+%4) は Shift-JIS で表せません")
-        .arg(path, QString::number(where.line), where.character, hex);
+    QString message =
+        QStringLiteral("ファイル %1 を保存できません。%2 行目の文字「%3」(U+%4) は Shift-JIS で表せません")
+            .arg(ShownFileName(path), QString::number(where.line), ShownFileName(where.character), hex);
+    // The half-width ¥ would be 0x5C, which reads back as a backslash.
+    if (code == 0xA5)
+        message += QStringLiteral("。全角の「￥」なら保存できます");
+    return message;
 }
 
 }  // namespace vadelon

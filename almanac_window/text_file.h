@@ -34,7 +34,8 @@ struct ReadFault {
         SpecialFile,   // a device, a FIFO or a socket
         TooLarge,      // more bytes than kMaxTextFileBytes
         TooManyLines,  // more lines than kMaxTextLines
-        LineTooLong    // line (1-based) is longer than kMaxTextLineChars
+        LineTooLong,   // line (1-based) is longer than kMaxTextLineChars
+        OddUtf16       // a UTF-16 byte-order mark, and an odd number of bytes
     };
     Kind kind = System;
     int error = 0;
@@ -48,7 +49,8 @@ struct TextFileRead {
 
 // Reads a regular file within the limits above, where every character at
 // which the editor starts a line (U+2028, U+2029, U+FDD0, U+FDD1 as well as
-// the line breaks) ends a line.
+// the line breaks) ends a line. A UTF-16 file cut in the middle of a unit is
+// refused rather than shown without its last byte.
 TextFileRead ReadTextFile(const QString& path);
 
 // "ファイル … は開けません。" and why: the limit passed, or the system's reason.
@@ -68,7 +70,8 @@ struct EncodedText {
 // CP932 followed by CR LF; the empty text gives an empty file.
 EncodedText EncodeTextFileBytes(const QString& text);
 
-// "ファイル … を保存できません…" naming the character, its code and its line.
+// "ファイル … を保存できません…" naming the character, its code and its line;
+// for ¥, which CP932 has only as the full-width ￥, that one is offered.
 QString UnencodableMessage(const QString& path, const UnencodableChar& where);
 
 }  // namespace vadelon

@@ -6,6 +6,7 @@
 #include <QFileDialog>
 #include <QFileIconProvider>
 #include <QFileSystemModel>
+#include <QHeaderView>
 #include <QIdentityProxyModel>
 #include <QLocale>
 #include <QMessageBox>
@@ -14,6 +15,7 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QPushButton>
+#include <QTreeView>
 
 namespace vadelon {
 
@@ -77,19 +79,26 @@ void QtPlatform::ShowHelpFinder(QWidget* parent, const QString& helpFile)
 
 namespace {
 
-// Qt's file dialog writes its dates in the desktop's locale ("7 Dec" in
-// the C locale); every other word of it is Japanese, so its dates are too.
-class JapaneseDates final : public QIdentityProxyModel {
+// Qt's file dialog writes its sizes and dates in the system's locale, not
+// the program's ("1.46 KiB", "7 Dec" in the C locale); every other word of
+// it is Japanese, so its sizes and dates are too: "1,023 バイト", "1.5 KB".
+class JapaneseColumns final : public QIdentityProxyModel {
 public:
     using QIdentityProxyModel::QIdentityProxyModel;
 
     QVariant data(const QModelIndex& index, int role) const override
     {
-        constexpr int kDateColumn = 3;  // name, size, type, date modified
-        if (role == Qt::DisplayRole && index.column() == kDateColumn) {
+        constexpr int kSizeColumn = 1;  // name, size, type, date modified
+        constexpr int kDateColumn = 3;
+        if (role == Qt::DisplayRole && (index.column() == kSizeColumn || index.column() == kDateColumn)) {
             if (const auto* files = qobject_cast<const QFileSystemModel*>(sourceModel())) {
-                return QLocale(QLocale::Japanese, QLocale::Japan)
-                    .toString(files->lastModified(mapToSource(index)), QLocale::ShortFormat);
+                const QLocale japanese(QLocale::Japanese, QLocale::Japan);
+                const QModelIndex source = mapToSource(index);
+                if (index.column() == kDateColumn)
+                    return japanese.toString(files->lastModified(source), QLocale::ShortFormat);
+                // A folder's size stays as the model gives it (none).
+                if (!files->isDir(source))
+                    return japanese.formattedDataSize(files->size(source), 1, QLocale::DataSizeTraditionalFormat);
             }
         }
         return QIdentityProxyModel::data(index, role);
@@ -138,7 +147,14 @@ void Prepare(QFileDialog& dialog, QFileIconProvider& icons, const QString& filte
 {
     dialog.setOption(QFileDialog::DontUseNativeDialog, true);
     dialog.setIconProvider(&icons);
-    dialog.setProxyModel(new JapaneseDates(&dialog));
+    dialog.setProxyModel(new JapaneseColumns(&dialog));
+    // Wide enough for the longest size, "1,023 バイト"; Qt's width is for
+    // "1023 bytes".
+    if (auto* details = dialog.findChild<QTreeView*>(QStringLiteral("treeView"))) {
+        const QFontMetrics metrics = details->fontMetrics();
+        details->header()->resizeSection(1, metrics.horizontalAdvance(QStringLiteral("1,023 バイト")) +
+                                                2 * metrics.averageCharWidth());
+    }
     dialog.setFileMode(QFileDialog::AnyFile);  // a typed name need not exist
     dialog.setNameFilters(FileDialogFilters(filter));
 }

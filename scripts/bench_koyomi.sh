@@ -5,7 +5,9 @@
 # runs, in turns; prints the median per process over ROUNDS rounds, wall and
 # CPU (user + system), and the ratio.
 # Usage: scripts/bench_koyomi.sh [ROUNDS]   (default 15)
-set -euo pipefail
+set -Eeuo pipefail
+# Every way out says why: a failing command names itself and its line.
+trap 'echo "bench_koyomi: line $LINENO: \"$BASH_COMMAND\" failed with status $?" >&2' ERR
 cd "$(dirname "$0")/.."
 rounds=${1:-15}
 

@@ -4,7 +4,9 @@
 # Prints the median wall-clock and CPU (user + system) seconds of RUNS runs
 # of each whole process, and the ratios.
 # Usage: scripts/bench_setsuiri.sh [RUNS]   (default 7)
-set -euo pipefail
+set -Eeuo pipefail
+# Every way out says why: a failing command names itself and its line.
+trap 'echo "bench_setsuiri: line $LINENO: \"$BASH_COMMAND\" failed with status $?" >&2' ERR
 cd "$(dirname "$0")/.."
 runs=${1:-7}
 

@@ -5,7 +5,9 @@
 # IPAPGothic 12 px (the floor for any Japanese Qt program here). Prints the
 # medians and the ratios to both floors.
 # Usage: scripts/bench_startup.sh [RUNS]   (default 15)
-set -euo pipefail
+set -Eeuo pipefail
+# Every way out says why: a failing command names itself and its line.
+trap 'echo "bench_startup: line $LINENO: \"$BASH_COMMAND\" failed with status $?" >&2' ERR
 cd "$(dirname "$0")/.."
 runs=${1:-15}
 

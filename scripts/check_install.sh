@@ -5,7 +5,9 @@
 # dependencies and what lintian says of it. appstreamcli runs with --no-net:
 # the check must not depend on the network.
 # Usage: scripts/check_install.sh [BUILD_DIR]   (default build/release)
-set -euo pipefail
+set -Eeuo pipefail
+# Every way out says why: a failing command names itself and its line.
+trap 'echo "check_install: line $LINENO: \"$BASH_COMMAND\" failed with status $?" >&2' ERR
 cd "$(dirname "$0")/.."
 build=${1:-build/release}
 prefix=$(mktemp -d)

@@ -8,7 +8,9 @@
 #   scripts/print_test.sh path/to/almanac_print_check
 # Exit 0 passed, 77 skipped (not root: the cups-pdf backend must run as root),
 # anything else failed. Every wait is bounded.
-set -euo pipefail
+set -Eeuo pipefail
+# Every way out says why: a failing command names itself and its line.
+trap 'echo "print_test: line $LINENO: \"$BASH_COMMAND\" failed with status $?" >&2' ERR
 
 check=${1:?usage: print_test.sh path/to/almanac_print_check}
 export QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen}
@@ -26,7 +28,10 @@ done
 
 # Where cups-pdf puts the PDF of a job of this user.
 home=$(getent passwd "$(id -un)" | cut -d: -f6)
-out=$(sed -n 's/^[[:space:]]*Out[[:space:]]\+//p' /etc/cups/cups-pdf.conf 2>/dev/null | tail -n 1)
+out=
+if [ -r /etc/cups/cups-pdf.conf ]; then
+  out=$(sed -n 's/^[[:space:]]*Out[[:space:]]\+//p' /etc/cups/cups-pdf.conf | tail -n 1)
+fi
 out=${out:-'${HOME}/PDF'}
 out=${out//'${HOME}'/$home}
 
@@ -107,7 +112,12 @@ sleep 1  # file times have a resolution of a second on some file systems
 timeout 120 "$check" print || fail "Print on the default printer failed"
 
 for _ in $(seq 1 180); do
-  pdf=$(find "$out" -maxdepth 1 -name '*.pdf' -newer "$marker" 2>/dev/null | head -n 1)
+  # cups-pdf makes the folder with the first PDF it writes: on a fresh
+  # machine there is nothing to look in until then.
+  pdf=
+  if [ -d "$out" ]; then
+    pdf=$(find "$out" -maxdepth 1 -name '*.pdf' -newer "$marker" | head -n 1)
+  fi
   if [ -n "$pdf" ] && [ -z "$(lpstat -o 2>/dev/null)" ]; then break; fi
   sleep 0.5
 done

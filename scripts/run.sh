@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Sets up, builds (release preset) and starts ヴァデロン.
-set -euo pipefail
+set -Eeuo pipefail
+# Every way out says why: a failing command names itself and its line.
+trap 'echo "run: line $LINENO: \"$BASH_COMMAND\" failed with status $?" >&2' ERR
 cd "$(dirname "$0")/.."
 
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then

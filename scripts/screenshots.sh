@@ -8,7 +8,9 @@
 # calendar with a day and with a range) into help/images/. Without $DISPLAY it starts its own Xvfb and stops it
 # afterwards. VADELON_BUILD_DIR picks an existing build tree instead of the
 # release preset.
-set -euo pipefail
+set -Eeuo pipefail
+# Every way out says why: a failing command names itself and its line.
+trap 'echo "screenshots: line $LINENO: \"$BASH_COMMAND\" failed with status $?" >&2' ERR
 cd "$(dirname "$0")/.."
 
 scripts/setup.sh

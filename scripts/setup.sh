@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Installs every Debian package the project needs to build, test and run.
 # Quiet and quick when everything is already there.
-set -euo pipefail
+set -Eeuo pipefail
+# Every way out says why: a failing command names itself and its line.
+trap 'echo "setup: line $LINENO: \"$BASH_COMMAND\" failed with status $?" >&2' ERR
 
 packages=(
   build-essential cmake g++ clang libclang-rt-14-dev clang-format

@@ -2,7 +2,9 @@
 # Sets up, builds and runs every test: the release build, the same tests
 # under AddressSanitizer + UndefinedBehaviorSanitizer, and bounded fuzz runs.
 # Exits non-zero on any failure.
-set -euo pipefail
+set -Eeuo pipefail
+# Every way out says why: a failing command names itself and its line.
+trap 'echo "test: line $LINENO: \"$BASH_COMMAND\" failed with status $?" >&2' ERR
 cd "$(dirname "$0")/.."
 
 scripts/setup.sh

@@ -21,6 +21,7 @@
 #include <algorithm>
 #include <csignal>
 #include <fcntl.h>
+#include <grp.h>
 #include <sys/inotify.h>
 #include <sys/mount.h>
 #include <sys/resource.h>
@@ -422,7 +423,7 @@ void KoyomiFileCommandsTest::saveDialogAsksBeforeReplacing()
     QVERIFY(WriteBytes(existing, "keep\r\n"));
     QtPlatform platform;
     enum { Naming, Confirming, Asked, Done } step = Naming;
-    QString question, dateShown;
+    QString question, dateShown, sizeShown;
     QStringList filters;
     QTimer driver;
     driver.setInterval(20);
@@ -434,10 +435,11 @@ void KoyomiFileCommandsTest::saveDialogAsksBeforeReplacing()
             step = Asked;
         } else if (auto* dialog = qobject_cast<QFileDialog*>(modal)) {
             if (step == Naming) {
-                // The dialog's dates in Japanese, once it has read the folder.
+                // The dialog's dates and sizes in Japanese, once it has read the folder.
                 const auto* files = qobject_cast<const QFileSystemModel*>(dialog->proxyModel()->sourceModel());
                 const QModelIndex date = dialog->proxyModel()->mapFromSource(files->index(existing, 3));
                 dateShown = date.data().toString();
+                sizeShown = dialog->proxyModel()->mapFromSource(files->index(existing, 1)).data().toString();
                 if (dateShown.isEmpty())
                     return;
                 step = Confirming;
@@ -465,6 +467,7 @@ void KoyomiFileCommandsTest::saveDialogAsksBeforeReplacing()
              (QStringList{QStringLiteral("テキストファイル (*.txt)"), QStringLiteral("すべてのファイル (*.*)")}));
     QVERIFY2(QRegularExpression(QStringLiteral("^\\d{4}/\\d{2}/\\d{2} \\d{1,2}:\\d{2}$")).match(dateShown).hasMatch(),
              qPrintable(dateShown));
+    QCOMPARE(sizeShown, QStringLiteral("6 バイト"));
 }
 
 void KoyomiFileCommandsTest::saveAsCancelledKeepsFlag()
@@ -477,7 +480,23 @@ void KoyomiFileCommandsTest::saveAsCancelledKeepsFlag()
     QVERIFY(f.platform.boxes.empty());
 }
 
-enum class Target { NewName, RegularFile, LongName, LinkToFile, Fifo, CharDevice, Folder, BelowAFile, ReadOnly };
+enum class Target {
+    NewName,
+    RegularFile,
+    LongName,
+    LinkToFile,
+    Fifo,
+    CharDevice,
+    Folder,
+    BelowAFile,
+    ReadOnly,
+    ReadOnlyFile,   // the user's own, mode 0444
+    RootsFile,      // root's, mode 0644
+    GroupWritable,  // root's, in the user's group, mode 0664
+    TwoNames,       // a hard link beside it
+    LockedFolder,   // the user's, in root's folder
+    OthersFile      // the user's, saved by root
+};
 
 namespace {
 
@@ -491,6 +510,66 @@ mode_t KindOf(const QString& path)
 QStringList EverythingIn(const QString& folder)
 {
     return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
+}
+
+// An ordinary user (Debian's nobody), whom a test run as root becomes in a
+// child process for the saves that ask whether the user may write.
+constexpr uid_t kUser = 65534;
+
+struct SaveResult {
+    bool modified = false;
+    QStringList messages;
+};
+
+// "new" saved with Save As onto path, in this process or as kUser.
+std::optional<SaveResult> SaveNew(const QString& path, bool asUser)
+{
+    const auto save = [&] {
+        KoyomiFixture f;
+        f.form->AppendLine(QStringLiteral("new"));
+        f.platform.saveFileAnswers.push_back(path);
+        f.press(QStringLiteral("SaveAs1"));
+        return SaveResult{f.modified(), f.platform.MessageTexts()};
+    };
+    if (!asUser)
+        return save();
+    int ends[2];
+    if (pipe(ends) != 0)
+        return std::nullopt;
+    const pid_t pid = fork();
+    if (pid == 0) {
+        close(ends[0]);
+        if (setgroups(0, nullptr) != 0 || setgid(kUser) != 0 || setuid(kUser) != 0)
+            _exit(127);
+        const SaveResult result = save();
+        const QByteArray messages = result.messages.join(QLatin1Char('\n')).toUtf8();
+        const bool told = write(ends[1], messages.constData(), std::size_t(messages.size())) == messages.size();
+        _exit(told ? int(result.modified) : 127);
+    }
+    close(ends[1]);
+    QByteArray messages;
+    char buffer[4096];
+    for (ssize_t n; (n = read(ends[0], buffer, sizeof buffer)) > 0;)
+        messages.append(buffer, n);
+    close(ends[0]);
+    int status = 0;
+    if (pid < 0 || waitpid(pid, &status, 0) != pid || !WIFEXITED(status) || WEXITSTATUS(status) > 1)
+        return std::nullopt;
+    const QString text = QString::fromUtf8(messages);
+    return SaveResult{WEXITSTATUS(status) == 1, text.isEmpty() ? QStringList() : text.split(QLatin1Char('\n'))};
+}
+
+struct Owner {
+    uid_t uid = 0;
+    gid_t gid = 0;
+    nlink_t links = 0;
+    bool operator==(const Owner&) const = default;
+};
+
+Owner OwnerOf(const QString& path)
+{
+    struct stat st { };
+    return stat(QFile::encodeName(path).constData(), &st) == 0 ? Owner{st.st_uid, st.st_gid, st.st_nlink} : Owner{};
 }
 
 }  // namespace
@@ -510,6 +589,14 @@ void KoyomiFileCommandsTest::saveTargets_data()
     QTest::newRow("folder") << Target::Folder << QStringLiteral("フォルダ");
     QTest::newRow("below a regular file") << Target::BelowAFile << QStringLiteral("フォルダでない途中の名前");
     QTest::newRow("read-only file system") << Target::ReadOnly << QStringLiteral("書き込み禁止");
+    // Whose the file is and how many names it has: a rename needs only the
+    // folder's leave, and would hand the file to the saver or part its names.
+    QTest::newRow("read-only file, as a user") << Target::ReadOnlyFile << QStringLiteral("書き込み禁止");
+    QTest::newRow("root's file, as a user") << Target::RootsFile << QStringLiteral("書き込み禁止");
+    QTest::newRow("root's file the group may write, as a user") << Target::GroupWritable << QString();
+    QTest::newRow("file of two names") << Target::TwoNames << QString();
+    QTest::newRow("own file in a folder the user may not write") << Target::LockedFolder << QString();
+    QTest::newRow("a user's file, as root") << Target::OthersFile << QString();
 }
 
 void KoyomiFileCommandsTest::saveTargets()
@@ -523,6 +610,11 @@ void KoyomiFileCommandsTest::saveTargets()
     int holder = -1;          // keeps a FIFO open, so that opening it never blocks
     std::optional<SmallTmpfs> tmpfs;
     const bool root = geteuid() == 0;
+    const bool asUser = target == Target::ReadOnlyFile || target == Target::RootsFile ||
+                        target == Target::GroupWritable || target == Target::LockedFolder;
+    if ((asUser || target == Target::OthersFile) && !root)
+        QSKIP("another user's file needs root");
+    const QString otherName = dir.filePath(QStringLiteral("other name.txt"));
     switch (target) {
     case Target::NewName: break;
     case Target::RegularFile: QVERIFY(WriteBytes(path, old)); break;
@@ -559,32 +651,64 @@ void KoyomiFileCommandsTest::saveTargets()
             QSKIP(qPrintable(QStringLiteral("cannot mount a tmpfs: %1").arg(qt_error_string(errno))));
         path = dir.filePath(QStringLiteral("ro/report.txt"));
         break;
+    case Target::ReadOnlyFile:
+    case Target::RootsFile:
+    case Target::GroupWritable:
+    case Target::LockedFolder:
+    case Target::OthersFile: QVERIFY(WriteBytes(path, old)); break;
+    case Target::TwoNames:
+        QVERIFY(WriteBytes(path, old));
+        QCOMPARE(link(QFile::encodeName(path).constData(), QFile::encodeName(otherName).constData()), 0);
+        break;
     }
     if (KindOf(contents) == S_IFREG)
         QVERIFY(QFile::setPermissions(contents, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther));
+    const QByteArray name = QFile::encodeName(path);
+    switch (target) {
+    case Target::ReadOnlyFile:
+        QCOMPARE(chown(name.constData(), kUser, kUser), 0);
+        QCOMPARE(chmod(name.constData(), 0444), 0);
+        break;
+    case Target::GroupWritable:
+        QCOMPARE(chown(name.constData(), 0, kUser), 0);
+        QCOMPARE(chmod(name.constData(), 0664), 0);
+        break;
+    case Target::LockedFolder:
+    case Target::OthersFile: QCOMPARE(chown(name.constData(), kUser, kUser), 0); break;
+    default: break;
+    }
+    if (asUser && target != Target::LockedFolder)
+        QCOMPARE(chown(QFile::encodeName(dir.path()).constData(), kUser, kUser), 0);
+    else if (target == Target::LockedFolder)
+        QCOMPARE(chmod(QFile::encodeName(dir.path()).constData(), 0755), 0);
+    const Owner owner = OwnerOf(contents);
     const QString folder = QFileInfo(path).absolutePath();
     const QStringList before = EverythingIn(folder);
     const mode_t kind = KindOf(path);
     const QFile::Permissions permissions = QFile::permissions(contents);
 
-    KoyomiFixture f;
-    f.form->AppendLine(QStringLiteral("new"));
-    f.platform.saveFileAnswers.push_back(path);
-    f.press(QStringLiteral("SaveAs1"));
+    const std::optional<SaveResult> saved = SaveNew(path, asUser);
     if (holder >= 0)
         close(holder);
 
+    QVERIFY(saved);
     QCOMPARE(KindOf(path), reason.isEmpty() && kind == 0 ? S_IFREG : kind);
-    QCOMPARE(f.modified(), !reason.isEmpty());
+    QCOMPARE(saved->modified, !reason.isEmpty());
     if (reason.isEmpty()) {
-        QCOMPARE(f.platform.MessageTexts(), QStringList());
+        QCOMPARE(saved->messages, QStringList());
         QCOMPARE(FileBytes(contents), QByteArray("new\r\n"));
         if (kind != 0)
             QCOMPARE(QFile::permissions(contents), permissions);
     } else {
-        QCOMPARE(f.platform.MessageTexts(),
-                 QStringList{QStringLiteral("ファイル %1 を作成できません（%2）.").arg(path, reason)});
+        QCOMPARE(saved->messages, QStringList{QStringLiteral("ファイル %1 を作成できません（%2）.").arg(path, reason)});
+        if (kind == S_IFREG)
+            QCOMPARE(FileBytes(contents), old);
     }
+    // Owner, group and names as they were.
+    if (kind == S_IFREG)
+        QCOMPARE(OwnerOf(contents), owner);
+    if (target == Target::TwoNames)
+        QCOMPARE(FileBytes(otherName), QByteArray("new\r\n"));
     // Nothing left behind, nothing replaced but the file itself.
     QStringList after = before;
     if (reason.isEmpty() && kind == 0) {

@@ -138,8 +138,16 @@ void TextFileTest::namesTheCharacterAndLine()
         UnencodableMessage(QStringLiteral("/tmp/a%1.txt"), {2, QStringLiteral("\U0001F600")}),
         QStringLiteral(
             "ファイル /tmp/a%1.txt を保存できません。2 行目の文字「\U0001F600」(U+1F600) は Shift-JIS で表せません"));
+    // ¥ would be 0x5C, a backslash when read back: the full-width one is offered.
     QCOMPARE(UnencodableMessage(QStringLiteral("b"), {12, QStringLiteral("¥")}),
-             QStringLiteral("ファイル b を保存できません。12 行目の文字「¥」(U+00A5) は Shift-JIS で表せません"));
+             QStringLiteral("ファイル b を保存できません。12 行目の文字「¥」(U+00A5) は Shift-JIS で表せません。"
+                            "全角の「￥」なら保存できます"));
+    // What would break the message's line, turn its direction or not show at
+    // all is escaped in the name, and in the character.
+    QCOMPARE(UnencodableMessage(QStringLiteral("/tmp/a\u2028b\u202Ec\u200B\u00A0\u3000d\\e\x1B\u0085\uFEFF.txt"),
+                                {1, QStringLiteral("\u200B")}),
+             QStringLiteral("ファイル /tmp/a\\u2028b\\u202ec\\u200b\\u00a0\u3000d\\\\e\\x1b\\u0085\\ufeff.txt "
+                            "を保存できません。1 行目の文字「\\u200b」(U+200B) は Shift-JIS で表せません"));
 }
 
 void TextFileTest::roundTripsReportCharacters()
@@ -256,6 +264,13 @@ void TextFileTest::readsWithinTheEditorsLimits_data()
     QTest::newRow("one line too many") << QByteArray("\n").repeated(kMaxTextLines) + "a" << tooManyLines;
     QTest::newRow("largest file") << line1k.repeated(kMaxTextFileBytes / line1k.size()) << QString();
     QTest::newRow("one byte too large") << line1k.repeated(kMaxTextFileBytes / line1k.size()) + "a" << tooLarge;
+    // Decoded, the odd byte is lost without a word (all of the text, when it
+    // is the only one after the mark).
+    const QString oddUtf16 =
+        QStringLiteral("UTF-16 のバイト順マークで始まるのにバイト数が奇数で、最後の文字が欠けています");
+    QTest::newRow("utf-16le, odd length") << QByteArray::fromHex("fffe6100620063") << oddUtf16;
+    QTest::newRow("utf-16be, odd length") << QByteArray::fromHex("feff006100") << oddUtf16;
+    QTest::newRow("utf-16le, bom and one byte") << QByteArray::fromHex("fffe61") << oddUtf16;
     // The editor starts a line at each of these too (UTF-16LE behind its mark).
     const auto utf16 = [](const QString& text) {
         return QByteArray("\xFF\xFE") + QByteArray(reinterpret_cast<const char*>(text.utf16()), text.size() * 2);

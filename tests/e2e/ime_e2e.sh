@@ -37,7 +37,7 @@ cleanup() {
 }
 trap cleanup EXIT
 # A timeout's kill still removes the user and its processes.
-trap 'exit 1' TERM INT HUP
+trap 'echo "ime_e2e: ended by a signal" >&2; exit 1' TERM INT HUP
 
 for tool in Xvfb xdotool import useradd runuser dbus-daemon ibus-daemon ibus /usr/lib/ibus-mozc/ibus-engine-mozc \
   /usr/lib/mozc/mozc_server /usr/bin/python3; do
