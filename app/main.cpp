@@ -105,7 +105,7 @@ int main(int argc, char* argv[])
     });
     vadelon::CalendarWindowHolder calendar({main, [&platform] { return platform.Today(); },
                                             [main] { return main->UpperPanelDate(); },
-                                            [main](const QDate& date) { main->EnterUpperDate(date); }});
+                                            [main](const QDate& date) { return main->EnterUpperDate(date); }});
     form->AttachCalendarWindow([&calendar] { calendar.Present(); });
     QApplication::setWindowIcon(form->windowIcon());
 

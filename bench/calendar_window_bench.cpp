@@ -41,7 +41,7 @@ struct Calculator {
     {
         calendar = std::make_unique<CalendarWindowHolder>(
             CalculatorLink{&form, [this] { return platform.today; }, [this] { return form.UpperPanelDate(); },
-                           [this](const QDate& date) { form.EnterUpperDate(date); }});
+                           [this](const QDate& date) { return form.EnterUpperDate(date); }});
         form.AttachCalendarWindow([this] { calendar->Present(); });
         QApplication::processEvents();
     }

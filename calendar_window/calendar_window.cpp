@@ -168,7 +168,12 @@ void CalendarWindow::Step(int months)
 void CalendarWindow::ChooseSelected()
 {
     const Date day = calendar_->Selected();
-    link_.enterUpperDate(QDate(day.year, day.month, day.day));
+    if (!link_.enterUpperDate(QDate(day.year, day.month, day.day))) {
+        // Refused while the calculator asks which era to adopt: the line
+        // says so until the next move.
+        line_->setText(QStringLiteral("年号確認に答えてから選び直してください。上の日付は変わっていません。"));
+        return;
+    }
     // While a modal window runs the calculator takes no input: it is not
     // brought up over the window the user works in.
     if (link_.window && !QApplication::activeModalWidget()) {

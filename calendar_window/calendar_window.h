@@ -26,8 +26,9 @@ struct CalculatorLink {
     std::function<QDate()> today;
     // The upper date panel's date, when its fields read as a real date.
     std::function<std::optional<QDate>()> upperDate;
-    // Writes a date into the upper panel as if it had been typed there.
-    std::function<void(const QDate&)> enterUpperDate;
+    // Writes a date into the upper panel as if it had been typed there;
+    // false when the calculator refused it (it said why with a beep).
+    std::function<bool(const QDate&)> enterUpperDate;
 };
 
 class CalendarWindow final : public QWidget {

@@ -3,6 +3,7 @@
 // and its keys beside an application-modal window.
 #include "calendar_window/calendar_window.h"
 #include "calendar_window/month_grid.h"
+#include "dialogs/nengo_form.h"
 #include "tests/calculator/form_fixture.h"
 
 #include <QAccessible>
@@ -25,7 +26,7 @@ namespace {
 struct Calendar {
     explicit Calendar(FormFixture& f)
         : holder({f.form.get(), [&f] { return f.platform.today; }, [&f] { return f->UpperPanelDate(); },
-                  [&f](const QDate& date) { f->EnterUpperDate(date); }})
+                  [&f](const QDate& date) { return f->EnterUpperDate(date); }})
     {
         f->AttachCalendarWindow([this] { holder.Present(); });
     }
@@ -111,6 +112,36 @@ void CalendarWindowTest::enterWritesTheDayAsTyped()
                        grid->mapTo(calendar.Window(), fourth));
     QCOMPARE(f.Edit3->text(), QStringLiteral("4"));
     QCOMPARE(f.Edit4->text(), QStringLiteral("29"));
+
+    // While the era question for 1989 is open, Enter writes nothing: the
+    // answer is for 1989, and the question is brought up with a beep.
+    vadelon::TNengoForm dialog(f.platform);
+    f->AttachEraDialog(&dialog);
+    QString lineWhileAsked;
+    QString yearWhileAsked;
+    f.platform.modalHandlers.push_back([&](QWidget*) {
+        calendar.Key(Qt::Key_Home);
+        calendar.Key(Qt::Key_Return);
+        lineWhileAsked = calendar.Window()->LineText();
+        yearWhileAsked = f.Edit1->text() + "/" + f.Edit3->text();
+        QTest::mouseClick(dialog.SpeedButton1, Qt::LeftButton);
+        QTest::mouseClick(dialog.Button1, Qt::LeftButton);
+    });
+    FormFixture::Preset({{f.Edit3, ""}, {f.Edit4, ""}});
+    f.platform.beeps.clear();
+    FormFixture::Type(f.Edit1, QStringLiteral("1989"));
+    QCOMPARE(f.platform.modalRuns, 1);
+    QCOMPARE(yearWhileAsked, QStringLiteral("1989/"));
+    QCOMPARE(f.platform.beeps.size(), std::size_t{1});
+    QCOMPARE(lineWhileAsked, QStringLiteral("年号確認に答えてから選び直してください。上の日付は変わっていません。"));
+    QCOMPARE(f.Edit1->text(), QStringLiteral("1989"));
+    QCOMPARE(f.ComboBox1->currentText(), QStringLiteral("昭和"));
+    QCOMPARE(f.Edit2->text(), QStringLiteral("64"));
+    // Answered, the same Enter writes the day.
+    calendar.Key(Qt::Key_Return);
+    QCOMPARE(f.Edit1->text() + "/" + f.Edit3->text() + "/" + f.Edit4->text(), QStringLiteral("2026/5/20"));
+    QCOMPARE(f.ComboBox1->currentText(), QStringLiteral("令和"));
+    QCOMPARE(f.Edit2->text(), QStringLiteral("8"));
 }
 
 void CalendarWindowTest::eachDayIsNamedByItsLine()
