@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Drives the real program in a real X window, by keyboard only, as a user
-# would: help in both windows, almanac report saved to a file, SIGTERM asking
+# would: help in the three windows, almanac report saved to a file, SIGTERM asking
 # about the unsaved report, the era question answered with the arrow keys, the
 # about box, the month calendar (its keys, a day written into the calculator,
 # beside the almanac window, nothing written while the era question is open), exit.
@@ -169,6 +169,10 @@ for turn in "Next:カレンダー 2026年6月" "Prior:カレンダー 2026年5�
   key "${turn%%:*}"
   cal=$(wait_window "${turn#*:}") || fail "the calendar's title is not '${turn#*:}' after ${turn%%:*}"
 done
+
+step "calendar: F1 opens the help"
+open_and_close_help "$cal" F1
+focus "$cal"
 
 step "calendar: Esc closes it; opened again, it is on the upper date, and Enter writes the next day there"
 key Escape
