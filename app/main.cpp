@@ -103,9 +103,15 @@ int main(int argc, char* argv[])
                                                              [main](const QString& hint) { main->DisplayHint(hint); });
         KeptOpenByNothing(almanac)->ShowReport(lines, title, note, detail);
     });
-    vadelon::CalendarWindowHolder calendar({main, [&platform] { return platform.Today(); },
-                                            [main] { return main->UpperPanelDate(); },
-                                            [main](const QDate& date) { main->EnterUpperDate(date); }});
+    help.OpenBeside(main);
+    vadelon::CalendarWindowHolder calendar(
+        {main, [&platform] { return platform.Today(); }, [main] { return main->UpperPanelDate(); },
+         [main](const QDate& date) { return main->EnterUpperDate(date); },
+         [&help, &platform, &calendar] {
+             // Without a manual the platform's request says so, in its words.
+             if (!help.Show(vadelon::kHelpFile, QStringLiteral("calendar_window.html")).isEmpty())
+                 platform.ShowHelpFinder(calendar.Window(), vadelon::kHelpFile);
+         }});
     form->AttachCalendarWindow([&calendar] { calendar.Present(); });
     QApplication::setWindowIcon(form->windowIcon());
 

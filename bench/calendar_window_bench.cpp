@@ -40,8 +40,11 @@ struct Calculator {
     void NewCalendar()
     {
         calendar = std::make_unique<CalendarWindowHolder>(
-            CalculatorLink{&form, [this] { return platform.today; }, [this] { return form.UpperPanelDate(); },
-                           [this](const QDate& date) { form.EnterUpperDate(date); }});
+            CalculatorLink{&form,
+                           [this] { return platform.today; },
+                           [this] { return form.UpperPanelDate(); },
+                           [this](const QDate& date) { return form.EnterUpperDate(date); },
+                           {}});
         form.AttachCalendarWindow([this] { calendar->Present(); });
         QApplication::processEvents();
     }

@@ -96,13 +96,25 @@ std::optional<QDate> TVadelonForm::UpperPanelDate() const
     return QDate(*year, *month, *day);
 }
 
-void TVadelonForm::EnterUpperDate(const QDate& date)
+bool TVadelonForm::EnterUpperDate(const QDate& date)
 {
+    // The open question is about the fields as they were asked: a date
+    // written under it would take the answer meant for another. The user
+    // answers first, and is shown the question.
+    if (askingEra_) {
+        platform_.Beep(BeepType::Default);
+        if (QWidget* dialog = eraDialog_ ? eraDialog_() : nullptr) {
+            dialog->raise();
+            dialog->activateWindow();
+        }
+        return false;
+    }
     const DatePanel& upper = Panel(PanelSide::Upper);
     WriteNumber(upper.year, date.year());
     WriteNumber(upper.month, date.month());
     WriteNumber(upper.day, date.day());
     RefreshEraFields(upper);
+    return true;
 }
 
 void TVadelonForm::RefreshWeekday(const DatePanel& panel)
@@ -142,12 +154,23 @@ void TVadelonForm::FillEraLists()
 
 EraChoice TVadelonForm::AskEra(const EraQuestion& question)
 {
-    return eraDialog_ ? eraDialog_()->AskEraChoice(question) : EraChoice::None;
+    if (!eraDialog_)
+        return EraChoice::None;
+    askingEra_ = true;
+    const EraChoice choice = eraDialog_()->AskEraChoice(question);
+    askingEra_ = false;
+    return choice;
 }
 
 void TVadelonForm::RefreshEraFields(const DatePanel& panel)
 {
-    const EraText text = PanelEraTexts(panel.Date(), [this](const EraQuestion& q) { return AskEra(q); });
+    const DateTexts asked = panel.Date();
+    const EraText text = PanelEraTexts(asked, [this](const EraQuestion& q) { return AskEra(q); });
+    // An answer belongs to the date it was asked about: when the fields
+    // changed meanwhile, whatever changed them has its own era fields.
+    const DateTexts now = panel.Date();
+    if (now.year != asked.year || now.month != asked.month || now.day != asked.day)
+        return;
     // No item matches the blank name or the empty text: no selection then.
     panel.era->setCurrentIndex(panel.era->findText(QString::fromStdString(text.name)));
     panel.eraYear->setText(QString::fromStdString(text.year));

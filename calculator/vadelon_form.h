@@ -69,8 +69,9 @@ public:
     std::optional<QDate> UpperPanelDate() const;
     // Writes a date into the upper panel as typing it would: each field's
     // change handling runs as it is written, then the era fields follow as
-    // on a key release.
-    void EnterUpperDate(const QDate& date);
+    // on a key release. While the era question is open it writes nothing,
+    // beeps and brings the question up: false then.
+    bool EnterUpperDate(const QDate& date);
 
     // The one hint handler of the application: the hint goes to the status bar.
     void DisplayHint(const QString& hint);
@@ -147,6 +148,7 @@ private:
     QActionGroup* modeMenuGroup_ = nullptr;  // the radio menu items, in the order of the modes
     std::set<qint64> keysPressedElsewhere_;  // keys last pressed in another window, not yet released
     bool shiftForward_ = true;
+    bool askingEra_ = false;  // the era dialog is open, its answer not yet applied
 
     // The two date panels, upper and lower, and the other controls that the
     // handlers touch, by their names in the layout.

@@ -1,6 +1,7 @@
 #pragma once
-// 旧暦, the lunisolar calendar as the national almanac reckons it (the rules
-// of the 天保暦 with modern astronomy): a month begins on the JST date of a
+// 旧暦, the lunisolar calendar as printed calendars reckon it today (the
+// common modern reading of the 天保暦's rules, which differs from the 天保暦
+// itself in 2033-2034), with modern astronomy: a month begins on the JST date of a
 // new moon; a 中気 belongs to the month that holds its JST date; the month
 // that holds 冬至 is the 11th; where 13 months run from one 冬至's month to the
 // next, the first of them without a 中気 is the leap month and takes the

@@ -3,22 +3,31 @@
 #include "calendar_window/month_grid.h"
 #include "fonts/fonts.h"
 #include "platform/beside_modal.h"
+#include "platform/window_setup.h"
 
 #include <QApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QScreen>
+#include <QShortcut>
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <cmath>
 
 namespace vadelon {
 
 namespace {
 
 constexpr int kGap = 8;  // between the calculator and the calendar beside it
+// The texts around the grid at the window's own size, in pixels.
+constexpr int kMonthText = 16;
+constexpr int kLineText = 13;
+constexpr int kButtonText = 12;
+constexpr int kArrowSize = 12;
+constexpr int kButtonWidth = 30;
+constexpr int kButtonHeight = 24;
 // After a move has been painted (a frame), not before.
 constexpr int kPrepareAfter = 20;
 
@@ -32,29 +41,12 @@ QToolButton* HeaderButton(QWidget* parent, const char* name, const QString& tip)
     auto* button = new QToolButton(parent);
     button->setObjectName(QString::fromLatin1(name));
     button->setFocusPolicy(Qt::NoFocus);  // the keys stay with the grid
-    button->setIconSize(QSize(12, 12));   // the arrows' size
-    button->setMinimumSize(30, 24);
+    button->setFont(OwnTextFont(kProportionalFamily, kButtonText));
+    button->setIconSize(QSize(kArrowSize, kArrowSize));
+    button->setMinimumSize(kButtonWidth, kButtonHeight);
     button->setToolTip(tip);
     button->setAccessibleName(tip);
     return button;
-}
-
-// Right of the other window where the screen has room, else left of it, at
-// its height; frames included.
-void PlaceBeside(QWidget* window, const QWidget* other)
-{
-    const QScreen* screen = other->screen();
-    if (!screen)
-        return;
-    const QRect room = screen->availableGeometry();
-    const QRect beside = other->frameGeometry();
-    const QSize frame = window->size() + (beside.size() - other->size());
-    int x = beside.right() + 1 + kGap;
-    if (x + frame.width() > room.right() + 1)
-        x = beside.left() - kGap - frame.width();
-    x = std::clamp(x, room.left(), std::max(room.left(), room.right() + 1 - frame.width()));
-    const int y = std::clamp(beside.top(), room.top(), std::max(room.top(), room.bottom() + 1 - frame.height()));
-    window->move(x, y);
 }
 
 }  // namespace
@@ -80,7 +72,7 @@ CalendarWindow::CalendarWindow(CalculatorLink link, QWidget* parent)
 
     line_ = new QLabel(this);
     line_->setObjectName(QStringLiteral("DayLine"));
-    line_->setFont(OwnTextFont(kProportionalFamily, 13));
+    line_->setFont(OwnTextFont(kProportionalFamily, kLineText));
     line_->setTextFormat(Qt::PlainText);
     line_->setWordWrap(true);
     // Two lines of room, so that a long day does not shift the grid.
@@ -99,10 +91,16 @@ CalendarWindow::CalendarWindow(CalculatorLink link, QWidget* parent)
     });
     connect(grid_, &MonthGrid::Moved, this, &CalendarWindow::ShowState);
     connect(grid_, &MonthGrid::Chosen, this, &CalendarWindow::ChooseSelected);
+    // F1 asks for help here as in the other windows, at this window's page.
+    connect(new QShortcut(QKeySequence::HelpContents, this), &QShortcut::activated, this, [this] {
+        if (link_.help)
+            link_.help();
+    });
     new BesideModal(this);
     setFocusProxy(grid_);
     grid_->setFocus();
     ShowState();
+    ownSize_ = sizeHint();
 }
 
 CalendarWindow::~CalendarWindow() = default;
@@ -119,8 +117,9 @@ void CalendarWindow::BuildHeader(QWidget* header)
     today->setText(QStringLiteral("今日"));
     month_ = new QLabel(header);
     month_->setObjectName(QStringLiteral("MonthLabel"));
-    month_->setFont(OwnTextFont(kProportionalFamily, 16, true));
+    month_->setFont(OwnTextFont(kProportionalFamily, kMonthText, true));
     month_->setAlignment(Qt::AlignCenter);
+    buttons_ = {previous, next, today};
     row->addWidget(previous);
     row->addWidget(month_, 1);
     row->addWidget(next);
@@ -168,12 +167,45 @@ void CalendarWindow::Step(int months)
 void CalendarWindow::ChooseSelected()
 {
     const Date day = calendar_->Selected();
-    link_.enterUpperDate(QDate(day.year, day.month, day.day));
+    if (!link_.enterUpperDate(QDate(day.year, day.month, day.day))) {
+        // Refused while the calculator asks which era to adopt: the line
+        // says so until the next move.
+        line_->setText(QStringLiteral("年号確認に答えてから選び直してください。上の日付は変わっていません。"));
+        return;
+    }
     // While a modal window runs the calculator takes no input: it is not
     // brought up over the window the user works in.
     if (link_.window && !QApplication::activeModalWidget()) {
         link_.window->raise();
         link_.window->activateWindow();
+    }
+}
+
+void CalendarWindow::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    ScaleTexts();
+}
+
+void CalendarWindow::ScaleTexts()
+{
+    if (ownSize_.isEmpty())
+        return;
+    // From the window's size, which these texts do not change (the grid's
+    // cells would shrink as they grew).
+    const double scale = std::max(1.0, std::min(static_cast<double>(width()) / ownSize_.width(),
+                                                static_cast<double>(height()) / ownSize_.height()));
+    if (std::abs(scale - scale_) < 0.02)
+        return;
+    scale_ = scale;
+    auto scaled = [scale](int size) { return static_cast<int>(std::lround(size * scale)); };
+    month_->setFont(OwnTextFont(kProportionalFamily, scaled(kMonthText), true));
+    line_->setFont(OwnTextFont(kProportionalFamily, scaled(kLineText)));
+    line_->setMinimumHeight(2 * line_->fontMetrics().lineSpacing() + 4);
+    for (QToolButton* button : buttons_) {
+        button->setFont(OwnTextFont(kProportionalFamily, scaled(kButtonText)));
+        button->setIconSize(QSize(scaled(kArrowSize), scaled(kArrowSize)));
+        button->setMinimumSize(scaled(kButtonWidth), scaled(kButtonHeight));
     }
 }
 
@@ -204,7 +236,7 @@ void CalendarWindowHolder::Present()
         window_->OpenOn(upper ? *upper : link_.today());
         // The user's own place for it is kept from then on.
         if (made && link_.window)
-            PlaceBeside(window_, link_.window);
+            PlaceBeside(*window_, *link_.window, kGap);
     }
     window_->setWindowState(window_->windowState() & ~Qt::WindowMinimized);
     window_->show();

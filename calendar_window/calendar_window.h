@@ -26,8 +26,11 @@ struct CalculatorLink {
     std::function<QDate()> today;
     // The upper date panel's date, when its fields read as a real date.
     std::function<std::optional<QDate>()> upperDate;
-    // Writes a date into the upper panel as if it had been typed there.
-    std::function<void(const QDate&)> enterUpperDate;
+    // Writes a date into the upper panel as if it had been typed there;
+    // false when the calculator refused it (it said why with a beep).
+    std::function<bool(const QDate&)> enterUpperDate;
+    // F1: the manual at the calendar's page.
+    std::function<void()> help;
 };
 
 class CalendarWindow final : public QWidget {
@@ -45,9 +48,13 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void BuildHeader(QWidget* header);
+    // The month, the buttons and the line grow with the window as the grid's
+    // text does; never below their own sizes.
+    void ScaleTexts();
     void ShowState();
     void Step(int months);
     void ChooseSelected();
@@ -58,6 +65,9 @@ private:
     QLabel* month_ = nullptr;
     QLabel* line_ = nullptr;
     QTimer* prepare_ = nullptr;  // works out the years next to the one shown when idle
+    QList<QToolButton*> buttons_;
+    QSize ownSize_;     // the window at its texts' own sizes
+    double scale_ = 1;  // of the texts around the grid
 };
 
 // The program's one calendar window, made on first use.

@@ -11,6 +11,26 @@
 
 namespace vadelon {
 
+// How a cell's holiday, 節気 or 雑節 is set in the band between its day and
+// its 旧暦 day: the pixel size, and the text with its line breaks (only
+// between words); cut short after a word, with "…", when not even the
+// smallest size holds it.
+struct LabelLayout {
+    int size = 0;
+    QString text;
+    bool elided = false;
+};
+LabelLayout LayOutLabel(const QString& label, const QSize& band, int largest);
+
+// A day cell's parts: the row of its day and 六曜, the band of its label,
+// the row of its 旧暦 day and moon; the pixel sizes of the day's font and
+// of the small one.
+struct CellParts {
+    QRect top, band, bottom;
+    int numberSize = 0, smallSize = 0;
+};
+CellParts CellPartsOf(const QRect& cell);
+
 class MonthGrid final : public QWidget {
     Q_OBJECT
 public:

@@ -115,16 +115,13 @@ void MonthGrid::PaintCell(QPainter& painter, const DayCell& cell, const QRect& r
                                         : kPaper;
     painter.fillRect(rect, paper);
 
-    const int cellHeight = rect.height();
-    const int pad = Scaled(cellHeight, 0.06, 3, 8);
-    const QRect inner = rect.adjusted(pad, pad / 2 + 1, -pad + 1, -pad / 2);
-    const QFont numberFont = OwnTextFont(kProportionalFamily, Scaled(cellHeight, 0.30, 12, 46), true);
-    const QFont smallFont = OwnTextFont(kProportionalFamily, Scaled(cellHeight, 0.17, 9, 24));
-    const QFontMetrics numberMetrics(numberFont);
+    const CellParts parts = CellPartsOf(rect);
+    const QFont numberFont = OwnTextFont(kProportionalFamily, parts.numberSize, true);
+    const QFont smallFont = OwnTextFont(kProportionalFamily, parts.smallSize);
     const QFontMetrics smallMetrics(smallFont);
 
     // Top row: the day, and its 六曜 at the right.
-    const QRect top(inner.left(), inner.top(), inner.width(), numberMetrics.height());
+    const QRect& top = parts.top;
     painter.setFont(numberFont);
     painter.setPen(Faint(DayInk(cell.colour), cell.dimmed));
     painter.drawText(top, Qt::AlignLeft | Qt::AlignVCenter, Text(cell.number));
@@ -135,7 +132,7 @@ void MonthGrid::PaintCell(QPainter& painter, const DayCell& cell, const QRect& r
     }
 
     // Bottom row: the 旧暦 day and the moon.
-    const QRect bottom(inner.left(), inner.bottom() - smallMetrics.height() + 1, inner.width(), smallMetrics.height());
+    const QRect& bottom = parts.bottom;
     if (!cell.lunarDay.empty()) {
         QFont lunarFont = smallFont;
         lunarFont.setBold(cell.lunarDay.find('/') != std::string::npos);  // the first of a 旧暦 month
@@ -157,9 +154,23 @@ void MonthGrid::PaintCell(QPainter& painter, const DayCell& cell, const QRect& r
 
     // Between them: the holiday, 節気 or 雑節.
     if (!cell.label.empty())
-        PaintLabel(painter, cell,
-                   QRect(QPoint(inner.left(), top.bottom() + 1), QPoint(inner.right(), bottom.top() - 1)),
-                   smallFont.pixelSize());
+        PaintLabel(painter, cell, parts.band, parts.smallSize);
+}
+
+CellParts CellPartsOf(const QRect& cell)
+{
+    const int cellHeight = cell.height();
+    const int pad = Scaled(cellHeight, 0.06, 3, 8);
+    const QRect inner = cell.adjusted(pad, pad / 2 + 1, -pad + 1, -pad / 2);
+    CellParts parts;
+    parts.numberSize = Scaled(cellHeight, 0.30, 12, 46);
+    parts.smallSize = Scaled(cellHeight, 0.17, 9, 24);
+    const int numberHeight = QFontMetrics(OwnTextFont(kProportionalFamily, parts.numberSize, true)).height();
+    const int smallHeight = QFontMetrics(OwnTextFont(kProportionalFamily, parts.smallSize)).height();
+    parts.top = QRect(inner.left(), inner.top(), inner.width(), numberHeight);
+    parts.bottom = QRect(inner.left(), inner.bottom() - smallHeight + 1, inner.width(), smallHeight);
+    parts.band = QRect(QPoint(inner.left(), parts.top.bottom() + 1), QPoint(inner.right(), parts.bottom.top() - 1));
+    return parts;
 }
 
 void MonthGrid::PaintLabel(QPainter& painter, const DayCell& cell, const QRect& band, int largest) const
@@ -168,40 +179,97 @@ void MonthGrid::PaintLabel(QPainter& painter, const DayCell& cell, const QRect& 
                        : cell.labelKind == LabelKind::SolarTerm ? kSolarTermInk
                                                                 : kZassetsuInk;
     painter.setPen(Faint(ink, cell.dimmed));
-    const QString label = Text(cell.label);
-    // The label's own size first, or a little smaller; a long name then
-    // takes two lines split in the middle, shrinking as it must; past the
-    // smallest size it is cut short.
-    auto fits = [&](int size, const QString& text, int lines) {
+    const LabelLayout layout = LayOutLabel(Text(cell.label), band.size(), largest);
+    painter.setFont(OwnTextFont(kProportionalFamily, layout.size));
+    painter.drawText(band, Qt::AlignCenter, layout.text);
+}
+
+namespace {
+
+// Where the long names may go onto a new line: between their words (after
+// a の, or between the parts of a compound), never inside a word. Japanese
+// has no spaces to find them by; a name not listed is one word and shrinks
+// to fit on one line.
+const QStringList kBrokenNames = {
+    QStringLiteral("勤労|感謝の日"),
+    QStringLiteral("建国|記念の日"),
+    QStringLiteral("憲法|記念日"),
+    QStringLiteral("天皇|誕生日"),
+    QStringLiteral("スポーツ|の日"),
+    QStringLiteral("国民の|休日"),
+    QStringLiteral("振替|休日"),
+    QStringLiteral("天皇の|即位の日"),
+    QStringLiteral("即位礼|正殿の儀"),
+    QStringLiteral("昭和天皇の|大喪の礼"),
+    QStringLiteral("皇太子|明仁|親王の|結婚の儀"),
+    QStringLiteral("皇太子|徳仁|親王の|結婚の儀"),
+    QStringLiteral("土用の|丑の日"),
+};
+
+QStringList WordsOf(const QString& label)
+{
+    for (const QString& broken : kBrokenNames) {
+        QStringList words = broken.split(u'|');
+        if (words.join(QString()) == label)
+            return words;
+    }
+    return {label};
+}
+
+}  // namespace
+
+LabelLayout LayOutLabel(const QString& label, const QSize& band, int largest)
+{
+    auto fits = [&](int size, const QString& text) {
         const QFontMetrics metrics(OwnTextFont(kProportionalFamily, size));
-        if (lines * metrics.height() > band.height())
+        const QStringList lines = text.split(u'\n');
+        if (lines.size() * metrics.height() > band.height())
             return false;
-        for (const QString& line : text.split(u'\n')) {
-            if (metrics.horizontalAdvance(line) > band.width())
-                return false;
+        return std::all_of(lines.begin(), lines.end(),
+                           [&](const QString& line) { return metrics.horizontalAdvance(line) <= band.width(); });
+    };
+    // Each way of putting words on lines: a line break after a word or not.
+    auto arrange = [](const QStringList& words) {
+        QStringList arrangements;
+        const int breaks = static_cast<int>(words.size()) - 1;
+        for (int mask = 1; mask < (1 << breaks); ++mask) {
+            QString text = words.front();
+            for (int i = 1; i <= breaks; ++i)
+                text += ((mask >> (i - 1)) & 1 ? QStringLiteral("\n") : QString()) + words[i];
+            arrangements << text;
         }
-        return true;
+        return arrangements;
     };
-    auto draw = [&](int size, const QString& text) {
-        painter.setFont(OwnTextFont(kProportionalFamily, size));
-        painter.drawText(band, Qt::AlignCenter, text);
-    };
-    const qsizetype half = (label.size() + 1) / 2;
-    const QString twoLines = label.left(half) + u'\n' + label.mid(half);
+    const QStringList words = WordsOf(label);
+    const QStringList arrangements = arrange(words);
+    // The label's own size first, or a little smaller, on one line; then
+    // the largest size at which it fits on one line or between its words,
+    // fewer lines first; past the smallest size it is cut short.
     const int slightlySmaller = std::max(kSmallestLabel, largest - 2);
     for (int size = largest; size >= slightlySmaller; --size) {
-        if (fits(size, label, 1))
-            return draw(size, label);
+        if (fits(size, label))
+            return {size, label, false};
     }
     for (int size = largest; size >= kSmallestLabel; --size) {
-        if (label.size() > 1 && fits(size, twoLines, 2))
-            return draw(size, twoLines);
-        if (size < slightlySmaller && fits(size, label, 1))
-            return draw(size, label);
+        if (size < slightlySmaller && fits(size, label))
+            return {size, label, false};
+        for (const QString& text : arrangements) {
+            if (fits(size, text))
+                return {size, text, false};
+        }
     }
-    const QFont smallest = OwnTextFont(kProportionalFamily, kSmallestLabel);
-    painter.setFont(smallest);
-    painter.drawText(band, Qt::AlignCenter, QFontMetrics(smallest).elidedText(label, Qt::ElideRight, band.width()));
+    // Cut short after the most words that fit, never inside one; the line
+    // under the grid has the name whole.
+    for (qsizetype kept = words.size() - 1; kept >= 1; --kept) {
+        QStringList shortened = words.mid(0, kept);
+        shortened.back() += QStringLiteral("…");
+        for (const QString& text : QStringList{shortened.join(QString())} + arrange(shortened)) {
+            if (fits(kSmallestLabel, text))
+                return {kSmallestLabel, text, true};
+        }
+    }
+    const QFontMetrics smallest(OwnTextFont(kProportionalFamily, kSmallestLabel));
+    return {kSmallestLabel, smallest.elidedText(label, Qt::ElideRight, band.width()), true};
 }
 
 }  // namespace vadelon

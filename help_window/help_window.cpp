@@ -2,6 +2,7 @@
 
 #include "help_window/help_location.h"
 #include "help_window/manual_files.h"
+#include "platform/window_setup.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -23,6 +24,8 @@
 namespace vadelon {
 
 namespace {
+
+constexpr int kBesideGap = 8;  // between the calculator and the help beside it
 
 QStringList ReadLines(const QString& path)
 {
@@ -242,13 +245,15 @@ HelpViewer::~HelpViewer()
     delete window_;
 }
 
-QStringList HelpViewer::Show(const QString& helpFile)
+QStringList HelpViewer::Show(const QString& helpFile, const QString& page)
 {
     QStringList looked;
     for (const QString& folder : HelpFolderCandidates(helpFile)) {
         // A contents file that is no regular file (a link to a device) is no manual.
         if (QFileInfo(QDir(folder).filePath(kHelpContentsFile)).isFile()) {
-            PresentHelpWindow(window_, folder);
+            PresentHelpWindow(window_, folder, beside_);
+            if (!page.isEmpty())
+                window_->ShowPage(page);
             return {};
         }
         looked << QDir::toNativeSeparators(QDir(folder).filePath(kHelpContentsFile));
@@ -256,12 +261,15 @@ QStringList HelpViewer::Show(const QString& helpFile)
     return looked;
 }
 
-void PresentHelpWindow(QPointer<HelpWindow>& window, const QString& folder)
+void PresentHelpWindow(QPointer<HelpWindow>& window, const QString& folder, const QWidget* beside)
 {
     if (!window) {
         window = new HelpWindow(folder);
         // Closing the calculator window still ends the program.
         window->setAttribute(Qt::WA_QuitOnClose, false);
+        // The user's own place for it is kept from then on.
+        if (beside && beside->isVisible())
+            PlaceBeside(*window, *beside, kBesideGap);
     }
     window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
     window->show();

@@ -96,8 +96,8 @@ private:
 };
 
 // Shows the program's one help window, made on the manual in folder when there
-// is none yet, and raises it.
-void PresentHelpWindow(QPointer<HelpWindow>& window, const QString& folder);
+// is none yet (then beside the window beside, when given), and raises it.
+void PresentHelpWindow(QPointer<HelpWindow>& window, const QString& folder, const QWidget* beside = nullptr);
 
 // The program's help viewer: the one help window, on the manual found for a
 // help file's name (see HelpFolderCandidates).
@@ -108,11 +108,16 @@ public:
     HelpViewer& operator=(const HelpViewer&) = delete;
     ~HelpViewer();
 
-    // Shows the help window; the contents files looked for when no manual was found.
-    QStringList Show(const QString& helpFile);
+    // Shows the help window, at a page ("page.html" or "page.html#anchor")
+    // when given; the contents files looked for when no manual was found.
+    QStringList Show(const QString& helpFile, const QString& page = {});
+    // The window the help window first opens beside (the calculator), so as
+    // not to cover it.
+    void OpenBeside(const QWidget* window) { beside_ = window; }
 
 private:
     QPointer<HelpWindow> window_;
+    QPointer<const QWidget> beside_;
 };
 
 }  // namespace vadelon

@@ -4,6 +4,7 @@
 #include <QScreen>
 #include <QStyle>
 #include <QWidget>
+#include <algorithm>
 
 namespace vadelon {
 
@@ -27,6 +28,26 @@ void CentreOnScreen(QWidget& window)
     const QRect centred =
         QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, frame.size(), screen->availableGeometry());
     window.setGeometry(QRect(centred.topLeft() + inset, window.size()));
+}
+
+void PlaceBeside(QWidget& window, const QWidget& other, int gap)
+{
+    const QScreen* screen = other.screen();
+    if (!screen)
+        return;
+    const QRect room = screen->availableGeometry();
+    const QRect beside = other.frameGeometry();
+    // Not yet framed: the other window's frame is the best guess of its own.
+    const QSize frame = window.size() + (beside.size() - other.size());
+    const int lowest = room.left();
+    const int highest = std::max(lowest, room.right() + 1 - frame.width());
+    const int right = std::clamp(beside.right() + 1 + gap, lowest, highest);
+    const int left = std::clamp(beside.left() - gap - frame.width(), lowest, highest);
+    const int coveredRight = std::max(0, beside.right() + 1 - right);
+    const int coveredLeft = std::max(0, left + frame.width() - beside.left());
+    const int x = coveredRight == 0 || coveredRight <= coveredLeft ? right : left;
+    const int y = std::clamp(beside.top(), room.top(), std::max(room.top(), room.bottom() + 1 - frame.height()));
+    window.move(x, y);
 }
 
 }  // namespace vadelon

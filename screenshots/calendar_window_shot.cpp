@@ -18,9 +18,11 @@ int main(int argc, char* argv[])
         return 2;
 
     const QDate today(2026, 5, 20);
-    vadelon::CalendarWindowHolder holder({nullptr, [today] { return today; },
+    vadelon::CalendarWindowHolder holder({nullptr,
+                                          [today] { return today; },
                                           [range] { return range ? QDate(2026, 4, 28) : QDate(2026, 5, 6); },
-                                          [](const QDate&) {}});
+                                          [](const QDate&) { return true; },
+                                          {}});
     holder.Present();
     vadelon::CalendarWindow* window = holder.Window();
     if (range) {

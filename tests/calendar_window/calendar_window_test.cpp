@@ -1,12 +1,17 @@
 // The calendar window with the calculator: its menu item, where it opens,
 // the day it writes into the upper panel, what a screen reader finds in it,
 // and its keys beside an application-modal window.
+#include "calendar/holidays.h"
+#include "calendar/solar_terms.h"
+#include "calendar/zassetsu.h"
 #include "calendar_window/calendar_window.h"
 #include "calendar_window/month_grid.h"
+#include "dialogs/nengo_form.h"
 #include "tests/calculator/form_fixture.h"
 
 #include <QAccessible>
 #include <QMainWindow>
+#include <set>
 
 using vadelon::testing::FormFixture;
 
@@ -18,6 +23,7 @@ private slots:
     void enterWritesTheDayAsTyped();
     void eachDayIsNamedByItsLine();
     void takesKeysBesideAnApplicationModalWindow();
+    void textsFitTheWindowAtEverySize();
 };
 
 namespace {
@@ -25,7 +31,7 @@ namespace {
 struct Calendar {
     explicit Calendar(FormFixture& f)
         : holder({f.form.get(), [&f] { return f.platform.today; }, [&f] { return f->UpperPanelDate(); },
-                  [&f](const QDate& date) { f->EnterUpperDate(date); }})
+                  [&f](const QDate& date) { return f->EnterUpperDate(date); }, [this] { ++helpRequests; }})
     {
         f->AttachCalendarWindow([this] { holder.Present(); });
     }
@@ -35,6 +41,7 @@ struct Calendar {
     {
         QTest::keyClick(Window()->windowHandle(), key, modifiers);
     }
+    int helpRequests = 0;  // before holder, which is made with it
     vadelon::CalendarWindowHolder holder;
 };
 
@@ -54,6 +61,8 @@ void CalendarWindowTest::menuItemOpensOnTheUpperDateOrToday()
     QCOMPARE(calendar.Window()->windowTitle(), QStringLiteral("カレンダー 2026年5月"));
     calendar.Key(Qt::Key_PageDown);
     QCOMPARE(calendar.Window()->windowTitle(), QStringLiteral("カレンダー 2026年6月"));
+    calendar.Key(Qt::Key_F1);  // its page of the manual
+    QCOMPARE(calendar.helpRequests, 1);
     // Asked for while open: raised as it is.
     FormFixture::Type(f.Edit1, QStringLiteral("2033"));
     item->trigger();
@@ -111,6 +120,36 @@ void CalendarWindowTest::enterWritesTheDayAsTyped()
                        grid->mapTo(calendar.Window(), fourth));
     QCOMPARE(f.Edit3->text(), QStringLiteral("4"));
     QCOMPARE(f.Edit4->text(), QStringLiteral("29"));
+
+    // While the era question for 1989 is open, Enter writes nothing: the
+    // answer is for 1989, and the question is brought up with a beep.
+    vadelon::TNengoForm dialog(f.platform);
+    f->AttachEraDialog(&dialog);
+    QString lineWhileAsked;
+    QString yearWhileAsked;
+    f.platform.modalHandlers.push_back([&](QWidget*) {
+        calendar.Key(Qt::Key_Home);
+        calendar.Key(Qt::Key_Return);
+        lineWhileAsked = calendar.Window()->LineText();
+        yearWhileAsked = f.Edit1->text() + "/" + f.Edit3->text();
+        QTest::mouseClick(dialog.SpeedButton1, Qt::LeftButton);
+        QTest::mouseClick(dialog.Button1, Qt::LeftButton);
+    });
+    FormFixture::Preset({{f.Edit3, ""}, {f.Edit4, ""}});
+    f.platform.beeps.clear();
+    FormFixture::Type(f.Edit1, QStringLiteral("1989"));
+    QCOMPARE(f.platform.modalRuns, 1);
+    QCOMPARE(yearWhileAsked, QStringLiteral("1989/"));
+    QCOMPARE(f.platform.beeps.size(), std::size_t{1});
+    QCOMPARE(lineWhileAsked, QStringLiteral("年号確認に答えてから選び直してください。上の日付は変わっていません。"));
+    QCOMPARE(f.Edit1->text(), QStringLiteral("1989"));
+    QCOMPARE(f.ComboBox1->currentText(), QStringLiteral("昭和"));
+    QCOMPARE(f.Edit2->text(), QStringLiteral("64"));
+    // Answered, the same Enter writes the day.
+    calendar.Key(Qt::Key_Return);
+    QCOMPARE(f.Edit1->text() + "/" + f.Edit3->text() + "/" + f.Edit4->text(), QStringLiteral("2026/5/20"));
+    QCOMPARE(f.ComboBox1->currentText(), QStringLiteral("令和"));
+    QCOMPARE(f.Edit2->text(), QStringLiteral("8"));
 }
 
 void CalendarWindowTest::eachDayIsNamedByItsLine()
@@ -163,6 +202,88 @@ void CalendarWindowTest::takesKeysBesideAnApplicationModalWindow()
     QVERIFY(window->isVisible());
     calendar.Key(Qt::Key_PageUp);
     QCOMPARE(window->windowTitle(), QStringLiteral("カレンダー 2026年5月"));
+}
+
+void CalendarWindowTest::textsFitTheWindowAtEverySize()
+{
+    // Where a name may go onto a new line ("|"); the rest are single words.
+    const QStringList wordsOf = {
+        "勤労|感謝の日",
+        "建国|記念の日",
+        "憲法|記念日",
+        "天皇|誕生日",
+        "スポーツ|の日",
+        "国民の|休日",
+        "振替|休日",
+        "天皇の|即位の日",
+        "即位礼|正殿の儀",
+        "土用の|丑の日",
+        "昭和天皇の|大喪の礼",
+        "皇太子|明仁|親王の|結婚の儀",
+        "皇太子|徳仁|親王の|結婚の儀",
+    };
+    std::set<QString> names;  // every holiday, 節気 and 雑節 a cell can show
+    for (int year = vadelon::kFirstHolidayYear; year <= 2100; ++year) {
+        for (const vadelon::Holiday& holiday : vadelon::HolidaysOfYear(year))
+            names.insert(QString::fromUtf8(holiday.name.data(), static_cast<qsizetype>(holiday.name.size())));
+    }
+    for (const vadelon::DatedZassetsu& zassetsu : vadelon::ZassetsuOfYear(2026))
+        names.insert(QString::fromUtf8(zassetsu.name.data(), static_cast<qsizetype>(zassetsu.name.size())));
+    for (const std::string_view term : vadelon::SolarTermShortNames)
+        names.insert(QString::fromUtf8(term.data(), static_cast<qsizetype>(term.size())));
+    QVERIFY(names.count(QStringLiteral("天皇の即位の日")) && names.count(QStringLiteral("土用の丑の日")));
+
+    FormFixture f;
+    Calendar calendar(f);
+    f.Find<QAction>("Calendar1")->trigger();
+    vadelon::CalendarWindow* window = calendar.Window();
+    vadelon::CellParts smallest;
+    for (const QSize size : {window->sizeHint(), window->minimumSizeHint()}) {
+        window->resize(size);
+        QApplication::processEvents();
+        smallest = vadelon::CellPartsOf(window->Grid()->CellRect(0));
+        QVERIFY(smallest.band.height() > 0);
+        for (const QString& name : names) {
+            const vadelon::LabelLayout layout = vadelon::LayOutLabel(name, smallest.band.size(), smallest.smallSize);
+            // Only the two longest, and only in the smallest window, are cut short (after a word).
+            QVERIFY2(!layout.elided || (size == window->minimumSizeHint() && name.endsWith(QStringLiteral("結婚の儀"))),
+                     qPrintable(name));
+            QString allowed = name;
+            for (const QString& words : wordsOf) {
+                if (QString(words).remove(u'|') == name)
+                    allowed = words;
+            }
+            // Each break, and the cut, stands where a "|" does.
+            const QString shown = layout.elided ? QString(layout.text).remove(u'…') + u'|' : layout.text;
+            QVERIFY2(QString(allowed).remove(u'|').startsWith(QString(shown).remove(u'\n').remove(u'|')),
+                     qPrintable(layout.text));
+            qsizetype at = 0;
+            for (const QChar c : shown) {
+                const bool mayBreak = at < allowed.size() && allowed[at] == u'|';
+                QVERIFY2((c != u'\n' && c != u'|') || mayBreak, qPrintable(layout.text));
+                at += c == u'\n' || c == u'|' ? 1 : mayBreak ? 2 : 1;
+            }
+        }
+    }
+    // The names the middle used to cut, at that size.
+    QCOMPARE(vadelon::LayOutLabel(QStringLiteral("天皇の即位の日"), smallest.band.size(), smallest.smallSize).text,
+             QStringLiteral("天皇の\n即位の日"));
+    QCOMPARE(vadelon::LayOutLabel(QStringLiteral("即位礼正殿の儀"), smallest.band.size(), smallest.smallSize).text,
+             QStringLiteral("即位礼\n正殿の儀"));
+
+    // Twice the window's own size: the texts around the grid grow with it.
+    auto pixels = [window](const char* name) {
+        return window->findChild<QWidget*>(QString::fromLatin1(name))->font().pixelSize();
+    };
+    window->resize(window->sizeHint() * 2);
+    QApplication::processEvents();
+    QCOMPARE(pixels("MonthLabel"), 32);
+    QCOMPARE(pixels("DayLine"), 26);
+    QCOMPARE(pixels("TodayButton"), 24);
+    QVERIFY(window->findChild<QWidget*>(QStringLiteral("TodayButton"))->height() >= 48);
+    window->resize(window->minimumSizeHint());
+    QApplication::processEvents();
+    QCOMPARE(pixels("MonthLabel"), 16);
 }
 
 QTEST_MAIN(CalendarWindowTest)

@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # Drives the real program in a real X window, by keyboard only, as a user
-# would: help in both windows, almanac report saved to a file, SIGTERM asking
+# would: help in the three windows, almanac report saved to a file, SIGTERM asking
 # about the unsaved report, the era question answered with the arrow keys, the
 # about box, the month calendar (its keys, a day written into the calculator,
-# beside the almanac window), exit.
+# beside the almanac window, nothing written while the era question is open), exit.
 # Usage: e2e.sh VADELON_BINARY VADELON_CALC_BINARY
 set -uo pipefail
 
@@ -170,6 +170,10 @@ for turn in "Next:カレンダー 2026年6月" "Prior:カレンダー 2026年5�
   cal=$(wait_window "${turn#*:}") || fail "the calendar's title is not '${turn#*:}' after ${turn%%:*}"
 done
 
+step "calendar: F1 opens the help"
+open_and_close_help "$cal" F1
+focus "$cal"
+
 step "calendar: Esc closes it; opened again, it is on the upper date, and Enter writes the next day there"
 key Escape
 wait_gone "$today_title" || fail "the calendar did not close with Esc"
@@ -201,6 +205,60 @@ warn=$(wait_window '警告') || fail "the save question did not come"
 focus "$warn"
 key alt+n
 wait_gone '西暦2026年（令和8年）5月7日のこよみ' || fail "almanac window did not close after いいえ"
+
+step "calendar: while the era question is open, Enter writes nothing into the calculator, and the answer is for 1989"
+focus "$main"
+key Escape
+key alt+c
+key w
+key alt+c
+key k
+cal=$(wait_window "$today_title") || fail "the calendar did not open on today's month with the upper panel empty"
+focus "$main"
+# The caret is in the day field, as after the run above: back to the Western year.
+key shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab
+type_text 1989
+era=$(wait_window '年号確認') || fail "era dialog '年号確認' did not appear for 1989"
+focus "$cal"
+key Home
+key Return
+era=$(wait_window '年号確認') || fail "the era question closed when the calendar's Enter came"
+focus "$era"
+key Left
+key Return
+wait_gone '年号確認' || fail "era dialog did not close"
+# From the Western year: its spin button, the era list, the era year.
+focus "$main"
+key Tab Tab Tab
+key ctrl+a ctrl+c
+era_year=$(DISPLAY=$display timeout 5 xclip -o -selection clipboard 2>/dev/null)
+[ "$era_year" = 64 ] || fail "era year after 昭和 for 1989 is '$era_year', not 64"
+# Tab into the empty month asks again (昭和 is down: Enter keeps it); then
+# February settles the era; the run's title shows the Western year kept.
+key Tab
+era=$(wait_window '年号確認') || fail "era dialog did not ask again after Tab into the empty month"
+focus "$era"
+key Return
+wait_gone '年号確認' || fail "era dialog did not close"
+focus "$main"
+type_text 2
+key Tab
+type_text 1
+key alt+c
+key r
+alm=$(wait_window '西暦1989年（平成1年）2月1日のこよみ') ||
+  fail "almanac window '西暦1989年（平成1年）2月1日のこよみ' did not appear: the calendar's Enter wrote under the question"
+focus "$alm"
+key alt+f
+key x
+warn=$(wait_window '警告') || fail "the save question did not come"
+focus "$warn"
+key alt+n
+wait_gone '西暦1989年（平成1年）2月1日のこよみ' || fail "almanac window did not close after いいえ"
+cal=$(wait_window "$today_title") || fail "the calendar is no longer shown"
+focus "$cal"
+key Escape
+wait_gone "$today_title" || fail "the calendar did not close with Esc"
 
 step "close the program from its menu"
 focus "$main"

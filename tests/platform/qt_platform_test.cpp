@@ -3,12 +3,14 @@
 // each way of answering gives its answer. The sound each beep asks for, and
 // the modal run that outlasts a minimised window.
 #include "platform/qt_platform.h"
+#include "platform/window_setup.h"
 
 #include <QApplication>
 #include <QDialogButtonBox>
 #include <QMessageBox>
 #include <QProxyStyle>
 #include <QPushButton>
+#include <QScreen>
 #include <QTimer>
 #include <QtTest>
 
@@ -209,6 +211,36 @@ private slots:
         driver.start();
         platform.RunModal(&window);
         QCOMPARE(taken.join(", "), QStringLiteral("minimise, restore, minimise, close"));
+    }
+
+    // A window placed beside another (the calendar and the help beside the
+    // calculator): right, else left, else covering the least of it. Places
+    // are from the screen's left and right edges (negative: from the right).
+    void placeBeside_data()
+    {
+        QTest::addColumn<int>("otherLeft");
+        QTest::addColumn<int>("otherWidth");
+        QTest::addColumn<int>("width");  // negative: the screen's width less this
+        QTest::addColumn<int>("left");
+        QTest::newRow("room on the right") << 10 << 200 << 300 << 218;
+        QTest::newRow("room on the left only") << -210 << 200 << 300 << -518;
+        QTest::newRow("no room, less covered on the right") << 100 << 200 << -100 << 100;
+        QTest::newRow("no room, less covered on the left") << -300 << 200 << -100 << 0;
+    }
+    void placeBeside()
+    {
+        QFETCH(int, otherLeft);
+        QFETCH(int, otherWidth);
+        QFETCH(int, width);
+        QFETCH(int, left);
+        const QRect room = QGuiApplication::primaryScreen()->availableGeometry();
+        auto fromEdge = [&room](int x) { return x < 0 ? room.right() + 1 + x : room.left() + x; };
+        QWidget other;
+        other.setGeometry(fromEdge(otherLeft), room.top() + 50, otherWidth, 200);
+        QWidget window;
+        window.resize(width < 0 ? room.width() + width : width, 300);
+        vadelon::PlaceBeside(window, other, 8);
+        QCOMPARE(window.pos(), QPoint(fromEdge(left), room.top() + 50));
     }
 };
 
