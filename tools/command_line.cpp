@@ -17,7 +17,7 @@ bool UsageNames(std::string_view usage, std::string_view option)
 {
     for (std::size_t at = usage.find("--"); at != std::string_view::npos; at = usage.find("--", at + 2)) {
         std::size_t end = at + 2;
-        while (end < usage.size() && usage[end] >= 'a' && usage[end] <= 'z')
+        while (end < usage.size() && ((usage[end] >= 'a' && usage[end] <= 'z') || usage[end] == '-'))
             ++end;
         if (usage.substr(at, end - at) == option)
             return true;
