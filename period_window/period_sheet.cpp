@@ -74,7 +74,7 @@ std::string BirthYearSigns(const Date& birth)
         constexpr int kRisshun = 2;
         const Date risshun = SolarTermInstant(birth.year, kRisshun).date();
         if (birth < risshun) {
-            text += "（立春より前の生まれ：立春で年を分ける数え方では" + v.prevYearStem + v.prevYearBranch + "・" +
+            text += "\n（立春より前の生まれ。立春で年を分けると" + v.prevYearStem + v.prevYearBranch + "・" +
                     v.prevYearStar + "）";
         }
     }

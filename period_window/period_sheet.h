@@ -30,7 +30,7 @@ struct AgeSheet {
     std::string countedAge;      // "26歳"
     std::string lived;           // "25年3か月4日（9,224日）"
     std::string nextBirthday;    // "2027年2月1日（月）　あと87日で26歳"
-    std::string birthYearSigns;  // "辛巳　二黒土星" and the 立春 note
+    std::string birthYearSigns;  // "辛巳　二黒土星", and on a line of its own the 立春 note
     std::vector<SheetRow> school, longevity, unlucky;
     std::string spoken;  // the summary a screen reader speaks
 };

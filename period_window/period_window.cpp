@@ -8,7 +8,6 @@
 #include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
-#include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -110,7 +109,7 @@ void FillTable(QTableWidget* table, const std::vector<SheetRow>& rows)
 }  // namespace
 
 PeriodWindow::PeriodWindow(PeriodWindowLink link, QWidget* parent)
-    : QWidget(parent, Qt::Window)
+    : QMainWindow(parent)
     , link_(std::move(link))
 {
     InstallAccessibleWidgets();
@@ -118,20 +117,22 @@ PeriodWindow::PeriodWindow(PeriodWindowLink link, QWidget* parent)
     setWindowTitle(QStringLiteral("年齢と期間"));
     setFont(OwnTextFont(kProportionalFamily, 12));
 
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(8, 6, 8, 0);
+    auto* central = new QWidget(this);
+    setCentralWidget(central);
+    central->setMinimumWidth(470);  // the notes and the period's options on one line each
+    auto* layout = new QVBoxLayout(central);
+    layout->setContentsMargins(8, 6, 8, 4);
     layout->setSpacing(6);
     layout->addWidget(BuildAgePart(), 1);
     layout->addWidget(BuildPeriodPart());
 
-    auto* bar = new QStatusBar(this);
+    QStatusBar* bar = statusBar();
     bar->setObjectName(QStringLiteral("PeriodStatus"));
     bar->setSizeGripEnabled(false);
     status_ = new QLabel(bar);
     status_->setObjectName(QStringLiteral("PeriodMessage"));
     bar->addWidget(status_, 1);
     note_ = new SpokenNote(bar);
-    layout->addWidget(bar);
 
     for (QLineEdit* edit : fields_)
         connect(edit, &QLineEdit::textChanged, this, [this, edit] {
@@ -142,7 +143,10 @@ PeriodWindow::PeriodWindow(PeriodWindowLink link, QWidget* parent)
                 ShowPeriod();
         });
     connect(count_, &QLineEdit::textChanged, this, &PeriodWindow::ShowPeriod);
-    connect(unit_, &QComboBox::currentIndexChanged, this, &PeriodWindow::ShowPeriod);
+    connect(unit_, &QButtonGroup::idToggled, this, [this](int, bool on) {
+        if (on)
+            ShowPeriod();
+    });
     connect(firstDay_, &QCheckBox::toggled, this, &PeriodWindow::ShowPeriod);
     connect(businessDay_, &QCheckBox::toggled, this, &PeriodWindow::ShowPeriod);
     connect(sex_, &QButtonGroup::idToggled, this, [this](int, bool on) {
@@ -243,7 +247,6 @@ QWidget* PeriodWindow::BuildAgePart()
         auto* value = new ValueLabel(name, results);
         value->setObjectName(QString::fromLatin1(objectName));
         value->setTextFormat(Qt::PlainText);
-        value->setWordWrap(true);
         value->setTextInteractionFlags(Qt::TextSelectableByMouse);
         grid->addWidget(caption, row, 0, Qt::AlignTop);
         grid->addWidget(value, row, 1);
@@ -273,12 +276,13 @@ QWidget* PeriodWindow::BuildAgePart()
         tables[i]->setAccessibleName(tableNames[i]);
         tables_->addTab(tables[i], tableNames[i]);
     }
-    tables_->setMinimumHeight(12 * (school->verticalHeader()->defaultSectionSize()) + 8);
+    // The longest table, 長寿祝い, whole: eleven rows and the header.
+    tables_->setMinimumHeight(13 * school->verticalHeader()->defaultSectionSize() + 12);
     v->addWidget(tables_, 1);
-    auto* note = new QLabel(
-        QStringLiteral("灰色は過ぎた年。厄年は数え年で1月1日から数えます（立春から数える寺社もあります）。"), box);
+    auto* note = new QLabel(QStringLiteral("灰色は過ぎた年、太字は基準日の年です。\n"
+                                           "厄年は数え年で1月1日から数えます（立春から数える寺社もあります）。"),
+                            box);
     note->setObjectName(QStringLiteral("AgeNote"));
-    note->setWordWrap(true);
     v->addWidget(note);
     return box;
 }
@@ -301,22 +305,35 @@ QWidget* PeriodWindow::BuildPeriodPart()
     count_ = NumberField(row, QStringLiteral("期間の長さ"), 56);
     count_->setObjectName(QStringLiteral("PeriodCount"));
     h->addWidget(count_);
-    unit_ = new QComboBox(row);
-    unit_->setObjectName(QStringLiteral("PeriodUnit"));
-    unit_->setAccessibleName(QStringLiteral("期間の単位"));
-    for (PeriodUnit unit : {PeriodUnit::Days, PeriodUnit::Weeks, PeriodUnit::Months, PeriodUnit::Years})
-        unit_->addItem(Text(std::string(PeriodUnitText(unit))), static_cast<int>(unit));
-    unit_->setCurrentIndex(2);
-    h->addWidget(unit_);
-    h->addSpacing(8);
-    firstDay_ = new QCheckBox(QStringLiteral("初日を含める(&I)"), row);
-    firstDay_->setObjectName(QStringLiteral("FirstDay"));
-    businessDay_ = new QCheckBox(QStringLiteral("休日なら翌営業日(&H)"), row);
-    businessDay_->setObjectName(QStringLiteral("NextBusinessDay"));
-    h->addWidget(firstDay_);
-    h->addWidget(businessDay_);
+    h->addSpacing(6);
+    // The units as a set of choices: a screen reader hears each by name, the
+    // arrow keys move between them.
+    unit_ = new QButtonGroup(this);
+    for (PeriodUnit unit : {PeriodUnit::Days, PeriodUnit::Weeks, PeriodUnit::Months, PeriodUnit::Years}) {
+        const QString text = Text(std::string(PeriodUnitText(unit)));
+        auto* choice = new QRadioButton(text, row);
+        choice->setObjectName(QStringLiteral("Unit%1").arg(static_cast<int>(unit)));
+        choice->setAccessibleName(QStringLiteral("期間の単位 ") + text);
+        choice->setChecked(unit == PeriodUnit::Months);
+        unit_->addButton(choice, static_cast<int>(unit));
+        h->addWidget(choice);
+    }
     h->addStretch(1);
     v->addWidget(row);
+
+    auto* options = new QWidget(box);
+    h = new QHBoxLayout(options);
+    h->setContentsMargins(0, 0, 0, 0);
+    h->addSpacing(79);
+    firstDay_ = new QCheckBox(QStringLiteral("初日を含める(&I)"), options);
+    firstDay_->setObjectName(QStringLiteral("FirstDay"));
+    businessDay_ = new QCheckBox(QStringLiteral("休日なら翌営業日(&H)"), options);
+    businessDay_->setObjectName(QStringLiteral("NextBusinessDay"));
+    h->addWidget(firstDay_);
+    h->addSpacing(8);
+    h->addWidget(businessDay_);
+    h->addStretch(1);
+    v->addWidget(options);
 
     auto* results = new QWidget(box);
     auto* grid = new QGridLayout(results);
@@ -331,7 +348,6 @@ QWidget* PeriodWindow::BuildPeriodPart()
     periodNote_ = new QLabel(results);
     periodNote_->setObjectName(QStringLiteral("PeriodNote"));
     periodNote_->setTextFormat(Qt::PlainText);
-    periodNote_->setWordWrap(true);
     grid->addWidget(periodNote_, 1, 1);
     grid->setColumnStretch(1, 1);
     v->addWidget(results);
@@ -380,9 +396,9 @@ void PeriodWindow::ShowPeriod()
 {
     if (!status_)
         return;  // still being built
-    const DeadlineSheet sheet = ComposeDeadline(Texts(fields_ + kStart), count_->text().toStdString(),
-                                                static_cast<PeriodUnit>(unit_->currentData().toInt()),
-                                                firstDay_->isChecked(), businessDay_->isChecked());
+    const DeadlineSheet sheet =
+        ComposeDeadline(Texts(fields_ + kStart), count_->text().toStdString(),
+                        static_cast<PeriodUnit>(unit_->checkedId()), firstDay_->isChecked(), businessDay_->isChecked());
     lastDay_->setText(Text(sheet.lastDay));
     periodNote_->setText(Text(sheet.note));
     periodSpoken_ = Text(sheet.ok ? sheet.spoken : sheet.message);
@@ -414,6 +430,11 @@ QString PeriodWindow::ResultText(const char* name) const
 QTableWidget* PeriodWindow::Table(int index) const
 {
     return qobject_cast<QTableWidget*>(tables_->widget(index));
+}
+
+void PeriodWindow::ShowTable(int index)
+{
+    tables_->setCurrentIndex(index);
 }
 
 QString PeriodWindow::LastSaid() const

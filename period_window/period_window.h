@@ -5,13 +5,12 @@
 // law counts it. The program keeps one, modeless, beside the calculator
 // (PeriodWindowHolder).
 #include <QDate>
+#include <QMainWindow>
 #include <QPointer>
-#include <QWidget>
 #include <functional>
 
 class QButtonGroup;
 class QCheckBox;
-class QComboBox;
 class QLabel;
 class QLineEdit;
 class QTableWidget;
@@ -29,7 +28,7 @@ struct PeriodWindowLink {
     std::function<void(QWidget*)> help;  // the manual, for F1
 };
 
-class PeriodWindow final : public QWidget {
+class PeriodWindow final : public QMainWindow {
     Q_OBJECT
 public:
     explicit PeriodWindow(PeriodWindowLink link, QWidget* parent = nullptr);
@@ -43,11 +42,13 @@ public:
     // about, then the period's start; the period's count.
     QLineEdit* Field(int index) const { return fields_[index]; }
     QLineEdit* CountField() const { return count_; }
-    QComboBox* UnitList() const { return unit_; }
+    QButtonGroup* Units() const { return unit_; }
     QCheckBox* FirstDayBox() const { return firstDay_; }
     QCheckBox* BusinessDayBox() const { return businessDay_; }
     QString ResultText(const char* name) const;
     QTableWidget* Table(int index) const;
+    // Brings the table of that index to the front: 0 学歴, 1 長寿祝い, 2 厄年.
+    void ShowTable(int index);
     QString LastSaid() const;
     QString Message() const;
 
@@ -64,7 +65,7 @@ private:
     PeriodWindowLink link_;
     QLineEdit* fields_[9] = {};
     QLineEdit* count_ = nullptr;
-    QComboBox* unit_ = nullptr;
+    QButtonGroup* unit_ = nullptr;
     QCheckBox* firstDay_ = nullptr;
     QCheckBox* businessDay_ = nullptr;
     QButtonGroup* sex_ = nullptr;
