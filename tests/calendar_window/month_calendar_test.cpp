@@ -192,7 +192,8 @@ TEST(MonthCalendarTest, MovesWithinItsYears)
     EXPECT_TRUE(calendar.MoveDays(-3, true));
     EXPECT_TRUE(calendar.MoveMonths(-1, true));
     EXPECT_EQ(calendar.Anchor(), (Date{2025, 2, 28}));
-    EXPECT_EQ(calendar.StatusLine(), "2025年1月25日〜2月28日：34日（1か月3日）（両端を含めて35日）（営業日23日、土日祝を除く）");
+    EXPECT_EQ(calendar.StatusLine(),
+              "2025年1月25日〜2月28日：34日（1か月3日）（両端を含めて35日）（営業日23日、土日祝を除く）");
     EXPECT_TRUE(calendar.GoToToday());
     EXPECT_FALSE(calendar.Anchor());
     EXPECT_EQ(calendar.Selected(), (Date{2026, 5, 6}));
