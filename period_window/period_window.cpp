@@ -35,8 +35,8 @@ constexpr const char* kFieldParts[3] = {"年", "月", "日"};
 // The faded rows of the tables: the grey of disabled text.
 const QColor kPassedColour(128, 128, 128);
 
-// Right of the other window where the screen has room, else left of it, at
-// its height; frames included.
+// Left of the other window where the screen has room (the month calendar
+// opens on its right), else right of it, at its height; frames included.
 void PlaceBeside(QWidget* window, const QWidget* other)
 {
     const QScreen* screen = other->screen();
@@ -45,9 +45,9 @@ void PlaceBeside(QWidget* window, const QWidget* other)
     const QRect room = screen->availableGeometry();
     const QRect beside = other->frameGeometry();
     const QSize frame = window->size() + (beside.size() - other->size());
-    int x = beside.right() + 1 + kGap;
-    if (x + frame.width() > room.right() + 1)
-        x = beside.left() - kGap - frame.width();
+    int x = beside.left() - kGap - frame.width();
+    if (x < room.left())
+        x = beside.right() + 1 + kGap;
     x = std::clamp(x, room.left(), std::max(room.left(), room.right() + 1 - frame.width()));
     const int y = std::clamp(beside.top(), room.top(), std::max(room.top(), room.bottom() + 1 - frame.height()));
     window->move(x, y);

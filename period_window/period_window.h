@@ -92,7 +92,8 @@ public:
     PeriodWindowHolder& operator=(const PeriodWindowHolder&) = delete;
     ~PeriodWindowHolder();
 
-    // Shows the window and raises it; the first time beside the calculator,
+    // Shows the window and raises it; the first time beside the calculator
+    // (left of it where there is room: the month calendar takes the right),
     // with today's date in the day asked about.
     void Present();
     PeriodWindow* Window() const { return window_; }
