@@ -12,6 +12,7 @@
 #include "dialogs/ver_form.h"
 #include "fonts/fonts.h"
 #include "help_window/help_window.h"
+#include "period_window/period_window.h"
 #include "platform/deferred_icon_style.h"
 #include "platform/end_requests.h"
 #include "platform/qt_platform.h"
@@ -113,6 +114,10 @@ int main(int argc, char* argv[])
                  platform.ShowHelpFinder(calendar.Window(), vadelon::kHelpFile);
          }});
     form->AttachCalendarWindow([&calendar] { calendar.Present(); });
+    vadelon::PeriodWindowHolder periods(
+        {main, [&platform] { return platform.Today(); },
+         [&platform](QWidget* window) { platform.ShowHelpFinder(window, vadelon::kHelpFile); }});
+    form->AttachPeriodWindow([&periods] { periods.Present(); });
     QApplication::setWindowIcon(form->windowIcon());
 
     // Centred on the screen at first display, frame and all.

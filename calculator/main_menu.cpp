@@ -51,6 +51,12 @@ void TVadelonForm::BuildMenu()
         if (calendar_)
             calendar_();
     });
+    QAction* Period1 = item(N2, "Period1", QStringLiteral("年齢と期間(&P)"),
+                            QStringLiteral("生年月日からの満年齢・数え年・学歴の年と、期間の満了日を求めます。"));
+    connect(Period1, &QAction::triggered, this, [this] {
+        if (period_)
+            period_();
+    });
     separator(N2, "N6");
     QAction* Exit1 = item(N2, "Exit1", QStringLiteral("終了(&X)"), QStringLiteral("ヴァデロンを終了します。"));
     connect(Exit1, &QAction::triggered, this, &TVadelonForm::close);

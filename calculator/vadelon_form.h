@@ -63,6 +63,8 @@ public:
     void AttachAlmanacWindow(AlmanacWindow almanac) { almanac_ = std::move(almanac); }
     // The month calendar, opened (or raised) by the menu item ｶﾚﾝﾀﾞｰ.
     void AttachCalendarWindow(std::function<void()> open) { calendar_ = std::move(open); }
+    // The window 年齢と期間, opened (or raised) by the menu item of that name.
+    void AttachPeriodWindow(std::function<void()> open) { period_ = std::move(open); }
 
     // The upper panel's date, when its Western year, month and day read as a
     // real date.
@@ -144,6 +146,7 @@ private:
     std::function<QWidget*()> aboutBox_;
     AlmanacWindow almanac_;
     std::function<void()> calendar_;
+    std::function<void()> period_;
     QButtonGroup* modeGroup_ = nullptr;      // the mode buttons, each with its mode as id
     QActionGroup* modeMenuGroup_ = nullptr;  // the radio menu items, in the order of the modes
     std::set<qint64> keysPressedElsewhere_;  // keys last pressed in another window, not yet released

@@ -1,11 +1,13 @@
 // The core operations on arbitrary 32-bit fields: no crash, no undefined
 // behaviour, and the invariants that tie the operations together.
+#include "calendar/ages.h"
 #include "calendar/almanac.h"
 #include "calendar/business_days.h"
 #include "calendar/calculation_rules.h"
 #include "calendar/day_arithmetic.h"
 #include "calendar/era.h"
 #include "calendar/holidays.h"
+#include "calendar/periods.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -35,11 +37,7 @@ struct Reader {
     }
 };
 
-bool IsRealDate(const vadelon::Date& date)
-{
-    return date.month >= 1 && date.month <= 12 && date.day >= 1 &&
-           date.day <= vadelon::DaysInMonth(date.year, date.month);
-}
+using vadelon::IsRealDate;
 
 void CheckDayArithmetic(const vadelon::Date& first, const vadelon::Date& second)
 {
@@ -165,6 +163,44 @@ void CheckBusinessDays(const vadelon::Date& first, const vadelon::Date& second, 
         Check(BusinessDaysBetween(first, shifted.date, closure).days == count);
 }
 
+// Months added, the years-months-days between two real dates, ages and a
+// period's last day, each against what defines it.
+void CheckPeriods(const vadelon::Date& a, const vadelon::Date& b, std::int32_t count)
+{
+    using namespace vadelon;
+    if (!IsRealDate(a) || !IsRealDate(b))
+        return;
+    const ShiftedDate moved = AddMonths(a, count);
+    if (moved.status == ShiftStatus::Ok) {
+        Check(IsRealDate(moved.date));
+        Check(moved.date.day == a.day || moved.date.day == DaysInMonth(moved.date.year, moved.date.month));
+    }
+    const Date from = a < b ? a : b, to = a < b ? b : a;
+    const YearsMonthsDays p = PeriodBetween(from, to);
+    Check(p.months >= 0 && p.months < 12 && p.days >= 0 && p.years >= 0);
+    const std::int64_t months = 12 * p.years + p.months;
+    const ShiftedDate reached = AddMonths(from, months);
+    Check(reached.status == ShiftStatus::Ok && DayNumber(reached.date) + p.days == DayNumber(to));
+    const ShiftedDate beyond = AddMonths(from, months + 1);
+    Check(beyond.status != ShiftStatus::Ok || to < beyond.date);
+
+    // The age is the last whole year whose birthday has come.
+    const std::int64_t age = FullAge(from, to);
+    const ShiftedDate birthday = AgeBirthday(from, age), next = AgeBirthday(from, age + 1);
+    Check(age >= 0 && birthday.status == ShiftStatus::Ok && !(to < birthday.date));
+    Check(next.status != ShiftStatus::Ok || to < next.date);
+    Check(CountedAge(from, to) - age >= 0 && CountedAge(from, to) - age <= 2);
+
+    if (count < 1)
+        return;
+    const auto unit = static_cast<PeriodUnit>(static_cast<std::uint32_t>(b.day) % 4);
+    const PeriodEnd end = PeriodLastDay(a, count, unit, (b.month & 1) != 0, (b.month & 2) != 0);
+    if (end.status != ShiftStatus::Ok)
+        return;
+    Check(IsRealDate(end.lastDay) && !(end.lastDay < end.lawLastDay) && !(end.lawLastDay < a));
+    Check(end.moved == (end.lastDay != end.lawLastDay));
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
@@ -190,5 +226,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     CheckBusinessDays({1900 + (y2 & 0x3fff), 1 + static_cast<std::int32_t>(static_cast<std::uint32_t>(m2) % 12),
                        1 + static_cast<std::int32_t>(static_cast<std::uint32_t>(d2) % 28)},
                       {y2, m1, d1}, count % 5000);
+    CheckPeriods(first, second, count);
+    // Real dates, and small counts, where the month ends are met.
+    const auto small = [](std::int32_t v, std::uint32_t n) {
+        return static_cast<std::int32_t>(static_cast<std::uint32_t>(v) % n);
+    };
+    CheckPeriods({y1 % 3000, 1 + small(m1, 12), 1 + small(d1, 31)}, {y2 % 3000, 1 + small(m2, 12), 1 + small(d2, 31)},
+                 count % 400);
     return 0;
 }

@@ -30,7 +30,7 @@ void CentreOnScreen(QWidget& window)
     window.setGeometry(QRect(centred.topLeft() + inset, window.size()));
 }
 
-void PlaceBeside(QWidget& window, const QWidget& other, int gap)
+void PlaceBeside(QWidget& window, const QWidget& other, int gap, Side first)
 {
     const QScreen* screen = other.screen();
     if (!screen)
@@ -45,7 +45,11 @@ void PlaceBeside(QWidget& window, const QWidget& other, int gap)
     const int left = std::clamp(beside.left() - gap - frame.width(), lowest, highest);
     const int coveredRight = std::max(0, beside.right() + 1 - right);
     const int coveredLeft = std::max(0, left + frame.width() - beside.left());
-    const int x = coveredRight == 0 || coveredRight <= coveredLeft ? right : left;
+    const bool rightFirst = first == Side::Right;
+    const int preferred = rightFirst ? right : left, otherSide = rightFirst ? left : right;
+    const int coveredPreferred = rightFirst ? coveredRight : coveredLeft;
+    const int coveredOther = rightFirst ? coveredLeft : coveredRight;
+    const int x = coveredPreferred == 0 || coveredPreferred <= coveredOther ? preferred : otherSide;
     const int y = std::clamp(beside.top(), room.top(), std::max(room.top(), room.bottom() + 1 - frame.height()));
     window.move(x, y);
 }

@@ -13,9 +13,11 @@ void SetTextColour(QWidget* widget, const QColor& colour);
 // once the window manager has framed it, its inner area before.
 void CentreOnScreen(QWidget& window);
 
+enum class Side { Right, Left };
+
 // Moves a window beside another, gap pixels from it, at its height, frames
-// included: right of it where the screen has room, else left of it, else on
-// the side that covers the least of it.
-void PlaceBeside(QWidget& window, const QWidget& other, int gap);
+// included: on the first side where the screen has room, else on the other,
+// else on the side that covers the least of it.
+void PlaceBeside(QWidget& window, const QWidget& other, int gap, Side first = Side::Right);
 
 }  // namespace vadelon

@@ -2,10 +2,10 @@
 # Renders the calculator window in each of its five modes, the era dialog,
 # the about box, the almanac window with the 2000-01-01 report, the help
 # window's three tabs and the month calendar (these two at 1x and
-# QT_SCALE_FACTOR=2), with the real fonts on an X display, into
+# QT_SCALE_FACTOR=2), the window 年齢と期間, with the real fonts on an X display, into
 # docs/screenshots/, and the manual's pictures (its worked examples, the era
 # questions for 1989 and 2019, the about box, the almanac window, the
-# calendar with a day and with a range) into help/images/. Without $DISPLAY it starts its own Xvfb and stops it
+# calendar with a day and with a range, the window 年齢と期間) into help/images/. Without $DISPLAY it starts its own Xvfb and stops it
 # afterwards. VADELON_BUILD_DIR picks an existing build tree instead of the
 # release preset.
 set -Eeuo pipefail
@@ -21,7 +21,7 @@ if [ -z "$build" ]; then
   build=build/release
 fi
 cmake --build "$build" --target vadelon vadelon_calculator_shots vadelon_dialog_shots vadelon_almanac_window_shot \
-  vadelon_help_window_shots vadelon_calendar_window_shot \
+  vadelon_help_window_shots vadelon_calendar_window_shot vadelon_period_window_shot \
   -j "$(nproc 2>/dev/null || echo 2)"
 
 xvfb_pid=
@@ -61,6 +61,8 @@ calendar_shot="$build/screenshots/vadelon_calendar_window_shot"
 QT_SCALE_FACTOR=2 "$calendar_shot" "$out/calendar_window@2x.png"
 "$calendar_shot" "$manual/calendar_window.png"
 "$calendar_shot" "$manual/calendar_range.png" range
+"$build/screenshots/vadelon_period_window_shot" "$out/period_window.png"
+"$build/screenshots/vadelon_period_window_shot" "$manual/period_window.png"
 built_manual="$build/share/vadelon/help"
 if [ -f "$built_manual/contents.txt" ]; then
   "$build/screenshots/vadelon_help_window_shots" "$built_manual" "$out"

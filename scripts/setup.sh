@@ -15,7 +15,7 @@ packages=(
   ibus ibus-mozc mozc-server dbus at-spi2-core python3-pyatspi procps
   cups printer-driver-cups-pdf poppler-utils
   python3 dpkg-dev file desktop-file-utils lintian appstream man-db groff-base
-  liberfa-dev python3-ephem
+  liberfa-dev python3-ephem python3-dateutil
 )
 
 missing=()

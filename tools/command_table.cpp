@@ -21,10 +21,16 @@ struct Command {
 
 // In the order the usage lists them.
 constexpr Command kCommands[] = {
-    {"days", "Y1 M1 D1 Y2 M2 D2", DaysCommand},
-    {"shift", "[--before] Y M D COUNT", ShiftCommand},
+    {"days", "[--inclusive] Y1 M1 D1 Y2 M2 D2", DaysCommand},
+    {"shift", "[--before] (Y M D COUNT | --months N Y M D | --years N Y M D)", ShiftCommand},
+    {"period", "Y1 M1 D1 Y2 M2 D2", PeriodCommand},
+    {"deadline", "[--first-day] [--next-business-day] Y M D N UNIT", DeadlineCommand},
     {"age", "BIRTHYEAR CURRENTYEAR", AgeCommand},
     {"birth", "CURRENTYEAR AGE", BirthCommand},
+    {"nenrei", "BY BM BD [Y M D]", NenreiCommand},
+    {"gakureki", "BY BM BD", GakurekiCommand},
+    {"iwai", "BY BM BD", IwaiCommand},
+    {"yakudoshi", "BY 男|女", YakudoshiCommand},
     {"weekday", "Y M D", WeekdayCommand},
     {"era", "[--choose earlier|later] Y [M [D]]", EraCommand},
     {"western", "ERANAME ERAYEAR", WesternCommand},

@@ -20,6 +20,18 @@ int BirthCommand(const Arguments& a, std::ostream& out, std::ostream& err);
 int WeekdayCommand(const Arguments& a, std::ostream& out, std::ostream& err);
 int BusinessDaysCommand(const Arguments& a, std::ostream& out, std::ostream& err);
 
+// period_commands.cpp: months and years added, periods and their last days,
+// and a birth date's ages, school years, 長寿祝い and 厄年 (lines of
+// "KEY<TAB>VALUE" or "YEAR<TAB>AGE<TAB>LABEL").
+int InclusiveDaysCommand(const Arguments& a, std::ostream& out, std::ostream& err);
+int ShiftMonthsCommand(const Arguments& a, std::ostream& out, std::ostream& err);
+int PeriodCommand(const Arguments& a, std::ostream& out, std::ostream& err);
+int DeadlineCommand(const Arguments& a, std::ostream& out, std::ostream& err);
+int NenreiCommand(const Arguments& a, std::ostream& out, std::ostream& err);
+int GakurekiCommand(const Arguments& a, std::ostream& out, std::ostream& err);
+int IwaiCommand(const Arguments& a, std::ostream& out, std::ostream& err);
+int YakudoshiCommand(const Arguments& a, std::ostream& out, std::ostream& err);
+
 // era_commands.cpp: the era fields and the almanac report.
 int EraCommand(const Arguments& a, std::ostream& out, std::ostream& err);
 int WesternCommand(const Arguments& a, std::ostream& out, std::ostream& err);

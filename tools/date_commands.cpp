@@ -9,6 +9,8 @@ namespace vadelon::tools {
 
 int DaysCommand(const Arguments& a, std::ostream& out, std::ostream& err)
 {
+    if (a.Has("--inclusive"))
+        return InclusiveDaysCommand(a, out, err);
     if (a.values.size() != 6)
         return kUsage;
     if (const auto unread = UnreadNumber(a))
@@ -19,6 +21,10 @@ int DaysCommand(const Arguments& a, std::ostream& out, std::ostream& err)
 
 int ShiftCommand(const Arguments& a, std::ostream& out, std::ostream& err)
 {
+    if (a.Has("--months") && a.Has("--years"))
+        return kUsage;
+    if (a.Has("--months") || a.Has("--years"))
+        return ShiftMonthsCommand(a, out, err);
     if (a.values.size() != 4)
         return kUsage;
     if (const auto unread = UnreadNumber(a))

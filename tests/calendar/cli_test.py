@@ -219,6 +219,51 @@ class Results(unittest.TestCase):
                               (["2026", "5", "x"], "日付を正しく入力して下さい。")):
             self.check(["koyomi", *args], 1, "", message)
 
+    def test_periods_and_ages(self):
+        for args, code, out, err in [
+                (["days", "--inclusive", "2026", "4", "28", "2026", "5", "7"], 0, "10\n", ""),
+                (["days", "--inclusive", "2026", "5", "7", "2026", "4", "28"], 0, "-10\n", ""),
+                (["days", "--inclusive", "2026", "5", "7", "2026", "5", "7"], 0, "1\n", ""),
+                (["days", "--inclusive", "1", "1", "1", "28000", "1", "1"], 0, "Overflow\n", ""),
+                (["shift", "--months", "1", "2000", "1", "31"], 0, "2000 2 29\n", ""),
+                (["shift", "--months", "1", "2001", "1", "31"], 0, "2001 2 28\n", ""),
+                (["shift", "--months", "-1", "2001", "3", "31"], 0, "2001 2 28\n", ""),
+                (["shift", "--years", "1", "2000", "2", "29"], 0, "2001 2 28\n", ""),
+                (["shift", "--years", "2147483647", "2000", "1", "1"], 1, "", "日付を正しく入力して下さい。"),
+                (["shift", "--months", "1", "2001", "2", "29"], 1, "", "日付を正しく入力して下さい。"),
+                (["period", "2000", "1", "31", "2000", "2", "29"], 0, "0 1 0\n", ""),
+                (["period", "2000", "1", "31", "2000", "2", "28"], 0, "0 0 28\n", ""),
+                (["period", "2000", "1", "2", "2000", "1", "1"], 1, "", "日付の前後関係を確認して下さい。"),
+                (["deadline", "2026", "4", "3", "1", "か月"], 0, "2026 5 3\n", ""),
+                (["deadline", "--next-business-day", "2026", "4", "3", "1", "ヶ月"], 0, "2026 5 7\n", ""),
+                (["deadline", "--first-day", "2001", "1", "31", "1", "months"], 0, "2001 2 28\n", ""),
+                (["deadline", "2026", "5", "1", "2", "週"], 0, "2026 5 15\n", ""),
+                (["deadline", "2026", "5", "1", "2", "fortnights"], 1, "", "期間の単位は"),
+                (["deadline", "2026", "5", "1", "0", "日"], 1, "", "期間の長さは1以上"),
+                (["deadline", "2026", "5", "1", "2147483648", "日"], 1, "", "正しく入力して下さい。"),
+                (["nenrei", "2000", "2", "29", "2001", "2", "28"], 0,
+                 "満年齢\t0\n数え年\t2\n経過\t0 11 30\n次の誕生日\t2001 3 1\t1\n", ""),
+                (["nenrei", "2000", "2", "29", "2001", "3", "1"], 0,
+                 "満年齢\t1\n数え年\t2\n経過\t1 0 0\n次の誕生日\t2002 3 1\t365\n", ""),
+                (["nenrei", "2001", "1", "1", "2000", "12", "31"], 1, "", "生年月日と日付の前後関係"),
+                (["nenrei", "2001", "2", "29"], 1, "", "日付を正しく入力して下さい。"),
+                (["gakureki", "2000", "4", "1"], 0,
+                 "小学校入学\t2006 4\n小学校卒業\t2012 3\n中学校入学\t2012 4\n中学校卒業\t2015 3\n"
+                 "高等学校入学\t2015 4\n高等学校卒業\t2018 3\n大学入学\t2018 4\n大学卒業\t2022 3\n", ""),
+                (["iwai", "2000", "5", "5"], 0,
+                 "還暦\t60\t2060\t2060\n古希\t70\t2070\t2069\n喜寿\t77\t2077\t2076\n傘寿\t80\t2080\t2079\n"
+                 "米寿\t88\t2088\t2087\n卒寿\t90\t2090\t2089\n白寿\t99\t2099\t2098\n"
+                 "百寿\t100\t2100\t2099\n茶寿\t108\t2108\t2107\n皇寿\t111\t2111\t2110\n"
+                 "大還暦\t120\t2120\t2120\n", ""),
+                (["yakudoshi", "1983", "男"], 0,
+                 "2006\t24\t前厄\n2007\t25\t本厄\n2008\t26\t後厄\n2023\t41\t前厄\n2024\t42\t本厄（大厄）\n"
+                 "2025\t43\t後厄\n2042\t60\t前厄\n2043\t61\t本厄\n2044\t62\t後厄\n", ""),
+                (["yakudoshi", "1983", "猫"], 1, "", "性別は"),
+        ]:
+            self.check(args, code, out, err)
+        rc, out, _ = run("nenrei", "1900", "1", "1")
+        self.assertEqual((rc, len(out.splitlines()), out.split("\t")[0]), (0, 4, "満年齢"))
+
     def test_almanac_sjis_bytes(self):
         p = subprocess.run([CALC, "almanac", "--sjis", "2000", "1", "1"], capture_output=True)
         self.assertEqual(p.returncode, 0)
@@ -330,7 +375,10 @@ class Usage(unittest.TestCase):
                      ["almanac", "--choose earlier|later", "2000", "1", "1"], ["era", "--choose=", "1989"],
                      ["western", "--choose", "earlier", "平成", "1"], ["shift", "--before=1", "2000", "1", "1", "1"],
                      ["holidays", "--after", "2000"], ["bizdays", "2019", "4", "26", "--after"],
-                     ["bizdays", "--after", "1", "2019", "4", "26", "2019", "5", "7"], ["--help", "days"]):
+                     ["bizdays", "--after", "1", "2019", "4", "26", "2019", "5", "7"], ["--help", "days"],
+                     ["shift", "--months", "--years", "1", "2000", "1", "1"],
+                     ["deadline", "--first", "2000", "1", "1", "1", "日"], ["nenrei", "2000", "1", "1", "2000"],
+                     ["yakudoshi", "1983"], ["period", "2000", "1", "1"]):
             rc, out, err = run(*args)
             self.assertEqual((rc, out), (2, ""), args)
             self.assertIn("使い方", err, args)
@@ -340,11 +388,11 @@ class Usage(unittest.TestCase):
         for args in (["--help"], ["-h"]):
             rc, out, err = run(*args)
             self.assertEqual((rc, err), (0, ""), args)
-            self.assertTrue(out.startswith("使い方:\n  vadelon-calc days Y1 M1 D1 Y2 M2 D2\n"), args)
+            self.assertTrue(out.startswith("使い方:\n  vadelon-calc days [--inclusive] Y1 M1 D1 Y2 M2 D2\n"), args)
             self.assertIn("  vadelon-calc --version\n", out)
         self.assertEqual(run("--version"), (0, "vadelon-calc 1.0\n", ""))
         for args in (["days", "--help"], ["days", "1", "-h"]):
-            self.assertEqual(run(*args), (0, "使い方: vadelon-calc days Y1 M1 D1 Y2 M2 D2\n", ""), args)
+            self.assertEqual(run(*args), (0, "使い方: vadelon-calc days [--inclusive] Y1 M1 D1 Y2 M2 D2\n", ""), args)
 
     def test_usage_names_the_arguments(self):
         _, _, err = run("days", "1")

@@ -172,7 +172,8 @@ void CalendarWindowTest::eachDayIsNamedByItsLine()
     QVERIFY(face->child(0)->text(QAccessible::Name).startsWith(QStringLiteral("2026年4月26日（日）旧暦3月10日")));
     // The days follow the month shown.
     calendar.Key(Qt::Key_Right, Qt::ShiftModifier);
-    QCOMPARE(calendar.Window()->LineText(), QStringLiteral("2026年5月6日〜5月7日：1日（営業日1日、土日祝を除く）"));
+    QCOMPARE(calendar.Window()->LineText(),
+             QStringLiteral("2026年5月6日〜5月7日：1日（両端を含めて2日）（営業日1日、土日祝を除く）"));
     QVERIFY(face->child(11)->state().selected);
     calendar.Key(Qt::Key_PageDown);
     QVERIFY(face->child(10)->text(QAccessible::Name).startsWith(QStringLiteral("2026年6月10日（水）")));

@@ -155,15 +155,25 @@ TEST(MonthCalendarTest, Lines)
     const Case cases[] = {
         // The days after the first up to the second: 4/29, 5/3 to 5/6 are
         // holidays, 5/2 and 5/3 the weekend.
-        {{2026, 4, 28}, {2026, 5, 7}, "2026年4月28日〜5月7日：9日（営業日3日、土日祝を除く）"},
+        {{2026, 4, 28}, {2026, 5, 7}, "2026年4月28日〜5月7日：9日（両端を含めて10日）（営業日3日、土日祝を除く）"},
         {{2026, 12, 25},
          {2027, 1, 5},
-         "2026年12月25日〜2027年1月5日：11日（営業日6日、土日祝を除く。年末年始も除くと3日）"},
+         "2026年12月25日〜2027年1月5日：11日（両端を含めて12日）（営業日6日、土日祝を除く。年末年始も除くと3日）"},
         // 28 December itself is not counted; 29 December is.
         {{2026, 12, 28},
          {2026, 12, 29},
-         "2026年12月28日〜12月29日：1日（営業日1日、土日祝を除く。年末年始も除くと0日）"},
-        {{2027, 1, 3}, {2027, 1, 8}, "2027年1月3日〜1月8日：5日（営業日5日、土日祝を除く）"},
+         "2026年12月28日〜12月29日：1日（両端を含めて2日）（営業日1日、土日祝を除く。年末年始も除くと0日）"},
+        {{2027, 1, 3}, {2027, 1, 8}, "2027年1月3日〜1月8日：5日（両端を含めて6日）（営業日5日、土日祝を除く）"},
+        // A month or more in years, months and days too; the month-end rule
+        // of PeriodBetween.
+        {{2017, 1, 1},
+         {2026, 5, 8},
+         "2017年1月1日〜2026年5月8日：3,414日（9年4か月7日）（両端を含めて3,415日）（営業日2,301日、土日祝を除く。"
+         "年末年始も除くと2,269日）"},
+        {{2024, 1, 31},
+         {2024, 2, 29},
+         "2024年1月31日〜2月29日：29日（1か月）（両端を含めて30日）（営業日19日、土日祝を除く）"},
+        {{2024, 1, 31}, {2024, 2, 28}, "2024年1月31日〜2月28日：28日（両端を含めて29日）（営業日18日、土日祝を除く）"},
     };
     for (const Case& c : cases)
         EXPECT_EQ(RangeLine(c.first, c.second), c.line);
@@ -182,7 +192,8 @@ TEST(MonthCalendarTest, MovesWithinItsYears)
     EXPECT_TRUE(calendar.MoveDays(-3, true));
     EXPECT_TRUE(calendar.MoveMonths(-1, true));
     EXPECT_EQ(calendar.Anchor(), (Date{2025, 2, 28}));
-    EXPECT_EQ(calendar.StatusLine(), "2025年1月25日〜2月28日：34日（営業日23日、土日祝を除く）");
+    EXPECT_EQ(calendar.StatusLine(),
+              "2025年1月25日〜2月28日：34日（1か月3日）（両端を含めて35日）（営業日23日、土日祝を除く）");
     EXPECT_TRUE(calendar.GoToToday());
     EXPECT_FALSE(calendar.Anchor());
     EXPECT_EQ(calendar.Selected(), (Date{2026, 5, 6}));

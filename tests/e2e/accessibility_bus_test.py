@@ -2,8 +2,8 @@
 """What a screen reader gets from the real program over the desktop's
 accessibility bus (AT-SPI), read with pyatspi as Orca reads it.
 
-Walks the calculator window, the era dialog, the almanac window, the help
-window and the about box against one table of expectations (name, role, and
+Walks the calculator window, the era dialog, the almanac window, the window
+年齢と期間, the help window and the about box against one table of expectations (name, role, and
 where it matters text, value, description and states), and checks the events
 a screen reader speaks: the run's result as a notification, a spin button's
 new value, the era choice, a link taking the focus. The program is driven by
@@ -73,6 +73,22 @@ EXPECTED = [
     ("西暦2000年（平成12年）1月1日のこよみ", "貼り付け", "push button", {}),
     ("西暦2000年（平成12年）1月1日のこよみ", "削除", "push button", {}),
     ("西暦2000年（平成12年）1月1日のこよみ", "本文", "text", {"states": {"focused", "editable"}}),
+    # The window 年齢と期間 as it opens, then with a birth date typed and the
+    # day asked about typed over today's, then with a period's start and length.
+    ("年齢と期間", "年齢と期間", "frame", {}),
+    ("年齢と期間", "生年月日 年", "text", {"states": {"editable", "focusable", "focused"}}),
+    ("年齢と期間", "基準日 日", "text", {"states": {"editable", "focusable"}}),
+    ("年齢と期間", "基準日 今日", "push button", {}),
+    ("年齢と期間", "起算の日 年", "text", {"states": {"editable"}}),
+    ("年齢と期間", "期間の長さ", "text", {"states": {"editable"}}),
+    ("年齢と期間", "期間の単位 か月", "radio button", {"states": {"checked"}}),
+    ("年齢と期間", "初日を含める(I)", "check box", {"absent": {"checked"}}),
+    ("年齢と期間", "学歴", "table", {}),
+    ("ages", "満年齢 0歳", "label", {"text": "0歳"}),
+    ("ages", "数え年 2歳", "label", {"text": "2歳"}),
+    ("ages", "経過 0年11か月30日（365日）", "label", {"text": "0年11か月30日（365日）"}),
+    ("ages", "次の誕生日 2001年3月1日（木）　あと1日で1歳", "label", {}),
+    ("deadline", "満了日 2026年5月3日（日）　令和8年5月3日", "label", {"text": "2026年5月3日（日）　令和8年5月3日"}),
     # The help window and the about box.
     ("ヘルプ トピック: ヴァデロン1.0", "ヘルプ トピック: ヴァデロン1.0", "frame", {}),
     ("ヘルプ トピック: ヴァデロン1.0", "ヘルプのページ", "label", {}),
@@ -326,6 +342,35 @@ def main():
             focus_window("警告")
             keys("alt+n")
         wait_for("the almanac window to close", lambda: window(title) is None)
+
+    # The window 年齢と期間: a birth date typed, the day asked about typed over
+    # today's, Enter speaks the ages; a period's last day read back.
+    focus_window(APP_NAME)
+    keys("alt+c", "p")
+    periods = wait_for("the window 年齢と期間", lambda: window("年齢と期間"))
+    check_rows("年齢と期間", periods)
+    if periods:
+        focus_window("年齢と期間")
+        for typed in ("2000", "2", "29"):
+            xdotool("type", "--delay", "60", typed)
+            keys("Tab")
+        for typed in ("2001", "2", "28"):
+            keys("ctrl+a")
+            xdotool("type", "--delay", "60", typed)
+            keys("Tab")
+        mark = len(events)
+        keys("shift+Tab", "Return")
+        said = "満年齢0歳、数え年2歳、経過0年11か月30日、次の誕生日まであと1日"
+        if wait_for("the ages spoken", lambda: heard("object:state-changed:showing", "notification", said, mark)):
+            print(f"ok   Enter speaks the ages: {said}", flush=True)
+        check_rows("ages", periods)
+        for name, text in [("起算の日 年", "2026"), ("起算の日 月", "4"), ("起算の日 日", "3"), ("期間の長さ", "1")]:
+            set_text(periods, name, text)
+        pump(0.5)
+        check_rows("deadline", periods)
+        focus_window("年齢と期間")
+        keys("Escape")
+        wait_for("the window 年齢と期間 to close", lambda: window("年齢と期間") is None)
 
     # The help window: a window, and its page's links told as Tab reaches them.
     focus_window(APP_NAME)
