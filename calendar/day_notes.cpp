@@ -12,7 +12,7 @@ namespace vadelon {
 
 std::optional<std::array<DayNote, 6>> DayNotesOf(const Date& date)
 {
-    if (!IsRealDateIn(date, kFirstSolarTermYear, kLastSolarTermYear))
+    if (!IsRealDateIn(date, kFirstOldCalendarYear, kLastSolarTermYear))
         return std::nullopt;
     std::array<DayNote, 6> notes = {
         {{"旧暦", {}}, {"六曜", {}}, {"祝日", {}}, {"節気", {}}, {"雑節", {}}, {"月齢", {}}}};
