@@ -10,8 +10,6 @@
 //   of the month before it. Dates are those of the times rounded to the
 //   minute, as the almanac prints them, in the almanac's local time: Tokyo
 //   mean time (UT+9:18:59) until 1887, Japan Standard Time from 1888.
-#include "calendar/solar_terms.h"
-
 #include <cstdint>
 #include <optional>
 #include <string_view>
@@ -20,11 +18,11 @@
 namespace vadelon {
 
 struct Date;
+struct JstDateTime;  // calendar/solar_terms.h
 
 // The years of the one 旧暦: from the old calendar's first month (1月1日 =
 // 445-01-25, Julian 445-01-21) to the end of 2100.
 constexpr std::int32_t kFirstOldCalendarYear = 445;
-constexpr Date kFirstOldCalendarDate{445, 1, 25};
 
 struct LunisolarDate {
     // The year is the Western year in which that year's 1月1日 falls.

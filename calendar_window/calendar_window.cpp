@@ -8,7 +8,9 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QScreen>
+#include <QShortcut>
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -75,6 +77,23 @@ CalendarWindow::CalendarWindow(CalculatorLink link, QWidget* parent)
     BuildHeader(header);
     layout->addWidget(header);
 
+    goToRow_ = new QWidget(this);
+    auto* goToLayout = new QHBoxLayout(goToRow_);
+    goToLayout->setContentsMargins(0, 0, 0, 0);
+    auto* goToLabel = new QLabel(QStringLiteral("移動先(&G):"), goToRow_);
+    goTo_ = new QLineEdit(goToRow_);
+    goTo_->setObjectName(QStringLiteral("GoToField"));
+    goTo_->setPlaceholderText(QStringLiteral("元禄15年12月14日、R8/5/6、2026-05-06"));
+    goTo_->setAccessibleName(QStringLiteral("移動先の日付"));
+    goToLabel->setBuddy(goTo_);
+    goToLayout->addWidget(goToLabel);
+    goToLayout->addWidget(goTo_, 1);
+    goToRow_->hide();
+    layout->addWidget(goToRow_);
+    connect(goTo_, &QLineEdit::returnPressed, this, &CalendarWindow::GoTo);
+    auto* goToKey = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_G), this);
+    connect(goToKey, &QShortcut::activated, this, &CalendarWindow::OpenGoTo);
+
     grid_ = new MonthGrid(*calendar_, this);
     layout->addWidget(grid_, 1);
 
@@ -126,6 +145,10 @@ void CalendarWindow::BuildHeader(QWidget* header)
     row->addWidget(next);
     row->addSpacing(8);
     row->addWidget(today);
+    QToolButton* goTo = HeaderButton(header, "GoToButton", QStringLiteral("日付へ移動（Ctrl+G）"));
+    goTo->setText(QStringLiteral("移動"));
+    row->addWidget(goTo);
+    connect(goTo, &QToolButton::clicked, this, &CalendarWindow::OpenGoTo);
 
     connect(previous, &QToolButton::clicked, this, [this] { Step(-1); });
     connect(next, &QToolButton::clicked, this, [this] { Step(1); });
@@ -159,6 +182,26 @@ void CalendarWindow::ShowState()
     line_->setText(QString::fromStdString(calendar_->StatusLine()));
 }
 
+void CalendarWindow::OpenGoTo()
+{
+    goToRow_->show();
+    goTo_->setFocus();
+    goTo_->selectAll();
+}
+
+void CalendarWindow::GoTo()
+{
+    const std::string message = calendar_->GoToText(goTo_->text().toStdString());
+    if (!message.empty()) {
+        line_->setText(QString::fromStdString(message));
+        goTo_->selectAll();
+        return;
+    }
+    goToRow_->hide();
+    grid_->setFocus();
+    grid_->Refresh();
+}
+
 void CalendarWindow::Step(int months)
 {
     if (calendar_->MoveMonths(months, false))
@@ -180,6 +223,12 @@ void CalendarWindow::ChooseSelected()
 void CalendarWindow::keyPressEvent(QKeyEvent* event)
 {
     if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        if (goToRow_->isVisible()) {
+            goToRow_->hide();
+            grid_->setFocus();
+            ShowState();
+            return;
+        }
         close();
         return;
     }

@@ -13,6 +13,7 @@
 #include <optional>
 
 class QLabel;
+class QLineEdit;
 class QTimer;
 class QToolButton;
 
@@ -37,11 +38,16 @@ public:
     ~CalendarWindow() override;
 
     // Shows the month of a date with that date selected (today's when the
-    // date lies outside 1583 to 9999).
+    // date lies outside 445 to 9999).
     void OpenOn(const QDate& date);
 
     MonthGrid* Grid() const { return grid_; }
     QString LineText() const;
+    // The go-to field (Ctrl+G or the header's 日付へ移動 button): a date as a
+    // Japanese user writes it; Enter moves there, or shows why not in the
+    // line under the grid and moves nothing; Esc closes it.
+    QLineEdit* GoToField() const { return goTo_; }
+    void OpenGoTo();
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -51,12 +57,15 @@ private:
     void ShowState();
     void Step(int months);
     void ChooseSelected();
+    void GoTo();
 
     CalculatorLink link_;
     std::unique_ptr<MonthCalendar> calendar_;
     MonthGrid* grid_ = nullptr;
     QLabel* month_ = nullptr;
     QLabel* line_ = nullptr;
+    QWidget* goToRow_ = nullptr;
+    QLineEdit* goTo_ = nullptr;
     QTimer* prepare_ = nullptr;  // works out the years next to the one shown when idle
 };
 

@@ -1,6 +1,7 @@
 #include "calendar_window/month_notes.h"
 
 #include "calendar/holidays.h"
+#include "calendar/julian_days.h"
 #include "calendar/moon_phases.h"
 #include "calendar/solar_terms.h"
 
@@ -25,12 +26,11 @@ constexpr double kFullMoonSpread = 1.0;
 constexpr std::int64_t kKeptMonths = 30;
 constexpr std::int32_t kKeptYears = 3;
 
-// The JST date of an instant in UT, by its time rounded to the minute as the
-// almanac prints it.
+// The almanac's local date of an instant in UT (Tokyo mean time before
+// 1888), by its time rounded to the minute as the almanac prints it.
 Date JstDateOf(double julianDateUT)
 {
-    const JstDateTime jst = JstFromJulianDate(julianDateUT, 60);
-    return {jst.year, jst.month, jst.day};
+    return AlmanacLocalTime(julianDateUT, 60).date();
 }
 
 // Days of TT from J2000.0 at the start of a day number, near enough to pick lunations.
@@ -50,14 +50,29 @@ MonthNotes::MonthNotes(std::int32_t year, std::int32_t month, const std::vector<
         if (holiday.month == month)
             days_[static_cast<std::size_t>(holiday.day - 1)].holiday = holiday.name;
     }
-    AddSolarTerms();
+    if (year >= kFirstSolarTermYear)
+        AddSolarTerms();
     for (const DatedZassetsu& zassetsu : zassetsuOfYear) {
         if (zassetsu.month == month)
             days_[static_cast<std::size_t>(zassetsu.day - 1)].zassetsu.push_back(zassetsu.name);
     }
-    if (year >= kFirstLunisolarYear && year <= kLastLunisolarYear) {
+    if (year < kFirstLunisolarYear) {
+        AddOldCalendar();
+    } else if (year <= kLastLunisolarYear) {
         AddLunisolar();
         AddFullMoons();
+    }
+}
+
+void MonthNotes::AddOldCalendar()
+{
+    // The table's days, each a look-up; the 1st of a month was the new
+    // moon's day of the calendar then kept.
+    const std::int64_t first = JdnOfGregorian({year_, month_, 1});
+    for (std::size_t i = 0; i < days_.size(); ++i) {
+        days_[i].lunisolar = LunisolarDateOfJdn(first + static_cast<std::int64_t>(i));
+        if (days_[i].lunisolar && days_[i].lunisolar->day == 1)
+            days_[i].moon = MoonMark::New;
     }
 }
 

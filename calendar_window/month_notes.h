@@ -22,11 +22,14 @@ struct DayNotes {
     std::string_view holiday;    // the national holiday's name
     std::string_view solarTerm;  // the 二十四節気 of the date
     std::vector<std::string_view> zassetsu;
-    std::optional<LunisolarDate> lunisolar;  // 1873 to 2100 only
-    MoonMark moon = MoonMark::None;          // the JST date of a new or full moon, 1873 to 2100
+    std::optional<LunisolarDate> lunisolar;  // 445-01-25 to 2100 only
+    // The local date of a new or full moon, 1873 to 2100; before, the 1st of
+    // each month of the old calendar as its new moon.
+    MoonMark moon = MoonMark::None;
 };
 
-// The notes of every day of one month of the solar terms' years (1583 to 9999).
+// The notes of every day of one month of the years 445 to 9999 (節気 and 雑節
+// from 1583).
 class MonthNotes {
 public:
     MonthNotes(std::int32_t year, std::int32_t month, const std::vector<DatedZassetsu>& zassetsuOfYear);
@@ -36,6 +39,7 @@ public:
 private:
     void AddSolarTerms();
     void AddLunisolar();
+    void AddOldCalendar();
     void AddFullMoons();
 
     std::int32_t year_, month_;
@@ -45,7 +49,7 @@ private:
 // The months asked for, kept while they are near the one last asked for.
 class NotesCache {
 public:
-    // No notes for a date outside 1583-01-01 to 9999-12-31.
+    // No notes for a date outside 445-01-01 to 9999-12-31.
     const DayNotes& Of(const Date& date);
     // Works a month out ahead of need; true when it was not known yet.
     bool Prepare(std::int32_t year, std::int32_t month);

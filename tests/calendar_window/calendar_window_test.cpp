@@ -6,6 +6,7 @@
 #include "tests/calculator/form_fixture.h"
 
 #include <QAccessible>
+#include <QLineEdit>
 #include <QMainWindow>
 
 using vadelon::testing::FormFixture;
@@ -70,7 +71,28 @@ void CalendarWindowTest::menuItemOpensOnTheUpperDateOrToday()
     FormFixture::Type(f.Edit3, QStringLiteral("12"));
     item->trigger();
     QCOMPARE(calendar.Window()->windowTitle(), QStringLiteral("カレンダー 2033年12月"));
-    QVERIFY(calendar.Window()->LineText().startsWith(QStringLiteral("2033年12月22日（木）旧暦閏11月1日")));
+    QVERIFY(calendar.Window()->LineText().startsWith(
+        QStringLiteral("2033年12月22日（木）　令和15年12月22日　旧暦閏11月1日")));
+
+    // The go-to field: Ctrl+G, a date as a Japanese user writes it, Enter;
+    // a day that does not exist moves nothing and says why; Esc closes it.
+    QLineEdit* field = calendar.Window()->GoToField();
+    calendar.Key(Qt::Key_G, Qt::ControlModifier);
+    QVERIFY(field->isVisible());
+    field->setText(QStringLiteral("元禄十五年十二月十四日"));
+    QTest::keyClick(field, Qt::Key_Return);
+    QCOMPARE(calendar.Window()->windowTitle(), QStringLiteral("カレンダー 1703年1月"));
+    QVERIFY(!field->isVisible());
+    QCOMPARE(calendar.Window()->LineText(), QStringLiteral("1703年1月30日（火）　元禄15年12月14日　先勝"));
+    calendar.Key(Qt::Key_G, Qt::ControlModifier);
+    field->setText(QStringLiteral("明治5年12月3日"));
+    QTest::keyClick(field, Qt::Key_Return);
+    QCOMPARE(calendar.Window()->LineText(), QStringLiteral("明治5年12月は2日までです。"));
+    QCOMPARE(calendar.Window()->windowTitle(), QStringLiteral("カレンダー 1703年1月"));
+    QVERIFY(field->isVisible());
+    QTest::keyClick(field, Qt::Key_Escape);
+    QVERIFY(!field->isVisible());
+    QVERIFY(calendar.Window()->isVisible());
 }
 
 void CalendarWindowTest::enterWritesTheDayAsTyped()
@@ -126,11 +148,14 @@ void CalendarWindowTest::eachDayIsNamedByItsLine()
     QCOMPARE(face->childCount(), 42);
     // May 2026 begins on a Friday: the 6th is the tenth cell.
     QAccessibleInterface* sixth = face->child(10);
-    QCOMPARE(sixth->text(QAccessible::Name), QStringLiteral("2026年5月6日（水）振替休日　旧暦3月20日　仏滅　月齢18.6"));
+    QCOMPARE(sixth->text(QAccessible::Name),
+             QStringLiteral("2026年5月6日（水）　令和8年5月6日　振替休日　旧暦3月20日　仏滅　月齢18.6"));
     QCOMPARE(sixth->text(QAccessible::Name), calendar.Window()->LineText());
     QVERIFY(sixth->state().selected);
     QCOMPARE(face->indexOfChild(sixth), 10);
-    QVERIFY(face->child(0)->text(QAccessible::Name).startsWith(QStringLiteral("2026年4月26日（日）旧暦3月10日")));
+    QVERIFY(face->child(0)
+                ->text(QAccessible::Name)
+                .startsWith(QStringLiteral("2026年4月26日（日）　令和8年4月26日　旧暦3月10日")));
     // The days follow the month shown.
     calendar.Key(Qt::Key_Right, Qt::ShiftModifier);
     QCOMPARE(calendar.Window()->LineText(), QStringLiteral("2026年5月6日〜5月7日：1日（営業日1日、土日祝を除く）"));
