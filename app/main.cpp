@@ -103,9 +103,10 @@ int main(int argc, char* argv[])
                                                              [main](const QString& hint) { main->DisplayHint(hint); });
         KeptOpenByNothing(almanac)->ShowReport(lines, title, note, detail);
     });
-    vadelon::CalendarWindowHolder calendar({main, [&platform] { return platform.Today(); },
-                                            [main] { return main->UpperPanelDate(); },
-                                            [main](const QDate& date) { main->EnterUpperDate(date); }});
+    vadelon::CalendarWindowHolder calendar(
+        {main, [&platform] { return vadelon::DateOfQDate(platform.Today()); },
+         [main] { return vadelon::DateOfQDate(main->UpperPanelDate()); },
+         [main](const vadelon::Date& date) { main->EnterUpperDate(vadelon::QDateOf(date)); }});
     form->AttachCalendarWindow([&calendar] { calendar.Present(); });
     QApplication::setWindowIcon(form->windowIcon());
 

@@ -86,6 +86,51 @@ std::string_view CourtName(Court court)
     return court == Court::South ? "南朝" : court == Court::North ? "北朝" : "";
 }
 
+// Each era name once, in order of names: its 元年 and its last year (of the
+// year of its last day, both courts' rows together), found by a search.
+struct EraSpan {
+    std::string_view name;
+    std::int32_t firstYear = 0, lastYear = 0;
+};
+
+const std::vector<EraSpan>& EraSpans()
+{
+    static const std::vector<EraSpan> spans = [] {
+        std::vector<EraSpan> found;
+        for (const TableEra& row : old_calendar::Eras()) {
+            const std::int64_t lastDay = row.endJdn == old_calendar::kOpenEnd ? kLastWarekiJdn : row.endJdn - 1;
+            const std::int32_t lastYear = CalendarDayOf(lastDay)->year - row.firstYear + 1;
+            const auto same =
+                std::find_if(found.begin(), found.end(), [&](const EraSpan& s) { return s.name == row.name; });
+            if (same == found.end())
+                found.push_back({row.name, row.firstYear, lastYear});
+            else
+                same->lastYear = std::max(same->lastYear, lastYear);
+        }
+        std::sort(found.begin(), found.end(), [](const EraSpan& a, const EraSpan& b) { return a.name < b.name; });
+        return found;
+    }();
+    return spans;
+}
+
+// The era of a name in today's or old kanji.
+const EraSpan* EraSpanOf(std::string_view name)
+{
+    // Only a name with an old form is rewritten.
+    std::string today;
+    for (const auto& [old, now] : kOldKanji) {
+        if (name.find(old) != std::string_view::npos) {
+            today = TodaysKanji(name);
+            name = today;
+            break;
+        }
+    }
+    const std::vector<EraSpan>& spans = EraSpans();
+    const auto found = std::lower_bound(spans.begin(), spans.end(), name,
+                                        [](const EraSpan& s, std::string_view n) { return s.name < n; });
+    return found != spans.end() && found->name == name ? &*found : nullptr;
+}
+
 std::string YearText(std::string_view era, std::int32_t year)
 {
     return std::string(era) + (year == 1 ? "元" : IntegerText(year)) + "年";
@@ -152,49 +197,37 @@ std::string EraDateText(const EraDate& date)
 
 std::optional<std::string_view> EraNameOf(std::string_view name)
 {
-    const std::string today = TodaysKanji(name);
-    for (const TableEra& era : old_calendar::Eras()) {
-        if (era.name == today)
-            return era.name;
-    }
-    return std::nullopt;
+    const EraSpan* span = EraSpanOf(name);
+    return span ? std::optional<std::string_view>(span->name) : std::nullopt;
 }
 
 std::variant<std::int64_t, std::string> DayOfEraDate(std::string_view era, std::int32_t year, std::int32_t month,
                                                      bool leap, std::int32_t day)
 {
-    const std::optional<std::string_view> name = EraNameOf(era);
-    if (!name)
+    const EraSpan* span = EraSpanOf(era);
+    if (span == nullptr)
         return std::string("年号が分かりません。");
-    std::int32_t firstYear = 0;
-    std::int64_t lastDay = 0;
-    for (const TableEra& row : old_calendar::Eras()) {
-        if (row.name != *name)
-            continue;
-        firstYear = row.firstYear;
-        lastDay =
-            std::max<std::int64_t>(lastDay, row.endJdn == old_calendar::kOpenEnd ? kLastWarekiJdn : row.endJdn - 1);
-    }
-    const std::int32_t lastYear = CalendarDayOf(lastDay)->year - firstYear + 1;
-    if (year < 1 || year > lastYear)
-        return std::string(*name) + "は元年から" + IntegerText(lastYear) + "年までです。";
+    const std::string_view name = span->name;
+    if (year < 1 || year > span->lastYear)
+        return std::string(name) + "は元年から" + IntegerText(span->lastYear) + "年までです。";
     if (month < 1 || month > 12)
         return std::string("月は1から12までです。");
-    const std::int32_t western = firstYear + year - 1;
-    const std::string yearText = YearText(*name, year);
+    const std::int32_t western = span->firstYear + year - 1;
+    // The texts of a refusal, written only for one.
+    auto monthText = [&] { return YearText(name, year) + (leap ? "閏" : "") + IntegerText(month) + "月"; };
     if (western < kFirstLunisolarYear) {
         const std::optional<OldCalendarMonth> found = OldCalendarMonthOf(western, month, leap);
-        const std::string monthText = (leap ? "閏" : "") + IntegerText(month) + "月";
         if (!found)
-            return yearText + "に" + monthText + "はありません。";
+            return YearText(name, year) + "に" + (leap ? "閏" : "") + IntegerText(month) + "月はありません。";
         if (day < 1 || day > found->days)
-            return yearText + monthText + "は" + IntegerText(found->days) + "日までです。";
+            return monthText() + "は" + IntegerText(found->days) + "日までです。";
         return found->firstJdn + day - 1;
     }
     if (leap)
-        return yearText + "に閏月はありません（" + IntegerText(kFirstLunisolarYear) + "年からは太陽暦です）。";
+        return YearText(name, year) + "に閏月はありません（" + IntegerText(kFirstLunisolarYear) +
+               "年からは太陽暦です）。";
     if (day < 1 || day > DaysInMonth(western, month))
-        return yearText + IntegerText(month) + "月は" + IntegerText(DaysInMonth(western, month)) + "日までです。";
+        return monthText() + "は" + IntegerText(DaysInMonth(western, month)) + "日までです。";
     return JdnOfGregorian({western, month, day});
 }
 

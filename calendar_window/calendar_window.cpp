@@ -24,11 +24,6 @@ constexpr int kGap = 8;  // between the calculator and the calendar beside it
 // After a move has been painted (a frame), not before.
 constexpr int kPrepareAfter = 20;
 
-Date DateOf(const QDate& date)
-{
-    return {date.year(), date.month(), date.day()};
-}
-
 QToolButton* HeaderButton(QWidget* parent, const char* name, const QString& tip)
 {
     auto* button = new QToolButton(parent);
@@ -67,7 +62,7 @@ CalendarWindow::CalendarWindow(CalculatorLink link, QWidget* parent)
 {
     setObjectName(QStringLiteral("CalendarWindow"));
     setFont(OwnTextFont(kProportionalFamily, 12));
-    const Date today = DateOf(link_.today());
+    const Date today = link_.today();
     calendar_ = std::make_unique<MonthCalendar>(today, today);
 
     auto* layout = new QVBoxLayout(this);
@@ -153,17 +148,17 @@ void CalendarWindow::BuildHeader(QWidget* header)
     connect(previous, &QToolButton::clicked, this, [this] { Step(-1); });
     connect(next, &QToolButton::clicked, this, [this] { Step(1); });
     connect(today, &QToolButton::clicked, this, [this] {
-        calendar_->SetToday(DateOf(link_.today()));
+        calendar_->SetToday(link_.today());
         if (calendar_->GoToToday())
             grid_->Refresh();
     });
 }
 
-void CalendarWindow::OpenOn(const QDate& date)
+void CalendarWindow::OpenOn(const Date& date)
 {
-    const Date today = DateOf(link_.today());
+    const Date today = link_.today();
     calendar_->SetToday(today);
-    if (!calendar_->Select(DateOf(date), false))
+    if (!calendar_->Select(date, false))
         calendar_->Select(today, false);
     grid_->Refresh();
 }
@@ -211,7 +206,7 @@ void CalendarWindow::Step(int months)
 void CalendarWindow::ChooseSelected()
 {
     const Date day = calendar_->Selected();
-    link_.enterUpperDate(QDate(day.year, day.month, day.day));
+    link_.enterUpperDate(day);
     // While a modal window runs the calculator takes no input: it is not
     // brought up over the window the user works in.
     if (link_.window && !QApplication::activeModalWidget()) {
@@ -249,7 +244,7 @@ void CalendarWindowHolder::Present()
         window_->resize(window_->sizeHint());
     }
     if (!window_->isVisible()) {
-        const std::optional<QDate> upper = link_.upperDate ? link_.upperDate() : std::nullopt;
+        const std::optional<Date> upper = link_.upperDate ? link_.upperDate() : std::nullopt;
         window_->OpenOn(upper ? *upper : link_.today());
         // The user's own place for it is kept from then on.
         if (made && link_.window)

@@ -21,15 +21,30 @@ namespace vadelon {
 
 class MonthGrid;
 
-// What the calendar needs of the calculator.
+// What the calendar needs of the calculator, in the core's dates.
 struct CalculatorLink {
     QWidget* window = nullptr;  // opened beside, raised after a date is taken
-    std::function<QDate()> today;
+    std::function<Date()> today;
     // The upper date panel's date, when its fields read as a real date.
-    std::function<std::optional<QDate>()> upperDate;
+    std::function<std::optional<Date>()> upperDate;
     // Writes a date into the upper panel as if it had been typed there.
-    std::function<void(const QDate&)> enterUpperDate;
+    std::function<void(const Date&)> enterUpperDate;
 };
+
+// Qt's dates (proleptic Gregorian, as the core's) where the calculator and
+// the desktop give them.
+inline Date DateOfQDate(const QDate& date)
+{
+    return {date.year(), date.month(), date.day()};
+}
+inline QDate QDateOf(const Date& date)
+{
+    return QDate(date.year, date.month, date.day);
+}
+inline std::optional<Date> DateOfQDate(const std::optional<QDate>& date)
+{
+    return date ? std::optional<Date>(DateOfQDate(*date)) : std::nullopt;
+}
 
 class CalendarWindow final : public QWidget {
     Q_OBJECT
@@ -39,7 +54,7 @@ public:
 
     // Shows the month of a date with that date selected (today's when the
     // date lies outside 445 to 9999).
-    void OpenOn(const QDate& date);
+    void OpenOn(const Date& date);
 
     MonthGrid* Grid() const { return grid_; }
     QString LineText() const;

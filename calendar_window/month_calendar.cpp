@@ -191,18 +191,14 @@ std::string MonthCalendar::DayLine(const Date& day)
     };
     add(std::string(notes.holiday));
     add(std::string(notes.solarTerm));
-    std::string zassetsu;
-    for (const std::string_view name : notes.zassetsu)
-        zassetsu += (zassetsu.empty() ? "" : "・") + std::string(name);
-    add(zassetsu);
+    add(ZassetsuText(notes.zassetsu));
     if (const std::optional<LunisolarDate>& lunisolar = notes.lunisolar) {
         if (jdn >= JdnOfGregorian({kFirstLunisolarYear, 1, 1}))
-            add("旧暦" + std::string(lunisolar->leap ? "閏" : "") + Number(lunisolar->month) + "月" +
-                Number(lunisolar->day) + "日");
+            add("旧暦" + LunisolarMonthDayText(*lunisolar));
         add(std::string(RokuyoName(*lunisolar)));
     }
     if (const std::optional<std::int32_t> tenths = NoonMoonAgeTenths(day))
-        add("月齢" + Number(*tenths / 10) + "." + Number(*tenths % 10));
+        add("月齢" + MoonAgeText(*tenths));
     return line;
 }
 

@@ -3,7 +3,7 @@
 // range selected from it, the six weeks of cells as they are painted, the
 // window's title and the line under the grid. The window only paints this and
 // passes on keys and clicks.
-#include "calendar_window/month_notes.h"
+#include "calendar/month_notes.h"
 #include "calendar_window/shown_dates.h"
 
 #include <array>

@@ -25,8 +25,9 @@ namespace {
 
 struct Calendar {
     explicit Calendar(FormFixture& f)
-        : holder({f.form.get(), [&f] { return f.platform.today; }, [&f] { return f->UpperPanelDate(); },
-                  [&f](const QDate& date) { f->EnterUpperDate(date); }})
+        : holder({f.form.get(), [&f] { return vadelon::DateOfQDate(f.platform.today); },
+                  [&f] { return vadelon::DateOfQDate(f->UpperPanelDate()); },
+                  [&f](const vadelon::Date& date) { f->EnterUpperDate(vadelon::QDateOf(date)); }})
     {
         f->AttachCalendarWindow([this] { holder.Present(); });
     }

@@ -1,4 +1,7 @@
-#include "calendar_window/month_notes.h"
+#include "calendar/month_notes.h"
+
+#include "calendar/day_arithmetic.h"
+#include "calendar/jst_days.h"
 
 #include "calendar/holidays.h"
 #include "calendar/julian_days.h"
@@ -12,9 +15,6 @@ namespace vadelon {
 
 namespace {
 
-constexpr double kJulianDate1970 = 2440587.5;  // 1970-01-01 00:00
-constexpr double kJ2000 = 2451545.0;
-constexpr double kSynodicMonth = 29.530588861;
 // A full moon follows its new moon by 13.9 to 15.6 days; the estimate of a
 // new moon is within a minute.
 constexpr double kFullMoonSpread = 1.0;
@@ -36,7 +36,7 @@ Date JstDateOf(double julianDateUT)
 // Days of TT from J2000.0 at the start of a day number, near enough to pick lunations.
 double DaysTT(std::int64_t dayNumber)
 {
-    return static_cast<double>(dayNumber) + kJulianDate1970 - kJ2000;
+    return static_cast<double>(dayNumber) + kJulianDate1970 - kJulianDate2000;
 }
 
 }  // namespace
@@ -128,7 +128,7 @@ void MonthNotes::AddFullMoons()
     const std::int64_t last = first + static_cast<std::int64_t>(days_.size()) - 1;
     for (std::int64_t lunation = NearestLunation(DaysTT(first)) - 2; lunation <= NearestLunation(DaysTT(last));
          ++lunation) {
-        const double estimate = EstimateNewMoon(lunation) + kSynodicMonth / 2;
+        const double estimate = EstimateNewMoon(lunation) + kSynodicMonthDays / 2;
         if (estimate < DaysTT(first) - kFullMoonSpread - 1 || estimate > DaysTT(last) + kFullMoonSpread + 2)
             continue;
         const Date full = JstDateOf(FullMoonInstant(lunation).julianDateUT);
@@ -154,14 +154,15 @@ const MonthNotes& NotesCache::Month(std::int32_t year, std::int32_t month)
 const DayNotes& NotesCache::Of(const Date& date)
 {
     static const DayNotes kNone;
-    if (!IsShownDate(date))
+    if (!IsRealDateIn(date, kFirstOldCalendarYear, kLastSolarTermYear))
         return kNone;
     return Month(date.year, date.month).Of(date.day);
 }
 
 bool NotesCache::Prepare(std::int32_t year, std::int32_t month)
 {
-    if (!IsShownDate({year, month, 1}) || months_.contains(std::int64_t{year} * 12 + month - 1))
+    if (!IsRealDateIn({year, month, 1}, kFirstOldCalendarYear, kLastSolarTermYear) ||
+        months_.contains(std::int64_t{year} * 12 + month - 1))
         return false;
     Month(year, month);
     return true;
