@@ -171,11 +171,27 @@ bool Separated(const Parts& parts)
     return kanji || (marks && !parts.leap);
 }
 
+// A weekday after the date, as calendars, letters and the calculator's
+// weekday label write it ("（水）", "(水)", "（水曜日）"), dropped; eight digits alone (20260506) as a
+// date with dashes.
+std::string WithoutExtras(std::string text)
+{
+    for (const std::string_view open : {"（", "("}) {
+        const std::size_t at = text.rfind(open);
+        if (at != std::string::npos && at > 0 && (text.ends_with("）") || text.ends_with(")")) &&
+            text.size() - at <= open.size() + 4 * 3 + 3)
+            text.erase(at);
+    }
+    if (text.size() == 8 && std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; }))
+        text = text.substr(0, 4) + "-" + text.substr(4, 2) + "-" + text.substr(6, 2);
+    return text;
+}
+
 }  // namespace
 
 std::variant<std::int64_t, std::string> ReadDateText(std::string_view text)
 {
-    const std::optional<Parts> parts = Split(DecimalNumerals(Plain(text)));
+    const std::optional<Parts> parts = Split(DecimalNumerals(WithoutExtras(Plain(text))));
     if (!parts || !Separated(*parts))
         return std::string(kUnreadable);
     const auto year = static_cast<std::int32_t>(parts->numbers[0]);
