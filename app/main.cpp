@@ -106,8 +106,9 @@ int main(int argc, char* argv[])
     });
     help.OpenBeside(main);
     vadelon::CalendarWindowHolder calendar(
-        {main, [&platform] { return platform.Today(); }, [main] { return main->UpperPanelDate(); },
-         [main](const QDate& date) { return main->EnterUpperDate(date); },
+        {main, [&platform] { return vadelon::DateOfQDate(platform.Today()); },
+         [main] { return vadelon::DateOfQDate(main->UpperPanelDate()); },
+         [main](const vadelon::Date& date) { return main->EnterUpperDate(vadelon::QDateOf(date)); },
          [&help, &platform, &calendar] {
              // Without a manual the platform's request says so, in its words.
              if (!help.Show(vadelon::kHelpFile, QStringLiteral("calendar_window.html")).isEmpty())

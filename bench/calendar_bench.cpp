@@ -2,9 +2,12 @@
 // beside a std::chrono sys_days / year_month_day round trip (where its years
 // reach: ±32767).
 #include "calendar/almanac.h"
+#include "calendar/date_text_reading.h"
 #include "calendar/day_arithmetic.h"
 #include "calendar/day_notes.h"
 #include "calendar/era.h"
+#include "calendar/era_dates.h"
+#include "calendar/julian_days.h"
 #include "calendar/lunisolar.h"
 #include "calendar/moon_phases.h"
 #include "calendar/solar_term_status.h"
@@ -283,6 +286,29 @@ void BM_LunisolarCentury(benchmark::State& state)
         benchmark::DoNotOptimize(LunisolarMonthsBeginningIn(2001, 2100));
 }
 BENCHMARK(BM_LunisolarCentury)->Unit(benchmark::kMillisecond);
+
+// The old calendar, one conversion each way over days spread across
+// 445-1872: a day to its 旧暦 (a search of the packed table), a day to its
+// era readings, an era date back to its day, and a written date read.
+void BM_OldCalendar(benchmark::State& state)
+{
+    const int kind = static_cast<int>(state.range(0));
+    std::int64_t jdn = kFirstWarekiJdn;
+    const std::int64_t span = JdnOfGregorian({1872, 12, 31}) - kFirstWarekiJdn;
+    for (auto _ : state) {
+        jdn = kFirstWarekiJdn + (jdn - kFirstWarekiJdn + 7919) % span;
+        if (kind == 0) {
+            benchmark::DoNotOptimize(LunisolarDateOfJdn(jdn));
+        } else if (kind == 1) {
+            benchmark::DoNotOptimize(EraDatesOf(jdn));
+        } else if (kind == 2) {
+            benchmark::DoNotOptimize(DayOfEraDate("元禄", 15, 12, false, 14));
+        } else {
+            benchmark::DoNotOptimize(ReadDateText("元禄十五年十二月十四日"));
+        }
+    }
+}
+BENCHMARK(BM_OldCalendar)->DenseRange(0, 3)->ArgName("wareki_seireki_read")->Unit(benchmark::kNanosecond);
 
 }  // namespace
 

@@ -6,10 +6,10 @@
 // QT_QPA_PLATFORM=offscreen:
 //   DISPLAY=:N build/release/bench/calendar_window_bench
 #include "calculator/vadelon_form.h"
+#include "calendar/month_notes.h"
 #include "calendar/zassetsu.h"
 #include "calendar_window/calendar_window.h"
 #include "calendar_window/month_grid.h"
-#include "calendar_window/month_notes.h"
 #include "fonts/fonts.h"
 #include "tests/support/scripted_platform.h"
 
@@ -41,9 +41,9 @@ struct Calculator {
     {
         calendar = std::make_unique<CalendarWindowHolder>(
             CalculatorLink{&form,
-                           [this] { return platform.today; },
-                           [this] { return form.UpperPanelDate(); },
-                           [this](const QDate& date) { return form.EnterUpperDate(date); },
+                           [this] { return DateOfQDate(platform.today); },
+                           [this] { return DateOfQDate(form.UpperPanelDate()); },
+                           [this](const Date& date) { return form.EnterUpperDate(QDateOf(date)); },
                            {}});
         form.AttachCalendarWindow([this] { calendar->Present(); });
         QApplication::processEvents();

@@ -3,7 +3,9 @@
 #include "calendar/day_arithmetic.h"
 #include "calendar/delta_t.h"
 #include "calendar/jst_days.h"
+#include "calendar/julian_days.h"
 #include "calendar/moon_phases.h"
+#include "calendar/old_calendar_table.h"
 #include "calendar/solar_terms.h"
 
 #include <erfam.h>
@@ -12,6 +14,7 @@
 #include <array>
 #include <cmath>
 #include <map>
+#include <tuple>
 
 namespace vadelon {
 
@@ -26,21 +29,30 @@ constexpr double kNewMoonDoubt = 120 * kSecond;
 constexpr double kSolarTermDoubt = 1800 * kSecond;
 constexpr int kWinterSolstice = 23;  // index among the solar terms
 constexpr int kWinterMonth = 11;
+// Until 1888 the almanac kept the mean time of Tokyo (139°44′41″ E).
+constexpr double kTokyoMeanTimeDays = (9 * 3600 + 18 * 60 + 59) * kSecond;
+// 1888-01-01 00:00 JST as a Julian date in UT.
+constexpr double kJstBegins = 2410638 - 0.5 - kJstOffsetDays;
+
+double LocalOffsetDays(double julianDateUT)
+{
+    return julianDateUT < kJstBegins ? kTokyoMeanTimeDays : kJstOffsetDays;
+}
 
 std::int64_t DayOfInstant(double julianDateUT)
 {
-    const JstDateTime jst = JstFromJulianDate(julianDateUT, 60);
-    return DayNumber(jst.date());
+    return DayNumber(AlmanacLocalTime(julianDateUT, 60).date());
 }
 
-// The JST day number of an instant given as days of TT from J2000.0, by its
+// The local day number of an instant given as days of TT from J2000.0, by its
 // time rounded to the minute; nothing within doubt of 23:59:30.
 std::optional<std::int64_t> SettledDay(double daysTT, double doubt)
 {
     const double deltaT = DeltaTSeconds(2000.0 + daysTT / 365.2425) * kSecond;
-    const double jst = daysTT - deltaT + ERFA_DJ00 - kJulianDate1970 + kJstOffsetDays + 30 * kSecond;
-    const double day = std::floor(jst);
-    if (jst - day < doubt || jst - day > 1.0 - doubt)
+    const double ut = daysTT - deltaT + ERFA_DJ00;
+    const double local = ut - kJulianDate1970 + LocalOffsetDays(ut) + 30 * kSecond;
+    const double day = std::floor(local);
+    if (local - day < doubt || local - day > 1.0 - doubt)
         return std::nullopt;
     return static_cast<std::int64_t>(day);
 }
@@ -134,12 +146,25 @@ LunisolarMonth MonthAt(const Span& span, int index)
     return month;
 }
 
-}  // namespace
-
-std::optional<LunisolarDate> LunisolarDateOf(const Date& date)
+// The table's month that holds a day, or the month after it.
+const old_calendar::TableMonth* TableMonthHolding(std::int64_t jdn)
 {
-    if (!IsRealDateIn(date, kFirstLunisolarYear, kLastLunisolarYear))
-        return std::nullopt;
+    const auto months = old_calendar::Months();
+    const auto after =
+        std::upper_bound(months.begin(), months.end(), jdn,
+                         [](std::int64_t day, const old_calendar::TableMonth& m) { return day < m.firstJdn; });
+    return after == months.begin() ? nullptr : &*(after - 1);
+}
+
+std::int64_t NextFirstJdn(const old_calendar::TableMonth& month)
+{
+    const auto months = old_calendar::Months();
+    const auto index = static_cast<std::size_t>(&month - months.data());
+    return index + 1 < months.size() ? months[index + 1].firstJdn : old_calendar::kSolarCalendarJdn;
+}
+
+std::optional<LunisolarDate> ReckonedDateOf(const Date& date)
+{
     const std::int64_t dayNumber = DayNumber(date);
     Reckoning reckoning;
     const std::int64_t lunation = reckoning.MonthHolding(dayNumber);
@@ -149,11 +174,63 @@ std::optional<LunisolarDate> LunisolarDateOf(const Date& date)
     return LunisolarDate{m.year, m.month, dayOfMonth, m.leap};
 }
 
+}  // namespace
+
+std::optional<LunisolarDate> LunisolarDateOfJdn(std::int64_t jdn)
+{
+    if (jdn < old_calendar::kSolarCalendarJdn) {
+        const old_calendar::TableMonth* month = TableMonthHolding(jdn);
+        if (month == nullptr)
+            return std::nullopt;
+        return LunisolarDate{month->year, month->month, static_cast<std::int32_t>(jdn - month->firstJdn + 1),
+                             month->leap};
+    }
+    if (jdn > JdnOfGregorian({kLastLunisolarYear, 12, 31}))
+        return std::nullopt;
+    return ReckonedDateOf(GregorianOfJdn(jdn));
+}
+
+std::optional<LunisolarDate> LunisolarDateOf(const Date& date)
+{
+    if (!IsRealDateIn(date, kFirstOldCalendarYear, kLastLunisolarYear))
+        return std::nullopt;
+    return LunisolarDateOfJdn(JdnOfGregorian(date));
+}
+
+std::optional<OldCalendarMonth> OldCalendarMonthOf(std::int32_t year, std::int32_t month, bool leap)
+{
+    const auto months = old_calendar::Months();
+    const auto key = std::make_tuple(year, month, leap);
+    const auto found = std::lower_bound(months.begin(), months.end(), key, [](const auto& m, const auto& k) {
+        return std::make_tuple(std::int32_t{m.year}, std::int32_t{m.month}, m.leap) < k;
+    });
+    if (found == months.end() || found->year != year || found->month != month || found->leap != leap)
+        return std::nullopt;
+    return OldCalendarMonth{found->firstJdn, static_cast<std::int32_t>(NextFirstJdn(*found) - found->firstJdn)};
+}
+
+JstDateTime AlmanacLocalTime(double julianDateUT, int unitSeconds)
+{
+    return JstFromJulianDate(julianDateUT + LocalOffsetDays(julianDateUT) - kJstOffsetDays, unitSeconds);
+}
+
 std::vector<LunisolarMonth> LunisolarMonthsBeginningIn(std::int32_t firstYear, std::int32_t lastYear)
 {
-    firstYear = std::max(firstYear, kFirstLunisolarYear);
+    firstYear = std::max(firstYear, kFirstOldCalendarYear);
     lastYear = std::min(lastYear, kLastLunisolarYear);
     std::vector<LunisolarMonth> months;
+    if (lastYear < firstYear)
+        return months;
+    if (firstYear < kFirstLunisolarYear) {
+        for (const old_calendar::TableMonth& m : old_calendar::Months()) {
+            const std::int32_t year = HistoricalDateOfJdn(m.firstJdn).year;
+            if (year > lastYear)
+                break;
+            if (year >= firstYear)
+                months.push_back({m.year, m.month, m.leap, m.firstJdn, 0});
+        }
+        firstYear = kFirstLunisolarYear;
+    }
     if (lastYear < firstYear)
         return months;
     const std::int64_t firstDay = DayNumber({firstYear, 1, 1});
@@ -167,6 +244,7 @@ std::vector<LunisolarMonth> LunisolarMonthsBeginningIn(std::int32_t firstYear, s
             if (begins < firstDay || begins > lastDay)
                 continue;
             LunisolarMonth m = MonthAt(span, i);
+            m.firstJdn = begins + kJdnOf1970;
             m.newMoonUT = NewMoonInstant(lunation).julianDateUT;
             months.push_back(m);
         }

@@ -16,7 +16,6 @@ namespace vadelon {
 namespace {
 
 constexpr double kDegree = ERFA_D2PI / 360.0;
-constexpr double kSynodicMonth = 29.530588861;
 // Lunation 0's mean new moon, days of TT from J2000.0.
 constexpr double kMeanNewMoon0 = 5.09766;
 constexpr std::int64_t kMinutesPerDay = 1440;
@@ -106,7 +105,8 @@ double EstimatePhase(double k)
 {
     const double t = k / 1236.85;  // Julian centuries from J2000.0
     const double t2 = t * t;
-    const double mean = kMeanNewMoon0 + kSynodicMonth * k + t2 * (0.00015437 + t * (-0.000000150 + t * 0.00000000073));
+    const double mean =
+        kMeanNewMoon0 + kSynodicMonthDays * k + t2 * (0.00015437 + t * (-0.000000150 + t * 0.00000000073));
     const double e = 1.0 - t * (0.002516 + t * 0.0000074);
     const double m = (2.5534 + 29.10535670 * k - t2 * (0.0000014 + t * 0.00000011)) * kDegree;
     const double mPrime =
@@ -134,7 +134,7 @@ double EstimateNewMoon(std::int64_t lunation)
 
 std::int64_t NearestLunation(double daysTT)
 {
-    return static_cast<std::int64_t>(std::floor((daysTT - kMeanNewMoon0) / kSynodicMonth + 0.5));
+    return static_cast<std::int64_t>(std::floor((daysTT - kMeanNewMoon0) / kSynodicMonthDays + 0.5));
 }
 
 NewMoonTime NewMoonInstant(std::int64_t lunation)

@@ -15,6 +15,11 @@ struct Date;
 constexpr std::int32_t kFirstLunisolarYear = 1873;
 constexpr std::int32_t kLastLunisolarYear = 2100;
 
+// The mean synodic month in days, and J2000.0 (2000-01-01 12:00 TT) as a
+// Julian date: where lunations are counted from.
+constexpr double kSynodicMonthDays = 29.530588861;
+constexpr double kJulianDate2000 = 2451545.0;
+
 // Lunation's new moon as days of TT from J2000.0 by the mean phase and its
 // periodic terms (Meeus, "Astronomical Algorithms", ch. 49): within a minute
 // over 1873-2100, and no ephemeris evaluated.

@@ -9,6 +9,8 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
+#include <QScreen>
 #include <QShortcut>
 #include <QTimer>
 #include <QToolButton>
@@ -31,11 +33,6 @@ constexpr int kButtonHeight = 24;
 // After a move has been painted (a frame), not before.
 constexpr int kPrepareAfter = 20;
 
-Date DateOf(const QDate& date)
-{
-    return {date.year(), date.month(), date.day()};
-}
-
 QToolButton* HeaderButton(QWidget* parent, const char* name, const QString& tip)
 {
     auto* button = new QToolButton(parent);
@@ -57,7 +54,7 @@ CalendarWindow::CalendarWindow(CalculatorLink link, QWidget* parent)
 {
     setObjectName(QStringLiteral("CalendarWindow"));
     setFont(OwnTextFont(kProportionalFamily, 12));
-    const Date today = DateOf(link_.today());
+    const Date today = link_.today();
     calendar_ = std::make_unique<MonthCalendar>(today, today);
 
     auto* layout = new QVBoxLayout(this);
@@ -66,6 +63,23 @@ CalendarWindow::CalendarWindow(CalculatorLink link, QWidget* parent)
     auto* header = new QWidget(this);
     BuildHeader(header);
     layout->addWidget(header);
+
+    goToRow_ = new QWidget(this);
+    auto* goToLayout = new QHBoxLayout(goToRow_);
+    goToLayout->setContentsMargins(0, 0, 0, 0);
+    auto* goToLabel = new QLabel(QStringLiteral("移動先(&G):"), goToRow_);
+    goTo_ = new QLineEdit(goToRow_);
+    goTo_->setObjectName(QStringLiteral("GoToField"));
+    goTo_->setPlaceholderText(QStringLiteral("元禄15年12月14日、R8/5/6、2026-05-06"));
+    goTo_->setAccessibleName(QStringLiteral("移動先の日付"));
+    goToLabel->setBuddy(goTo_);
+    goToLayout->addWidget(goToLabel);
+    goToLayout->addWidget(goTo_, 1);
+    goToRow_->hide();
+    layout->addWidget(goToRow_);
+    connect(goTo_, &QLineEdit::returnPressed, this, &CalendarWindow::GoTo);
+    auto* goToKey = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_G), this);
+    connect(goToKey, &QShortcut::activated, this, &CalendarWindow::OpenGoTo);
 
     grid_ = new MonthGrid(*calendar_, this);
     layout->addWidget(grid_, 1);
@@ -125,21 +139,25 @@ void CalendarWindow::BuildHeader(QWidget* header)
     row->addWidget(next);
     row->addSpacing(8);
     row->addWidget(today);
+    QToolButton* goTo = HeaderButton(header, "GoToButton", QStringLiteral("日付へ移動（Ctrl+G）"));
+    goTo->setText(QStringLiteral("移動"));
+    row->addWidget(goTo);
+    connect(goTo, &QToolButton::clicked, this, &CalendarWindow::OpenGoTo);
 
     connect(previous, &QToolButton::clicked, this, [this] { Step(-1); });
     connect(next, &QToolButton::clicked, this, [this] { Step(1); });
     connect(today, &QToolButton::clicked, this, [this] {
-        calendar_->SetToday(DateOf(link_.today()));
+        calendar_->SetToday(link_.today());
         if (calendar_->GoToToday())
             grid_->Refresh();
     });
 }
 
-void CalendarWindow::OpenOn(const QDate& date)
+void CalendarWindow::OpenOn(const Date& date)
 {
-    const Date today = DateOf(link_.today());
+    const Date today = link_.today();
     calendar_->SetToday(today);
-    if (!calendar_->Select(DateOf(date), false))
+    if (!calendar_->Select(date, false))
         calendar_->Select(today, false);
     grid_->Refresh();
 }
@@ -158,6 +176,26 @@ void CalendarWindow::ShowState()
     line_->setText(QString::fromStdString(calendar_->StatusLine()));
 }
 
+void CalendarWindow::OpenGoTo()
+{
+    goToRow_->show();
+    goTo_->setFocus();
+    goTo_->selectAll();
+}
+
+void CalendarWindow::GoTo()
+{
+    const std::string message = calendar_->GoToText(goTo_->text().toStdString());
+    if (!message.empty()) {
+        line_->setText(QString::fromStdString(message));
+        goTo_->selectAll();
+        return;
+    }
+    goToRow_->hide();
+    grid_->setFocus();
+    grid_->Refresh();
+}
+
 void CalendarWindow::Step(int months)
 {
     if (calendar_->MoveMonths(months, false))
@@ -167,7 +205,7 @@ void CalendarWindow::Step(int months)
 void CalendarWindow::ChooseSelected()
 {
     const Date day = calendar_->Selected();
-    if (!link_.enterUpperDate(QDate(day.year, day.month, day.day))) {
+    if (!link_.enterUpperDate(day)) {
         // Refused while the calculator asks which era to adopt: the line
         // says so until the next move.
         line_->setText(QStringLiteral("年号確認に答えてから選び直してください。上の日付は変わっていません。"));
@@ -212,6 +250,12 @@ void CalendarWindow::ScaleTexts()
 void CalendarWindow::keyPressEvent(QKeyEvent* event)
 {
     if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        if (goToRow_->isVisible()) {
+            goToRow_->hide();
+            grid_->setFocus();
+            ShowState();
+            return;
+        }
         close();
         return;
     }
@@ -232,7 +276,7 @@ void CalendarWindowHolder::Present()
         window_->resize(window_->sizeHint());
     }
     if (!window_->isVisible()) {
-        const std::optional<QDate> upper = link_.upperDate ? link_.upperDate() : std::nullopt;
+        const std::optional<Date> upper = link_.upperDate ? link_.upperDate() : std::nullopt;
         window_->OpenOn(upper ? *upper : link_.today());
         // The user's own place for it is kept from then on.
         if (made && link_.window)

@@ -13,6 +13,7 @@
 #include <optional>
 
 class QLabel;
+class QLineEdit;
 class QTimer;
 class QToolButton;
 
@@ -20,18 +21,33 @@ namespace vadelon {
 
 class MonthGrid;
 
-// What the calendar needs of the calculator.
+// What the calendar needs of the calculator, in the core's dates.
 struct CalculatorLink {
     QWidget* window = nullptr;  // opened beside, raised after a date is taken
-    std::function<QDate()> today;
+    std::function<Date()> today;
     // The upper date panel's date, when its fields read as a real date.
-    std::function<std::optional<QDate>()> upperDate;
+    std::function<std::optional<Date>()> upperDate;
     // Writes a date into the upper panel as if it had been typed there;
     // false when the calculator refused it (it said why with a beep).
-    std::function<bool(const QDate&)> enterUpperDate;
+    std::function<bool(const Date&)> enterUpperDate;
     // F1: the manual at the calendar's page.
     std::function<void()> help;
 };
+
+// Qt's dates (proleptic Gregorian, as the core's) where the calculator and
+// the desktop give them.
+inline Date DateOfQDate(const QDate& date)
+{
+    return {date.year(), date.month(), date.day()};
+}
+inline QDate QDateOf(const Date& date)
+{
+    return QDate(date.year, date.month, date.day);
+}
+inline std::optional<Date> DateOfQDate(const std::optional<QDate>& date)
+{
+    return date ? std::optional<Date>(DateOfQDate(*date)) : std::nullopt;
+}
 
 class CalendarWindow final : public QWidget {
     Q_OBJECT
@@ -40,11 +56,16 @@ public:
     ~CalendarWindow() override;
 
     // Shows the month of a date with that date selected (today's when the
-    // date lies outside 1583 to 9999).
-    void OpenOn(const QDate& date);
+    // date lies outside 445 to 9999).
+    void OpenOn(const Date& date);
 
     MonthGrid* Grid() const { return grid_; }
     QString LineText() const;
+    // The go-to field (Ctrl+G or the header's 日付へ移動 button): a date as a
+    // Japanese user writes it; Enter moves there, or shows why not in the
+    // line under the grid and moves nothing; Esc closes it.
+    QLineEdit* GoToField() const { return goTo_; }
+    void OpenGoTo();
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -58,12 +79,15 @@ private:
     void ShowState();
     void Step(int months);
     void ChooseSelected();
+    void GoTo();
 
     CalculatorLink link_;
     std::unique_ptr<MonthCalendar> calendar_;
     MonthGrid* grid_ = nullptr;
     QLabel* month_ = nullptr;
     QLabel* line_ = nullptr;
+    QWidget* goToRow_ = nullptr;
+    QLineEdit* goTo_ = nullptr;
     QTimer* prepare_ = nullptr;  // works out the years next to the one shown when idle
     QList<QToolButton*> buttons_;
     QSize ownSize_;     // the window at its texts' own sizes

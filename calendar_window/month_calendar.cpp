@@ -1,12 +1,16 @@
 #include "calendar_window/month_calendar.h"
 
 #include "calendar/business_days.h"
+#include "calendar/date_text_reading.h"
+#include "calendar/era_dates.h"
 #include "calendar/integer_reading.h"
+#include "calendar/julian_days.h"
 #include "calendar/moon_phases.h"
 #include "calendar/periods.h"
 
 #include <algorithm>
 #include <string_view>
+#include <variant>
 
 namespace vadelon {
 
@@ -118,6 +122,16 @@ bool MonthCalendar::GoToToday()
     return MoveTo(today_, false);
 }
 
+std::string MonthCalendar::GoToText(std::string_view text)
+{
+    const auto read = ReadDateText(text);
+    if (const auto* message = std::get_if<std::string>(&read))
+        return *message;
+    if (!MoveTo(GregorianOfJdn(std::get<std::int64_t>(read)), false))
+        return "カレンダーは西暦445年から9999年までです。";
+    return {};
+}
+
 std::string MonthCalendar::MonthText() const
 {
     return Number(selected_.year) + "年" + Number(selected_.month) + "月";
@@ -186,8 +200,16 @@ bool MonthCalendar::PrepareNearby()
 std::string MonthCalendar::DayLine(const Date& day)
 {
     std::string line = DateText(day) + "（" + std::string(kWeekdayNames[WeekdayOf(day)]) + "）";
+    const std::int64_t jdn = JdnOfGregorian(day);
+    if (IsWrittenJulian(jdn))
+        line += "（ユリウス暦" + DateText(JulianOfJdn(jdn)) + "）";
     const DayNotes& notes = notes_.Of(day);
-    std::string separator;
+    std::string separator = "　";
+    std::string eraDates;
+    for (const EraDate& date : EraDatesOf(jdn))
+        eraDates += (eraDates.empty() ? "" : "・") + EraDateText(date);
+    if (!eraDates.empty())
+        line += separator + eraDates;
     auto add = [&](const std::string& item) {
         if (item.empty())
             return;
@@ -196,17 +218,14 @@ std::string MonthCalendar::DayLine(const Date& day)
     };
     add(std::string(notes.holiday));
     add(std::string(notes.solarTerm));
-    std::string zassetsu;
-    for (const std::string_view name : notes.zassetsu)
-        zassetsu += (zassetsu.empty() ? "" : "・") + std::string(name);
-    add(zassetsu);
+    add(ZassetsuText(notes.zassetsu));
     if (const std::optional<LunisolarDate>& lunisolar = notes.lunisolar) {
-        add("旧暦" + std::string(lunisolar->leap ? "閏" : "") + Number(lunisolar->month) + "月" +
-            Number(lunisolar->day) + "日");
+        if (jdn >= JdnOfGregorian({kFirstLunisolarYear, 1, 1}))
+            add("旧暦" + LunisolarMonthDayText(*lunisolar));
         add(std::string(RokuyoName(*lunisolar)));
     }
     if (const std::optional<std::int32_t> tenths = NoonMoonAgeTenths(day))
-        add("月齢" + Number(*tenths / 10) + "." + Number(*tenths % 10));
+        add("月齢" + MoonAgeText(*tenths));
     return line;
 }
 

@@ -3,13 +3,14 @@
 // range selected from it, the six weeks of cells as they are painted, the
 // window's title and the line under the grid. The window only paints this and
 // passes on keys and clicks.
-#include "calendar_window/month_notes.h"
+#include "calendar/month_notes.h"
 #include "calendar_window/shown_dates.h"
 
 #include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace vadelon {
 
@@ -27,7 +28,7 @@ struct DayCell {
     MoonMark moon = MoonMark::None;
     DayColour colour = DayColour::Plain;
     bool dimmed = false;     // a day of the month before or after
-    bool selectable = true;  // from 1583-01-01 to 9999-12-31
+    bool selectable = true;  // from 445-01-01 to 9999-12-31
     bool today = false;
     bool selected = false;  // the selected day (the moving end of a range)
     bool inRange = false;   // between the range's ends, both included
@@ -48,7 +49,7 @@ public:
     void SetToday(const Date& today) { today_ = today; }
 
     // Each move leaves the calendar as it was and answers false when its day
-    // would lie outside 1583-01-01 to 9999-12-31. With extend the move
+    // would lie outside 445-01-01 to 9999-12-31. With extend the move
     // stretches a range from the day selected before it (the range's anchor
     // stays through further extending moves); without, it ends any range.
     bool Select(const Date& day, bool extend);
@@ -56,6 +57,10 @@ public:
     // The same day of another month, or its last day when it has fewer.
     bool MoveMonths(std::int32_t months, bool extend);
     bool GoToToday();
+    // Selects the day a text names as a Japanese user writes a date
+    // (元禄15年12月14日, R8/5/6, 2026-05-06: calendar/date_text_reading.h);
+    // empty when it moved, else the message why not, nothing moved.
+    std::string GoToText(std::string_view text);
 
     // "カレンダー 2026年5月" and "2026年5月" for the month of the selected day.
     std::string Title() const;
@@ -68,7 +73,9 @@ public:
     // show, so that the move finds it known; false when there is none left.
     bool PrepareNearby();
 
-    // One day in full: "2026年5月6日（水）振替休日　旧暦3月20日　仏滅　月齢18.6".
+    // One day in full: "2026年5月6日（水）　令和8年5月6日　振替休日　旧暦3月20日　仏滅
+    // 月齢18.6"; before 1582-10-15 the Julian date after the weekday
+    // ("（ユリウス暦1582年6月21日）"), before 1873 the 和暦 is the 旧暦.
     std::string DayLine(const Date& day);
     // The line under the grid: the selected day's, or the range's length
     // and business days.

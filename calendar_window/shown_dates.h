@@ -1,7 +1,7 @@
 #pragma once
-// Dates as the month calendar handles them: real Gregorian dates from
-// 1583-01-01 (the first year of the solar terms behind its notes) to
-// 9999-12-31, their day numbers and weekdays.
+// Dates as the month calendar handles them: real (proleptic) Gregorian dates
+// from 445-01-01 (the year the old calendar's table begins) to 9999-12-31,
+// their day numbers and weekdays.
 #include "calendar/civil_days.h"
 #include "calendar/day_arithmetic.h"
 
@@ -9,7 +9,7 @@
 
 namespace vadelon {
 
-constexpr Date kFirstShownDate{1583, 1, 1};
+constexpr Date kFirstShownDate{445, 1, 1};
 constexpr Date kLastShownDate{9999, 12, 31};
 
 inline bool IsShownDate(const Date& date)

@@ -4,8 +4,10 @@
 #include "calendar/almanac.h"
 #include "calendar/business_days.h"
 #include "calendar/calculation_rules.h"
+#include "calendar/date_text_reading.h"
 #include "calendar/day_arithmetic.h"
 #include "calendar/era.h"
+#include "calendar/era_dates.h"
 #include "calendar/holidays.h"
 #include "calendar/periods.h"
 
@@ -14,6 +16,8 @@
 #include <cstring>
 #include <set>
 #include <string>
+#include <string_view>
+#include <variant>
 
 namespace {
 
@@ -203,8 +207,32 @@ void CheckPeriods(const vadelon::Date& a, const vadelon::Date& b, std::int32_t c
 
 }  // namespace
 
+// 和暦: every era reading of a day goes back to that day.
+void CheckEraDates(std::int32_t value)
+{
+    using namespace vadelon;
+    const std::int64_t days = kLastWarekiJdn - kFirstWarekiJdn + 1;
+    const std::int64_t jdn = kFirstWarekiJdn + static_cast<std::int64_t>(static_cast<std::uint32_t>(value)) % days;
+    for (const EraDate& date : EraDatesOf(jdn)) {
+        if (!date.era.empty())
+            Check(DayOfEraDate(date.era, date.year, date.month, date.leap, date.day) ==
+                  std::variant<std::int64_t, std::string>(jdn));
+    }
+}
+
+// Any bytes as a typed date: a day from 0001-01-01 to 9999-12-31, or a message.
+void CheckDateText(const std::uint8_t* data, std::size_t size)
+{
+    const auto read = vadelon::ReadDateText(std::string_view(reinterpret_cast<const char*>(data), size));
+    if (const auto* jdn = std::get_if<std::int64_t>(&read))
+        Check(*jdn >= 1721426 && *jdn <= vadelon::kLastWarekiJdn);
+    else
+        Check(!std::get<std::string>(read).empty());
+}
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
+    CheckDateText(data, size);
     Reader in{data, size};
     const std::int32_t y1 = in.Next(), m1 = in.Next(), d1 = in.Next();
     const std::int32_t y2 = in.Next(), m2 = in.Next(), d2 = in.Next();
@@ -219,6 +247,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     CheckWeekday({firstGregorianYear + (y2 & 0xff), m2 % 16, d2 % 64});
     CheckEra(y1, m1, d1, extra);
     CheckEra(y2 % 2200, m2 % 14, d2 % 32, extra);
+    CheckEraDates(count);
     CheckAlmanac(first);
     CheckAlmanac({firstGregorianYear + (y2 & 0x3ff), m2 % 16, d2 % 64});
     CheckBusinessDays(first, second, count);

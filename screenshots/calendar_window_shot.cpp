@@ -17,12 +17,15 @@ int main(int argc, char* argv[])
     if (!vadelon::StartShots(argc == 2 || range, "usage: vadelon_calendar_window_shot OUT.png [range]"))
         return 2;
 
-    const QDate today(2026, 5, 20);
-    vadelon::CalendarWindowHolder holder({nullptr,
-                                          [today] { return today; },
-                                          [range] { return range ? QDate(2026, 4, 28) : QDate(2026, 5, 6); },
-                                          [](const QDate&) { return true; },
-                                          {}});
+    const vadelon::Date today{2026, 5, 20};
+    vadelon::CalendarWindowHolder holder(
+        {nullptr,
+         [today] { return today; },
+         [range] {
+             return std::optional(range ? vadelon::Date{2026, 4, 28} : vadelon::Date{2026, 5, 6});
+         },
+         [](const vadelon::Date&) { return true; },
+         {}});
     holder.Present();
     vadelon::CalendarWindow* window = holder.Window();
     if (range) {

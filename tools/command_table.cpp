@@ -40,6 +40,8 @@ constexpr Command kCommands[] = {
     {"bizdays", "[--yearend] (Y1 M1 D1 Y2 M2 D2 | --after N Y M D)", BusinessDaysCommand},
     {"koyomi", "Y M D", KoyomiCommand},
     {"kyureki", "[--seconds] YEAR [LASTYEAR]", KyurekiCommand},
+    {"wareki", "[--julian] Y M D", WarekiCommand},
+    {"seireki", "[--julian] ERA YEAR MONTH DAY", SeirekiCommand},
 };
 
 std::ostream& UsageLine(std::ostream& stream, const Command& command)

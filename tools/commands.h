@@ -48,4 +48,9 @@ int KyurekiCommand(const Arguments& a, std::ostream& out, std::ostream& err);
 // 節気, 雑節, 月齢).
 int KoyomiCommand(const Arguments& a, std::ostream& out, std::ostream& err);
 
+// wareki_commands.cpp: a day's 和暦, one line per era reading, and the day
+// ("Y M D") of a 和暦 date.
+int WarekiCommand(const Arguments& a, std::ostream& out, std::ostream& err);
+int SeirekiCommand(const Arguments& a, std::ostream& out, std::ostream& err);
+
 }  // namespace vadelon::tools

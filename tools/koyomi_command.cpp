@@ -5,6 +5,7 @@
 #include "calendar/calculation_rules.h"
 #include "calendar/day_notes.h"
 #include "calendar/integer_reading.h"
+#include "calendar/lunisolar.h"
 #include "calendar/solar_terms.h"
 
 #include <optional>
@@ -22,8 +23,8 @@ int KoyomiCommand(const Arguments& a, std::ostream& out, std::ostream& err)
     const std::optional<std::int32_t> day = ReadInteger(a.values[2]);
     if (!year || !month || !day)
         return Refuse(err, DateInputMessage());
-    if (*year < kFirstSolarTermYear || *year > kLastSolarTermYear)
-        return Refuse(err, "『暦注』西暦１５８３年から９９９９年までの日付に対応しています。");
+    if (*year < kFirstOldCalendarYear || *year > kLastSolarTermYear)
+        return Refuse(err, "『暦注』西暦４４５年から９９９９年までの日付に対応しています。");
     const auto notes = DayNotesOf({*year, *month, *day});
     if (!notes)
         return Refuse(err, DateInputMessage());

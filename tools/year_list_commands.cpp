@@ -6,6 +6,7 @@
 #include "calendar/calculation_rules.h"
 #include "calendar/holidays.h"
 #include "calendar/integer_reading.h"
+#include "calendar/julian_days.h"
 #include "calendar/lunisolar.h"
 #include "calendar/moon_phases.h"
 #include "calendar/solar_terms.h"
@@ -77,6 +78,28 @@ std::string JstText(double julianDateUT, bool seconds)
     return std::string(text, static_cast<std::size_t>(n));
 }
 
+// "YYYY-MM-DD".
+std::string DateText(const Date& date)
+{
+    char text[16];
+    const int n = std::snprintf(text, sizeof text, "%04d-%02d-%02d", static_cast<int>(date.year),
+                                static_cast<int>(date.month), static_cast<int>(date.day));
+    return std::string(text, static_cast<std::size_t>(n));
+}
+
+// As JstText, in the almanac's local time (Tokyo mean time before 1888).
+std::string LocalText(double julianDateUT, bool seconds)
+{
+    const JstDateTime t = AlmanacLocalTime(julianDateUT, seconds ? 1 : 60);
+    std::string text = DateText(t.date());
+    char clock[16];
+    const int n = seconds ? std::snprintf(clock, sizeof clock, " %02d:%02d:%02d", static_cast<int>(t.hour),
+                                          static_cast<int>(t.minute), static_cast<int>(t.second))
+                          : std::snprintf(clock, sizeof clock, " %02d:%02d", static_cast<int>(t.hour),
+                                          static_cast<int>(t.minute));
+    return text.append(clock, static_cast<std::size_t>(n));
+}
+
 }  // namespace
 
 int SetsuiriCommand(const Arguments& a, std::ostream& out, std::ostream& err)
@@ -113,14 +136,26 @@ int HolidaysCommand(const Arguments& a, std::ostream& out, std::ostream& err)
 
 int KyurekiCommand(const Arguments& a, std::ostream& out, std::ostream& err)
 {
-    const YearLimits limits{kFirstLunisolarYear, kLastLunisolarYear,
-                            "『旧暦』西暦１８７３年から２１００年までの年に対応しています。"};
+    const YearLimits limits{kFirstOldCalendarYear, kLastLunisolarYear,
+                            "『旧暦』西暦４４５年から２１００年までの年に対応しています。"};
     const bool seconds = a.Has("--seconds");
     return ListYears(a, limits, out, err, [seconds](std::int32_t year) {
         std::string text;
         for (const LunisolarMonth& m : LunisolarMonthsBeginningIn(year, year)) {
             text += std::to_string(m.year) + "年" + (m.leap ? "閏" : "") + std::to_string(m.month) + "月\t";
-            text += JstText(m.newMoonUT, seconds) + "\n";
+            const Date first = HistoricalDateOfJdn(m.firstJdn);
+            if (m.newMoonUT == 0) {
+                // The old calendar's months: their first day, as history
+                // writes it.
+                text += DateText(first) + (IsWrittenJulian(m.firstJdn) ? "\tユリウス暦\n" : "\n");
+            } else if (seconds) {
+                // To the second the new moon may fall in the last half minute
+                // of the day before the one that its time to the minute, the
+                // almanac's, gives the month.
+                text += LocalText(m.newMoonUT, true) + "\t" + DateText(first) + "\n";
+            } else {
+                text += LocalText(m.newMoonUT, false) + "\n";
+            }
         }
         return text;
     });

@@ -156,7 +156,20 @@ class Results(unittest.TestCase):
         self.assertEqual(rc, 0)
         self.assertEqual(len(out.splitlines()), 13)
         self.assertRegex(out.splitlines()[-1], r"^2033年閏11月\t2033-12-22 \d\d:\d\d$")
-        self.assertRegex(run("kyureki", "--seconds", "2026")[1].splitlines()[1], r"^2026年1月\t2026-02-17 \d\d:\d\d:\d\d$")
+        # To the second, with the day the month begins beside it (2096年12月:
+        # 23:59:50 on the 13th, to the minute 00:00 on the 14th).
+        self.assertRegex(run("kyureki", "--seconds", "2026")[1].splitlines()[1],
+                         r"^2026年1月\t2026-02-17 \d\d:\d\d:\d\d\t2026-02-17$")
+        self.assertEqual(run("kyureki", "--seconds", "2097")[1].splitlines()[0],
+                         "2096年12月\t2097-01-13 23:59:50\t2097-01-14")
+        # Across 1872/1873: the old calendar's months by their first day
+        # (Julian before 1582-10-15), then the reckoned ones; 1873-1887 in
+        # Tokyo mean time (1884年4月: 04-25 23:58 JST).
+        out = run("kyureki", "1872", "1873")[1].splitlines()
+        self.assertEqual(out[12:14], ["1872年12月\t1872-12-30", "1873年1月\t1873-01-29 02:46"])
+        self.assertIn("1884年4月\t1884-04-26 00:17", run("kyureki", "1884")[1].splitlines())
+        self.assertEqual(run("kyureki", "604")[1].splitlines()[:2],
+                         ["603年12月\t0604-01-07\tユリウス暦", "604年1月\t0604-02-06\tユリウス暦"])
 
     def test_almanac_refusals(self):
         self.check(["almanac", "1582", "10", "14"], 1, "",
@@ -168,8 +181,8 @@ class Results(unittest.TestCase):
                               (["二〇〇〇"], "正しく入力して下さい。"), (["2000", "x"], "正しく入力して下さい。"),
                               ([" 2000 "], "正しく入力して下さい。")):
             self.check(["setsuiri", *args], 1, "", message)
-        lunisolar = "『旧暦』西暦１８７３年から２１００年までの年に対応しています。"
-        for args in (["1872"], ["2100", "2101"]):
+        lunisolar = "『旧暦』西暦４４５年から２１００年までの年に対応しています。"
+        for args in (["444"], ["2100", "2101"]):
             self.check(["kyureki", *args], 1, "", lunisolar)
         rc, out, err = run("almanac", "1989", "0", "1")
         self.assertEqual((rc, out), (3, ""))
@@ -211,9 +224,11 @@ class Results(unittest.TestCase):
         self.check(["koyomi", "2026", "5", "6"], 0,
                    "旧暦\t2026年3月20日\n六曜\t仏滅\n祝日\t振替休日\n節気\t\n雑節\t\n月齢\t18.6\n")
         self.assertEqual(run("koyomi", "2033", "12", "22")[1].splitlines()[0], "旧暦\t2033年閏11月1日")
-        self.check(["koyomi", "1583", "1", "1"], 0, "旧暦\t\n六曜\t\n祝日\t\n節気\t\n雑節\t\n月齢\t\n")
-        years = "『暦注』西暦１５８３年から９９９９年までの日付に対応しています。"
-        for args, message in ((["1582", "12", "31"], years), (["10000", "1", "1"], years),
+        self.check(["koyomi", "1800", "1", "1"], 0, "旧暦\t1799年12月7日\n六曜\t赤口\n祝日\t\n節気\t\n雑節\t\n月齢\t\n")
+        self.check(["koyomi", "1582", "12", "31"], 0,
+                   "旧暦\t1582年12月7日\n六曜\t赤口\n祝日\t\n節気\t\n雑節\t\n月齢\t\n")
+        years = "『暦注』西暦４４５年から９９９９年までの日付に対応しています。"
+        for args, message in ((["444", "12", "31"], years), (["10000", "1", "1"], years),
                               (["2026", "2", "29"], "日付を正しく入力して下さい。"),
                               (["2026", "13", "1"], "日付を正しく入力して下さい。"),
                               (["2026", "5", "x"], "日付を正しく入力して下さい。")):
@@ -263,6 +278,31 @@ class Results(unittest.TestCase):
             self.check(args, code, out, err)
         rc, out, _ = run("nenrei", "1900", "1", "1")
         self.assertEqual((rc, len(out.splitlines()), out.split("\t")[0]), (0, 4, "満年齢"))
+
+    def test_wareki_and_seireki(self):
+        # A day's 和暦, one line per era reading, and back.
+        for args, out in ((["1703", "1", "30"], "元禄15年12月14日\n"),
+                          (["--julian", "1703", "1", "19"], "元禄15年12月14日\n"),
+                          (["1868", "10", "22"], "慶応4年9月7日\n明治元年9月7日\n"),
+                          (["1868", "10", "23"], "明治元年9月8日\n"),
+                          (["2026", "5", "6"], "令和8年5月6日\n"),
+                          (["--julian", "1352", "1", "18"], "正平7年1月1日（南朝）\n観応3年1月1日（北朝）\n"),
+                          (["--julian", "604", "5", "6"], "甲子年4月3日\n")):
+            self.check(["wareki", *args], 0, out)
+        for args, out in ((["慶応", "4", "9", "8"], "1868 10 23\n"), (["元禄", "15", "12", "14"], "1703 1 30\n"),
+                          (["--julian", "元祿", "15", "12", "14"], "1703 1 19\n"),
+                          (["慶應", "４", "閏４", "11"], "1868 6 1\n"), (["明治", "元", "1", "1"], "1868 1 25\n"),
+                          (["令和", "8", "5", "6"], "2026 5 6\n")):
+            self.check(["seireki", *args], 0, out)
+        self.check(["wareki", "--julian", "445", "1", "20"], 1, "",
+                   "『和暦』西暦４４５年１月２５日（ユリウス暦４４５年１月２１日）から９９９９年１２月３１日までの日付に対応しています。")
+        self.check(["wareki", "2026", "2", "29"], 1, "", "日付を正しく入力して下さい。")
+        for args, message in ((["慶応", "4", "閏5", "1"], "『西暦』慶応4年に閏5月はありません。"),
+                              (["明治", "5", "12", "3"], "『西暦』明治5年12月は2日までです。"),
+                              (["平成", "32", "1", "1"], "『西暦』平成は元年から31年までです。"),
+                              (["光文", "1", "1", "1"], "『西暦』年号が分かりません。"),
+                              (["令和", "x", "1", "1"], "日付を正しく入力して下さい。")):
+            self.check(["seireki", *args], 1, "", message)
 
     def test_almanac_sjis_bytes(self):
         p = subprocess.run([CALC, "almanac", "--sjis", "2000", "1", "1"], capture_output=True)

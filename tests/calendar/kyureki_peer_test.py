@@ -3,8 +3,10 @@
 中気 of 1873-2100 from vadelon-calc (kyureki, setsuiri) against PyEphem
 (libastro's own Moon and Sun, precession, nutation and ΔT), and the 旧暦 label
 of every month start against a reckoning of the rules made here from
-PyEphem's instants alone. The manual's list of new moons and 中気 within two
-minutes of midnight must be the one the program gives.
+PyEphem's instants alone. Until 1888 the almanac kept Tokyo mean time
+(UT+9:18:59): kyureki prints those years' new moons in it, and the reckoning
+here dates them and the 中気 in it too. The manual's list of new moons and 中気
+within two minutes of the almanac's midnight must be the one the program gives.
 
 Usage: kyureki_peer_test.py VADELON_CALC MANUAL_PAGE [FIRST LAST]   (exit 77: skipped)
 """
@@ -20,6 +22,8 @@ from setsuiri_peer_test import SKIPPED, jst_seconds, peer_terms
 # aberration would still pass, a wrong lunation or month would not.
 LIMIT_SECONDS = 60.0
 DAY = 86400.0
+# Tokyo mean time runs 18 min 59 s ahead of JST.
+TOKYO_AHEAD = 18 * 60 + 59.0
 
 
 def calc_lines(calc, *args):
@@ -32,6 +36,20 @@ def calc_lines(calc, *args):
 def clock_seconds(ephem, text):
     """A printed JST "YYYY-MM-DD HH:MM:SS" as seconds on PyEphem's scale."""
     return float(ephem.Date(text.replace("-", "/"))) * DAY
+
+
+def local(seconds, jst_begins):
+    """A JST time (seconds) in the almanac's local time: Tokyo's before 1888."""
+    return seconds + TOKYO_AHEAD if seconds < jst_begins else seconds
+
+
+def local_text(ephem, text, jst_begins):
+    """A printed JST time as the almanac's local time, printed alike."""
+    import datetime
+    t = datetime.datetime.strptime(text, "%Y-%m-%d %H:%M:%S")
+    if clock_seconds(ephem, text) < jst_begins:
+        t += datetime.timedelta(seconds=TOKYO_AHEAD)
+    return t.strftime("%Y-%m-%d %H:%M:%S")
 
 
 def jst_days(seconds):
@@ -118,13 +136,16 @@ def main():
 
     months = calc_lines(calc, "kyureki", "--seconds", first, last)
     ours_terms = calc_lines(calc, "setsuiri", "--seconds", first, last)
-    moons = peer_new_moons(ephem, first, last)
-    terms = peer_principal_terms(ephem, first, last)
+    # 1888-01-01 00:00 JST on the JST seconds' scale.
+    jst_begins = float(ephem.Date("1888/1/1")) * DAY
+    moons = [local(m, jst_begins) for m in peer_new_moons(ephem, first, last)]
+    jst_terms = peer_principal_terms(ephem, first, last)
+    terms = [(local(t, jst_begins), winter) for t, winter in jst_terms]
     problems = []
 
     # Every new moon: ours beside PyEphem's nearest.
     worst_moon = (0.0, "")
-    for label, when in months:
+    for label, when, *_ in months:
         ours = clock_seconds(ephem, when)
         peer = min(moons, key=lambda m: abs(m - ours))
         diff = ours - peer
@@ -137,7 +158,7 @@ def main():
     worst_term = (0.0, "")
     principal = ours_terms[1::2]
     # PyEphem's list starts a year earlier, for the reckoning.
-    for (name, when), (peer, _) in zip(principal, terms[12:]):
+    for (name, when), (peer, _) in zip(principal, jst_terms[12:]):
         diff = clock_seconds(ephem, when) - peer
         if abs(diff) > abs(worst_term[0]):
             worst_term = (diff, name + " " + when)
@@ -150,7 +171,7 @@ def main():
     labels = reckon(moons, terms)
     near = {jst_day(m) for m in moons if near_midnight(m, 2 * LIMIT_SECONDS)}
     near |= {jst_day(t) for t, _ in terms if near_midnight(t, 2 * LIMIT_SECONDS)}
-    for label, when in months:
+    for label, when, *_ in months:
         day = jst_day(clock_seconds(ephem, when))
         peer = labels.get(day)
         if peer != label:
@@ -163,7 +184,8 @@ def main():
 
     # The manual's table of instants within two minutes of midnight.
     if (first, last) == (1873, 2100):
-        ours_near = {when for _, when in months + principal if near_midnight(clock_seconds(ephem, when), 120)}
+        instants = [when for _, when, *_ in months] + [local_text(ephem, when, jst_begins) for _, when in principal]
+        ours_near = {when for when in instants if near_midnight(clock_seconds(ephem, when), 120)}
         with open(manual, encoding="utf-8") as f:
             section = f.read().split('id="midnight"')[1].split("</table>")[0]
         listed = set(re.findall(r"<td>(\d{4}-\d\d-\d\d \d\d:\d\d:\d\d)</td>", section))

@@ -1,4 +1,7 @@
+#include "calendar/date_text_reading.h"
 #include "calendar/day_arithmetic.h"
+#include "calendar/era_dates.h"
+#include "calendar/julian_days.h"
 #include "calendar/lunisolar.h"
 #include "calendar/moon_phases.h"
 #include "calendar/solar_terms.h"
@@ -9,6 +12,8 @@
 #include <cmath>
 #include <optional>
 #include <string>
+#include <variant>
+#include <vector>
 
 namespace vadelon {
 namespace {
@@ -33,7 +38,11 @@ TEST(LunisolarTest, Dates)
         {2025, 1, 28, LunisolarDate{2024, 12, 29, false}, "仏滅"},
         {2033, 12, 22, LunisolarDate{2033, 11, 1, true}, "大安"},
         {2033, 12, 21, LunisolarDate{2033, 11, 30, false}, "仏滅"},
-        {1872, 12, 31, std::nullopt, ""},
+        {1872, 12, 31, LunisolarDate{1872, 12, 2, false}, "先勝"},
+        {1884, 4, 26, LunisolarDate{1884, 4, 1, false}, "仏滅"},
+        {1703, 1, 30, LunisolarDate{1702, 12, 14, false}, "先勝"},
+        {445, 1, 25, LunisolarDate{445, 1, 1, false}, "先勝"},
+        {445, 1, 24, std::nullopt, ""},
         {2101, 1, 1, std::nullopt, ""},
         {2026, 2, 29, std::nullopt, ""},
         {2026, 13, 1, std::nullopt, ""},
@@ -184,6 +193,150 @@ TEST(ZassetsuTest, SolarTermOnDate)
             }
         }
     }
+}
+
+// The old calendar's anchors, each both ways: the day (Gregorian or, before
+// 1582-10-15, Julian as history writes it), its era readings, and the day
+// of its first reading. An era's first day lists the era; the day before it
+// must not.
+TEST(OldCalendarTest, Anchors)
+{
+    struct Case {
+        Date written;
+        bool julian;
+        std::vector<std::string> readings;
+    };
+    const Case cases[] = {
+        {{1872, 12, 31}, false, {"明治5年12月2日"}},
+        {{1873, 1, 1}, false, {"明治6年1月1日"}},
+        {{1868, 10, 23}, false, {"明治元年9月8日"}},
+        {{1868, 10, 22}, false, {"慶応4年9月7日", "明治元年9月7日"}},
+        {{1868, 1, 25}, false, {"慶応4年1月1日", "明治元年1月1日"}},
+        {{1868, 1, 24}, false, {"慶応3年12月30日"}},
+        {{1703, 1, 19}, true, {"元禄15年12月14日"}},
+        {{1582, 6, 21}, true, {"天正10年6月2日"}},
+        {{1582, 10, 4}, true, {"天正10年9月18日"}},
+        {{1582, 10, 15}, false, {"天正10年9月19日"}},
+        {{1853, 7, 8}, false, {"嘉永6年6月3日"}},
+        {{937, 2, 13}, true, {"承平7年1月1日"}},
+        {{604, 5, 6}, true, {"甲子年4月3日"}},
+        {{645, 7, 17}, true, {"大化元年6月19日"}},
+        {{645, 7, 16}, true, {"乙巳年6月18日"}},
+        {{1573, 8, 25}, true, {"天正元年7月28日"}},
+        {{1845, 1, 9}, false, {"弘化元年12月2日"}},
+        {{1352, 1, 18}, true, {"正平7年1月1日（南朝）", "観応3年1月1日（北朝）"}},
+        {{1330, 1, 1}, true, {"元徳元年12月12日"}},
+        {{1392, 11, 19}, true, {"明徳3年閏10月5日"}},
+        {{1884, 4, 26}, false, {"明治17年4月26日"}},
+        {{2019, 5, 1}, false, {"令和元年5月1日"}},
+        {{2026, 5, 6}, false, {"令和8年5月6日"}},
+    };
+    for (const Case& c : cases) {
+        const std::int64_t jdn = c.julian ? JdnOfJulian(c.written) : JdnOfGregorian(c.written);
+        std::vector<std::string> got;
+        for (const EraDate& date : EraDatesOf(jdn))
+            got.push_back(EraDateText(date));
+        EXPECT_EQ(got, c.readings) << c.written.year << "-" << c.written.month << "-" << c.written.day;
+        for (const EraDate& date : EraDatesOf(jdn)) {
+            if (!date.era.empty()) {
+                EXPECT_EQ(ReadDateText(EraDateText(date).substr(0, EraDateText(date).find("（"))),
+                          (std::variant<std::int64_t, std::string>(jdn)))
+                    << EraDateText(date);
+            }
+        }
+    }
+    EXPECT_EQ(HistoricalDateOfJdn(JdnOfGregorian({1703, 1, 30})), (Date{1703, 1, 30}));
+    EXPECT_EQ(HistoricalDateOfJdn(JdnOfGregorian({1582, 10, 14})), (Date{1582, 10, 4}));
+    EXPECT_TRUE(EraDatesOf(kFirstWarekiJdn - 1).empty());
+}
+
+// Every day from the old calendar's first to 2100: each era reading goes
+// back to its day, and the lunisolar date counts on by one or starts a
+// month, across 1872/1873 too.
+TEST(OldCalendarTest, EveryDayBothWays)
+{
+    const std::int64_t last = JdnOfGregorian({kLastLunisolarYear, 12, 31});
+    const std::int64_t seamEnd = JdnOfGregorian({1874, 12, 31});
+    std::optional<LunisolarDate> before;
+    int failures = 0;
+    for (std::int64_t jdn = kFirstWarekiJdn; jdn <= last && failures < 10; ++jdn) {
+        for (const EraDate& date : EraDatesOf(jdn)) {
+            if (date.era.empty())
+                continue;
+            const auto day = DayOfEraDate(date.era, date.year, date.month, date.leap, date.day);
+            if (day != std::variant<std::int64_t, std::string>(jdn)) {
+                ++failures;
+                ADD_FAILURE() << EraDateText(date) << " is not day " << jdn;
+            }
+        }
+        if (jdn > seamEnd)
+            continue;
+        const std::optional<LunisolarDate> now = LunisolarDateOfJdn(jdn);
+        const bool follows = before && now &&
+                             ((now->day == before->day + 1 && now->month == before->month &&
+                               now->leap == before->leap && now->year == before->year) ||
+                              (now->day == 1 && before->day >= 29));
+        if (before && !follows) {
+            ++failures;
+            ADD_FAILURE() << "lunisolar date breaks at day " << jdn;
+        }
+        before = now;
+    }
+    EXPECT_EQ(failures, 0);
+}
+
+// The go-to field's texts: what a Japanese user writes, read to its day, and
+// what is refused with which message.
+TEST(OldCalendarTest, DateTexts)
+{
+    using Read = std::variant<std::int64_t, std::string>;
+    const std::string kUnreadable =
+        "日付として読めません。「元禄15年12月14日」「R8/5/6」「2026-05-06」のように入力してください。";
+    struct Case {
+        const char* text;
+        Read expected;
+    };
+    const Case cases[] = {
+        {"元禄15年12月14日", JdnOfGregorian({1703, 1, 30})},
+        {"元禄十五年十二月十四日", JdnOfGregorian({1703, 1, 30})},
+        {"元祿十五年十二月十四日", JdnOfGregorian({1703, 1, 30})},
+        {"慶応4年閏4月11日", JdnOfGregorian({1868, 6, 1})},
+        {"慶應四年閏四月十一日", JdnOfGregorian({1868, 6, 1})},
+        {"明治元年9月8日", JdnOfGregorian({1868, 10, 23})},
+        {"慶応4年9月8日", JdnOfGregorian({1868, 10, 23})},
+        {"明治元年1月1日", JdnOfGregorian({1868, 1, 25})},
+        {"天正十年六月二日", JdnOfGregorian({1582, 7, 1})},
+        {"H31.4.30", JdnOfGregorian({2019, 4, 30})},
+        {"h31.4.30", JdnOfGregorian({2019, 4, 30})},
+        {"R8/5/6", JdnOfGregorian({2026, 5, 6})},
+        {"Ｒ８／５／６", JdnOfGregorian({2026, 5, 6})},
+        {"平成元年1月8日", JdnOfGregorian({1989, 1, 8})},
+        {"令和 8年 5月 6日", JdnOfGregorian({2026, 5, 6})},
+        {"2026-05-06", JdnOfGregorian({2026, 5, 6})},
+        {"2026/5/6", JdnOfGregorian({2026, 5, 6})},
+        {"2026年5月6日", JdnOfGregorian({2026, 5, 6})},
+        {"２０２６年５月６日", JdnOfGregorian({2026, 5, 6})},
+        {"西暦二〇二六年五月六日", JdnOfGregorian({2026, 5, 6})},
+        {"2026年5月6日（水）", JdnOfGregorian({2026, 5, 6})},
+        {"20260506", JdnOfGregorian({2026, 5, 6})},
+        {"平成三十一年四月三十日", JdnOfGregorian({2019, 4, 30})},
+        {"2026年5月6日（水曜日）", JdnOfGregorian({2026, 5, 6})},
+        {"2026年5月6日（令和8年5月6日）", kUnreadable},
+        {"", kUnreadable},
+        {"あした", kUnreadable},
+        {"2026-05/06", kUnreadable},
+        {"X8/5/6", kUnreadable},
+        {"2026-02-29", std::string("2026年2月は28日までです。")},
+        {"2026年13月1日", std::string("月は1から12までです。")},
+        {"慶応4年閏5月1日", std::string("慶応4年に閏5月はありません。")},
+        {"明治5年12月3日", std::string("明治5年12月は2日までです。")},
+        {"令和8年閏5月1日", std::string("令和8年に閏月はありません（1873年からは太陽暦です）。")},
+        {"平成32年1月1日", std::string("平成は元年から31年までです。")},
+        {"慶応5年1月1日", std::string("慶応は元年から4年までです。")},
+        {"光文1年1月1日", std::string("「光文」という年号はありません。")},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(ReadDateText(c.text), c.expected) << c.text;
 }
 
 }  // namespace

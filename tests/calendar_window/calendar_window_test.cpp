@@ -10,6 +10,7 @@
 #include "tests/calculator/form_fixture.h"
 
 #include <QAccessible>
+#include <QLineEdit>
 #include <QMainWindow>
 #include <set>
 
@@ -30,8 +31,10 @@ namespace {
 
 struct Calendar {
     explicit Calendar(FormFixture& f)
-        : holder({f.form.get(), [&f] { return f.platform.today; }, [&f] { return f->UpperPanelDate(); },
-                  [&f](const QDate& date) { return f->EnterUpperDate(date); }, [this] { ++helpRequests; }})
+        : holder({f.form.get(), [&f] { return vadelon::DateOfQDate(f.platform.today); },
+                  [&f] { return vadelon::DateOfQDate(f->UpperPanelDate()); },
+                  [&f](const vadelon::Date& date) { return f->EnterUpperDate(vadelon::QDateOf(date)); },
+                  [this] { ++helpRequests; }})
     {
         f->AttachCalendarWindow([this] { holder.Present(); });
     }
@@ -79,7 +82,28 @@ void CalendarWindowTest::menuItemOpensOnTheUpperDateOrToday()
     FormFixture::Type(f.Edit3, QStringLiteral("12"));
     item->trigger();
     QCOMPARE(calendar.Window()->windowTitle(), QStringLiteral("カレンダー 2033年12月"));
-    QVERIFY(calendar.Window()->LineText().startsWith(QStringLiteral("2033年12月22日（木）旧暦閏11月1日")));
+    QVERIFY(calendar.Window()->LineText().startsWith(
+        QStringLiteral("2033年12月22日（木）　令和15年12月22日　旧暦閏11月1日")));
+
+    // The go-to field: Ctrl+G, a date as a Japanese user writes it, Enter;
+    // a day that does not exist moves nothing and says why; Esc closes it.
+    QLineEdit* field = calendar.Window()->GoToField();
+    calendar.Key(Qt::Key_G, Qt::ControlModifier);
+    QVERIFY(field->isVisible());
+    field->setText(QStringLiteral("元禄十五年十二月十四日"));
+    QTest::keyClick(field, Qt::Key_Return);
+    QCOMPARE(calendar.Window()->windowTitle(), QStringLiteral("カレンダー 1703年1月"));
+    QVERIFY(!field->isVisible());
+    QCOMPARE(calendar.Window()->LineText(), QStringLiteral("1703年1月30日（火）　元禄15年12月14日　先勝"));
+    calendar.Key(Qt::Key_G, Qt::ControlModifier);
+    field->setText(QStringLiteral("明治5年12月3日"));
+    QTest::keyClick(field, Qt::Key_Return);
+    QCOMPARE(calendar.Window()->LineText(), QStringLiteral("明治5年12月は2日までです。"));
+    QCOMPARE(calendar.Window()->windowTitle(), QStringLiteral("カレンダー 1703年1月"));
+    QVERIFY(field->isVisible());
+    QTest::keyClick(field, Qt::Key_Escape);
+    QVERIFY(!field->isVisible());
+    QVERIFY(calendar.Window()->isVisible());
 }
 
 void CalendarWindowTest::enterWritesTheDayAsTyped()
@@ -165,11 +189,14 @@ void CalendarWindowTest::eachDayIsNamedByItsLine()
     QCOMPARE(face->childCount(), 42);
     // May 2026 begins on a Friday: the 6th is the tenth cell.
     QAccessibleInterface* sixth = face->child(10);
-    QCOMPARE(sixth->text(QAccessible::Name), QStringLiteral("2026年5月6日（水）振替休日　旧暦3月20日　仏滅　月齢18.6"));
+    QCOMPARE(sixth->text(QAccessible::Name),
+             QStringLiteral("2026年5月6日（水）　令和8年5月6日　振替休日　旧暦3月20日　仏滅　月齢18.6"));
     QCOMPARE(sixth->text(QAccessible::Name), calendar.Window()->LineText());
     QVERIFY(sixth->state().selected);
     QCOMPARE(face->indexOfChild(sixth), 10);
-    QVERIFY(face->child(0)->text(QAccessible::Name).startsWith(QStringLiteral("2026年4月26日（日）旧暦3月10日")));
+    QVERIFY(face->child(0)
+                ->text(QAccessible::Name)
+                .startsWith(QStringLiteral("2026年4月26日（日）　令和8年4月26日　旧暦3月10日")));
     // The days follow the month shown.
     calendar.Key(Qt::Key_Right, Qt::ShiftModifier);
     QCOMPARE(calendar.Window()->LineText(),

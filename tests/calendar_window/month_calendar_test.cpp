@@ -53,20 +53,24 @@ TEST(MonthCalendarTest, CellsOfMonthsWithEdges)
           "R17●仏滅/4/1 -18大安/2 -19赤口/3 -20先勝/4 -21[小満]友引/5 -22先負/6 B23仏滅/7",
           "R24大安/8 -25赤口/9 -26先勝/10 -27友引/11 -28先負/12 -29仏滅/13 B30大安/14",
           "R31○赤口/15 .1先勝/16 .2友引/17 .3先負/18 .4仏滅/19 .5大安/20 b6[芒種]赤口/21"}},
-        // The 旧暦 begins on 1873-01-01 (明治5年12月3日): none for the days before.
+        // Across 1872/1873 without a seam: 明治5年12月 had two days before the
+        // solar calendar began on its 3rd (1873-01-01); the old calendar's 1st
+        // days are its new moons.
         {1873,
          1,
-         {"r29 .30 .31 -1友引/3 -2先負/4 -3仏滅/5 B4大安/6",
+         {"r29先負/29 .30●赤口/12/1 .31先勝/2 -1友引/3 -2先負/4 -3仏滅/5 B4大安/6",
           "R5[小寒]赤口/7 -6先勝/8 -7友引/9 -8先負/10 -9仏滅/11 -10大安/12 B11赤口/13",
           "R12先勝/14 -13友引/15 -14○先負/16 -15仏滅/17 -16大安/18 -17[土用入り]赤口/19 B18先勝/20",
           "R19友引/21 -20[大寒]先負/22 -21仏滅/23 -22大安/24 -23赤口/25 -24先勝/26 B25[土用の丑の日]友引/27",
           "R26先負/28 -27仏滅/29 -28大安/30 -29●先勝/1/1 -30友引/2 -31先負/3 b1仏滅/4",
           "r2大安/5 .3[節分]赤口/6 .4[立春]先勝/7 .5友引/8 .6先負/9 .7仏滅/10 b8大安/11"}},
-        // Before it: the solar terms only, and no moons.
         {1872,
          12,
-         {"R1 -2 -3 -4 -5 -6 B7[大雪]", "R8 -9 -10 -11 -12 -13 B14", "R15 -16 -17 -18 -19 -20 B21[冬至]",
-          "R22 -23 -24 -25 -26 -27 B28", "R29 -30 -31 .1友引/3 .2先負/4 .3仏滅/5 b4大安/6",
+         {"R1●大安/11/1 -2赤口/2 -3先勝/3 -4友引/4 -5先負/5 -6仏滅/6 B7[大雪]大安/7",
+          "R8赤口/8 -9先勝/9 -10友引/10 -11先負/11 -12仏滅/12 -13大安/13 B14赤口/14",
+          "R15先勝/15 -16友引/16 -17先負/17 -18仏滅/18 -19大安/19 -20赤口/20 B21[冬至]先勝/21",
+          "R22友引/22 -23先負/23 -24仏滅/24 -25大安/25 -26赤口/26 -27先勝/27 B28友引/28",
+          "R29先負/29 -30●赤口/12/1 -31先勝/2 .1友引/3 .2先負/4 .3仏滅/5 b4大安/6",
           "r5[小寒]赤口/7 .6先勝/8 .7友引/9 .8先負/10 .9仏滅/11 .10大安/12 b11赤口/13"}},
     };
     for (const Case& c : cases) {
@@ -98,14 +102,14 @@ TEST(MonthCalendarTest, CellsOfMonthsWithEdges)
 // a leap 11th month, the first year whose 31 December holds the next 小寒, the last.
 TEST(MonthCalendarTest, MonthNotesAgreeWithTheNotesOfEachDate)
 {
-    for (const std::int32_t year : {1583, 1872, 1873, 2033, 2100, 2101, 9236, 9237, 9999}) {
+    for (const std::int32_t year : {445, 1582, 1583, 1872, 1873, 1884, 2033, 2100, 2101, 9236, 9237, 9999}) {
         NotesCache cache;
         // The full moons' dates, every lunation near the year solved.
         std::set<std::int64_t> fullMoons;
         if (year >= kFirstLunisolarYear && year <= kLastLunisolarYear) {
             const double daysTT = static_cast<double>(DayNumber({year, 1, 1})) + 2440587.5 - 2451545.0;
             for (std::int64_t k = NearestLunation(daysTT) - 2; k <= NearestLunation(daysTT + 366); ++k) {
-                const JstDateTime full = JstFromJulianDate(FullMoonInstant(k).julianDateUT, 60);
+                const JstDateTime full = AlmanacLocalTime(FullMoonInstant(k).julianDateUT, 60);
                 fullMoons.insert(DayNumber({full.year, full.month, full.day}));
             }
         }
@@ -141,12 +145,17 @@ TEST(MonthCalendarTest, Lines)
 {
     MonthCalendar calendar({2026, 5, 6}, {2026, 5, 6});
     EXPECT_EQ(calendar.Title(), "カレンダー 2026年5月");
-    EXPECT_EQ(calendar.StatusLine(), "2026年5月6日（水）振替休日　旧暦3月20日　仏滅　月齢18.6");
-    // 秋分の日 with its 節気; two 雑節 on one day; before the 旧暦, only what there is.
-    EXPECT_EQ(calendar.DayLine({2015, 9, 23}), "2015年9月23日（水）秋分の日　秋分　旧暦8月11日　赤口　月齢9.8");
+    EXPECT_EQ(calendar.StatusLine(), "2026年5月6日（水）　令和8年5月6日　振替休日　旧暦3月20日　仏滅　月齢18.6");
+    // 秋分の日 with its 節気; two 雑節 on one day; before 1873 the 和暦 is the
+    // 旧暦, and before 1582-10-15 the Julian date stands beside; two eras.
+    EXPECT_EQ(calendar.DayLine({2015, 9, 23}),
+              "2015年9月23日（水）　平成27年9月23日　秋分の日　秋分　旧暦8月11日　赤口　月齢9.8");
     EXPECT_EQ(calendar.DayLine({2025, 7, 19}),
-              "2025年7月19日（土）土用入り・土用の丑の日　旧暦6月25日　赤口　月齢23.7");
-    EXPECT_EQ(calendar.DayLine({1600, 2, 4}), "1600年2月4日（金）立春");
+              "2025年7月19日（土）　令和7年7月19日　土用入り・土用の丑の日　旧暦6月25日　赤口　月齢23.7");
+    EXPECT_EQ(calendar.DayLine({1600, 2, 4}), "1600年2月4日（金）　慶長4年12月20日　立春　先勝");
+    EXPECT_EQ(calendar.DayLine({1703, 1, 30}), "1703年1月30日（火）　元禄15年12月14日　先勝");
+    EXPECT_EQ(calendar.DayLine({1582, 7, 1}), "1582年7月1日（木）（ユリウス暦1582年6月21日）　天正10年6月2日　先勝");
+    EXPECT_EQ(calendar.DayLine({1868, 10, 22}), "1868年10月22日（木）　慶応4年9月7日・明治元年9月7日　先負");
 
     struct Case {
         Date first, second;
@@ -199,12 +208,12 @@ TEST(MonthCalendarTest, MovesWithinItsYears)
     EXPECT_EQ(calendar.Selected(), (Date{2026, 5, 6}));
 
     // The ends: nothing moves past them.
-    MonthCalendar first({1583, 1, 1}, {2026, 5, 6});
+    MonthCalendar first({445, 1, 1}, {2026, 5, 6});
     EXPECT_FALSE(first.MoveDays(-1, false));
     EXPECT_FALSE(first.MoveMonths(-1, true));
     EXPECT_FALSE(first.Anchor());
     EXPECT_EQ(first.Selected(), kFirstShownDate);
-    EXPECT_FALSE(first.Cells()[5].selectable);  // 1582-12-31, a Friday
+    EXPECT_EQ(first.Cells()[0].date, kFirstShownDate);  // a Sunday, the grid begins on it
     MonthCalendar last({9999, 12, 25}, {2026, 5, 6});
     EXPECT_FALSE(last.MoveDays(7, false));
     EXPECT_FALSE(last.MoveMonths(1, false));
@@ -219,7 +228,15 @@ TEST(MonthCalendarTest, MovesWithinItsYears)
     EXPECT_FALSE(calendar.PrepareNearby());
 
     // A date outside them opens today.
-    EXPECT_EQ(MonthCalendar({1582, 12, 31}, {2026, 5, 6}).Selected(), (Date{2026, 5, 6}));
+    EXPECT_EQ(MonthCalendar({444, 12, 31}, {2026, 5, 6}).Selected(), (Date{2026, 5, 6}));
+
+    // The go-to field's text: a day moves there; a text that names none
+    // moves nothing and says why.
+    EXPECT_EQ(calendar.GoToText("元禄十五年十二月十四日"), "");
+    EXPECT_EQ(calendar.Selected(), (Date{1703, 1, 30}));
+    EXPECT_EQ(calendar.GoToText("明治5年12月3日"), "明治5年12月は2日までです。");
+    EXPECT_EQ(calendar.GoToText("0444-12-31"), "カレンダーは西暦445年から9999年までです。");
+    EXPECT_EQ(calendar.Selected(), (Date{1703, 1, 30}));
 }
 
 }  // namespace

@@ -1,6 +1,10 @@
-#include "calendar_window/month_notes.h"
+#include "calendar/month_notes.h"
+
+#include "calendar/day_arithmetic.h"
+#include "calendar/jst_days.h"
 
 #include "calendar/holidays.h"
+#include "calendar/julian_days.h"
 #include "calendar/moon_phases.h"
 #include "calendar/solar_terms.h"
 
@@ -11,9 +15,6 @@ namespace vadelon {
 
 namespace {
 
-constexpr double kJulianDate1970 = 2440587.5;  // 1970-01-01 00:00
-constexpr double kJ2000 = 2451545.0;
-constexpr double kSynodicMonth = 29.530588861;
 // A full moon follows its new moon by 13.9 to 15.6 days; the estimate of a
 // new moon is within a minute.
 constexpr double kFullMoonSpread = 1.0;
@@ -25,18 +26,17 @@ constexpr double kFullMoonSpread = 1.0;
 constexpr std::int64_t kKeptMonths = 30;
 constexpr std::int32_t kKeptYears = 3;
 
-// The JST date of an instant in UT, by its time rounded to the minute as the
-// almanac prints it.
+// The almanac's local date of an instant in UT (Tokyo mean time before
+// 1888), by its time rounded to the minute as the almanac prints it.
 Date JstDateOf(double julianDateUT)
 {
-    const JstDateTime jst = JstFromJulianDate(julianDateUT, 60);
-    return {jst.year, jst.month, jst.day};
+    return AlmanacLocalTime(julianDateUT, 60).date();
 }
 
 // Days of TT from J2000.0 at the start of a day number, near enough to pick lunations.
 double DaysTT(std::int64_t dayNumber)
 {
-    return static_cast<double>(dayNumber) + kJulianDate1970 - kJ2000;
+    return static_cast<double>(dayNumber) + kJulianDate1970 - kJulianDate2000;
 }
 
 }  // namespace
@@ -50,14 +50,29 @@ MonthNotes::MonthNotes(std::int32_t year, std::int32_t month, const std::vector<
         if (holiday.month == month)
             days_[static_cast<std::size_t>(holiday.day - 1)].holiday = holiday.name;
     }
-    AddSolarTerms();
+    if (year >= kFirstSolarTermYear)
+        AddSolarTerms();
     for (const DatedZassetsu& zassetsu : zassetsuOfYear) {
         if (zassetsu.month == month)
             days_[static_cast<std::size_t>(zassetsu.day - 1)].zassetsu.push_back(zassetsu.name);
     }
-    if (year >= kFirstLunisolarYear && year <= kLastLunisolarYear) {
+    if (year < kFirstLunisolarYear) {
+        AddOldCalendar();
+    } else if (year <= kLastLunisolarYear) {
         AddLunisolar();
         AddFullMoons();
+    }
+}
+
+void MonthNotes::AddOldCalendar()
+{
+    // The table's days, each a look-up; the 1st of a month was the new
+    // moon's day of the calendar then kept.
+    const std::int64_t first = JdnOfGregorian({year_, month_, 1});
+    for (std::size_t i = 0; i < days_.size(); ++i) {
+        days_[i].lunisolar = LunisolarDateOfJdn(first + static_cast<std::int64_t>(i));
+        if (days_[i].lunisolar && days_[i].lunisolar->day == 1)
+            days_[i].moon = MoonMark::New;
     }
 }
 
@@ -113,7 +128,7 @@ void MonthNotes::AddFullMoons()
     const std::int64_t last = first + static_cast<std::int64_t>(days_.size()) - 1;
     for (std::int64_t lunation = NearestLunation(DaysTT(first)) - 2; lunation <= NearestLunation(DaysTT(last));
          ++lunation) {
-        const double estimate = EstimateNewMoon(lunation) + kSynodicMonth / 2;
+        const double estimate = EstimateNewMoon(lunation) + kSynodicMonthDays / 2;
         if (estimate < DaysTT(first) - kFullMoonSpread - 1 || estimate > DaysTT(last) + kFullMoonSpread + 2)
             continue;
         const Date full = JstDateOf(FullMoonInstant(lunation).julianDateUT);
@@ -139,14 +154,15 @@ const MonthNotes& NotesCache::Month(std::int32_t year, std::int32_t month)
 const DayNotes& NotesCache::Of(const Date& date)
 {
     static const DayNotes kNone;
-    if (!IsShownDate(date))
+    if (!IsRealDateIn(date, kFirstOldCalendarYear, kLastSolarTermYear))
         return kNone;
     return Month(date.year, date.month).Of(date.day);
 }
 
 bool NotesCache::Prepare(std::int32_t year, std::int32_t month)
 {
-    if (!IsShownDate({year, month, 1}) || months_.contains(std::int64_t{year} * 12 + month - 1))
+    if (!IsRealDateIn({year, month, 1}, kFirstOldCalendarYear, kLastSolarTermYear) ||
+        months_.contains(std::int64_t{year} * 12 + month - 1))
         return false;
     Month(year, month);
     return true;

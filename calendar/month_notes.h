@@ -1,12 +1,13 @@
 #pragma once
-// What the month calendar prints beside each day, from the calendar core,
-// worked out a Gregorian month at a time: only the crossings and moons that
+// The notes (暦注) of the days of a month as one model with a view of each
+// day: what the month calendar prints beside each day and, formatted by the
+// same texts (calendar/day_notes.h), what koyomi prints of a date. Worked out
+// a Gregorian month at a time: only the crossings and moons that
 // can fall in the month are solved (the 雑節 once for the whole year), each
 // once instead of once for every day near it, and kept for the months around
 // the one shown, so that turning a month costs no astronomy once it is known.
-#include "calendar/lunisolar.h"
+#include "calendar/day_notes.h"
 #include "calendar/zassetsu.h"
-#include "calendar_window/shown_dates.h"
 
 #include <cstdint>
 #include <map>
@@ -16,17 +17,8 @@
 
 namespace vadelon {
 
-enum class MoonMark { None, New, Full };
-
-struct DayNotes {
-    std::string_view holiday;    // the national holiday's name
-    std::string_view solarTerm;  // the 二十四節気 of the date
-    std::vector<std::string_view> zassetsu;
-    std::optional<LunisolarDate> lunisolar;  // 1873 to 2100 only
-    MoonMark moon = MoonMark::None;          // the JST date of a new or full moon, 1873 to 2100
-};
-
-// The notes of every day of one month of the solar terms' years (1583 to 9999).
+// The notes of every day of one month of the years 445 to 9999 (節気 and 雑節
+// from 1583).
 class MonthNotes {
 public:
     MonthNotes(std::int32_t year, std::int32_t month, const std::vector<DatedZassetsu>& zassetsuOfYear);
@@ -36,6 +28,7 @@ public:
 private:
     void AddSolarTerms();
     void AddLunisolar();
+    void AddOldCalendar();
     void AddFullMoons();
 
     std::int32_t year_, month_;
@@ -45,7 +38,7 @@ private:
 // The months asked for, kept while they are near the one last asked for.
 class NotesCache {
 public:
-    // No notes for a date outside 1583-01-01 to 9999-12-31.
+    // No notes for a date outside 445-01-01 to 9999-12-31.
     const DayNotes& Of(const Date& date);
     // Works a month out ahead of need; true when it was not known yet.
     bool Prepare(std::int32_t year, std::int32_t month);
