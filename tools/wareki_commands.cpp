@@ -41,6 +41,8 @@ int WarekiCommand(const Arguments& a, std::ostream& out, std::ostream& err)
 {
     if (a.values.size() != 3)
         return kUsage;
+    if (const auto unread = UnreadNumber(a))
+        return Refuse(err, *unread);
     const std::optional<std::int32_t> year = ReadInteger(a.values[0]);
     const std::optional<std::int32_t> month = ReadInteger(a.values[1]);
     const std::optional<std::int32_t> day = ReadInteger(a.values[2]);
