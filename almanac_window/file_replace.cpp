@@ -1,7 +1,7 @@
 #include "almanac_window/file_replace.h"
 
 #include "almanac_window/shown_name.h"
-#include "calendar/system_reasons.h"
+#include "calendar/rules/system_reasons.h"
 
 #include <QFile>
 #include <QRandomGenerator>

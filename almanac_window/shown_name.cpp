@@ -1,6 +1,6 @@
 #include "almanac_window/shown_name.h"
 
-#include "calendar/printable_text.h"
+#include "calendar/rules/printable_text.h"
 
 namespace vadelon {
 

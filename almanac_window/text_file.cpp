@@ -3,7 +3,7 @@
 #include "almanac_window/cp932.h"
 #include "almanac_window/file_replace.h"
 #include "almanac_window/shown_name.h"
-#include "calendar/system_reasons.h"
+#include "calendar/rules/system_reasons.h"
 
 #include <QFile>
 #include <QLocale>

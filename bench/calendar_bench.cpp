@@ -1,18 +1,18 @@
 // The constant-time core beside the literal walks (where they finish) and
 // beside a std::chrono sys_days / year_month_day round trip (where its years
 // reach: ±32767).
-#include "calendar/almanac.h"
-#include "calendar/date_text_reading.h"
-#include "calendar/day_arithmetic.h"
-#include "calendar/day_notes.h"
-#include "calendar/era.h"
-#include "calendar/era_dates.h"
-#include "calendar/julian_days.h"
-#include "calendar/lunisolar.h"
-#include "calendar/moon_phases.h"
-#include "calendar/solar_term_status.h"
-#include "calendar/solar_terms.h"
-#include "calendar/zassetsu.h"
+#include "calendar/days/almanac.h"
+#include "calendar/days/day_arithmetic.h"
+#include "calendar/days/era.h"
+#include "calendar/days/julian_days.h"
+#include "calendar/notes/date_text_reading.h"
+#include "calendar/notes/day_notes.h"
+#include "calendar/notes/era_dates.h"
+#include "calendar/notes/lunisolar.h"
+#include "calendar/notes/zassetsu.h"
+#include "calendar/sky/moon_phases.h"
+#include "calendar/sky/solar_term_status.h"
+#include "calendar/sky/solar_terms.h"
 
 #include "reference_walk.h"
 

@@ -6,8 +6,8 @@
 // QT_QPA_PLATFORM=offscreen:
 //   DISPLAY=:N build/release/bench/calendar_window_bench
 #include "calculator/vadelon_form.h"
-#include "calendar/month_notes.h"
-#include "calendar/zassetsu.h"
+#include "calendar/notes/month_notes.h"
+#include "calendar/notes/zassetsu.h"
 #include "calendar_window/calendar_window.h"
 #include "calendar_window/month_grid.h"
 #include "fonts/fonts.h"

@@ -1,7 +1,7 @@
 // National holidays and business days: a year's holidays, one date's name,
 // and counts and shifts over spans from a week to the whole 32-bit years.
-#include "calendar/business_days.h"
-#include "calendar/holidays.h"
+#include "calendar/notes/business_days.h"
+#include "calendar/notes/holidays.h"
 
 #include <benchmark/benchmark.h>
 

@@ -3,8 +3,8 @@
 #include "calculator/field_text.h"
 #include "calculator/mode_table.h"
 #include "calculator/vadelon_form.h"
-#include "calendar/almanac.h"
-#include "calendar/solar_term_status.h"
+#include "calendar/days/almanac.h"
+#include "calendar/sky/solar_term_status.h"
 #include "platform/accessible_widgets.h"
 #include "platform/platform.h"
 

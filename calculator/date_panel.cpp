@@ -3,7 +3,7 @@
 #include "calculator/era_list.h"
 #include "calculator/number_field.h"
 #include "calculator/up_down.h"
-#include "calendar/calculation_rules.h"
+#include "calendar/rules/calculation_rules.h"
 #include "fonts/fonts.h"
 #include "fonts/standard_colours.h"
 #include "platform/accessible_widgets.h"

@@ -1,6 +1,6 @@
 #pragma once
 // Reading and writing the numbers that live in the text of edit boxes.
-#include "calendar/integer_reading.h"
+#include "calendar/days/integer_reading.h"
 
 #include <QLineEdit>
 #include <QString>

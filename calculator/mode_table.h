@@ -3,7 +3,7 @@
 // button and radio menu item, its run and where the run's result goes, and
 // how the window is laid out in the mode.
 #include "calculator/calc_mode.h"
-#include "calendar/calculation_rules.h"
+#include "calendar/rules/calculation_rules.h"
 
 #include <QColor>
 #include <span>

@@ -3,7 +3,7 @@
 #include "calculator/field_text.h"
 #include "calculator/mode_table.h"
 #include "calculator/vadelon_form.h"
-#include "calendar/day_arithmetic.h"
+#include "calendar/days/day_arithmetic.h"
 #include "dialogs/nengo_form.h"
 #include "platform/platform.h"
 

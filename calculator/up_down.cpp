@@ -1,6 +1,6 @@
 #include "calculator/up_down.h"
 
-#include "calendar/integer_reading.h"
+#include "calendar/days/integer_reading.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>

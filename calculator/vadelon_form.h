@@ -4,8 +4,8 @@
 #include "calculator/calc_mode.h"
 #include "calculator/date_panel.h"
 #include "calculator/run_images.h"
-#include "calendar/calculation_rules.h"
-#include "calendar/era.h"
+#include "calendar/days/era.h"
+#include "calendar/rules/calculation_rules.h"
 
 #include <QDate>
 #include <QList>

@@ -1,12 +1,12 @@
 #include "calendar_window/month_calendar.h"
 
-#include "calendar/business_days.h"
-#include "calendar/date_text_reading.h"
-#include "calendar/era_dates.h"
-#include "calendar/integer_reading.h"
-#include "calendar/julian_days.h"
-#include "calendar/moon_phases.h"
-#include "calendar/periods.h"
+#include "calendar/days/integer_reading.h"
+#include "calendar/days/julian_days.h"
+#include "calendar/notes/business_days.h"
+#include "calendar/notes/date_text_reading.h"
+#include "calendar/notes/era_dates.h"
+#include "calendar/rules/periods.h"
+#include "calendar/sky/moon_phases.h"
 
 #include <algorithm>
 #include <string_view>

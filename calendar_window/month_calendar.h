@@ -3,7 +3,7 @@
 // range selected from it, the six weeks of cells as they are painted, the
 // window's title and the line under the grid. The window only paints this and
 // passes on keys and clicks.
-#include "calendar/month_notes.h"
+#include "calendar/notes/month_notes.h"
 #include "calendar_window/shown_dates.h"
 
 #include <array>
@@ -58,7 +58,7 @@ public:
     bool MoveMonths(std::int32_t months, bool extend);
     bool GoToToday();
     // Selects the day a text names as a Japanese user writes a date
-    // (元禄15年12月14日, R8/5/6, 2026-05-06: calendar/date_text_reading.h);
+    // (元禄15年12月14日, R8/5/6, 2026-05-06: calendar/notes/date_text_reading.h);
     // empty when it moved, else the message why not, nothing moved.
     std::string GoToText(std::string_view text);
 

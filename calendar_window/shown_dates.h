@@ -2,8 +2,8 @@
 // Dates as the month calendar handles them: real (proleptic) Gregorian dates
 // from 445-01-01 (the year the old calendar's table begins) to 9999-12-31,
 // their day numbers and weekdays.
-#include "calendar/civil_days.h"
-#include "calendar/day_arithmetic.h"
+#include "calendar/days/civil_days.h"
+#include "calendar/days/day_arithmetic.h"
 
 #include <cstdint>
 

@@ -1,7 +1,7 @@
 #pragma once
 // The era confirmation dialog: asks which era name to adopt in a year of
 // change whose month or day leaves the era open.
-#include "calendar/era.h"
+#include "calendar/days/era.h"
 #include "platform/no_cancel_dialog.h"
 
 class QGroupBox;

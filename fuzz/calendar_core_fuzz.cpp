@@ -1,15 +1,15 @@
 // The core operations on arbitrary 32-bit fields: no crash, no undefined
 // behaviour, and the invariants that tie the operations together.
-#include "calendar/ages.h"
-#include "calendar/almanac.h"
-#include "calendar/business_days.h"
-#include "calendar/calculation_rules.h"
-#include "calendar/date_text_reading.h"
-#include "calendar/day_arithmetic.h"
-#include "calendar/era.h"
-#include "calendar/era_dates.h"
-#include "calendar/holidays.h"
-#include "calendar/periods.h"
+#include "calendar/days/almanac.h"
+#include "calendar/days/day_arithmetic.h"
+#include "calendar/days/era.h"
+#include "calendar/notes/business_days.h"
+#include "calendar/notes/date_text_reading.h"
+#include "calendar/notes/era_dates.h"
+#include "calendar/notes/holidays.h"
+#include "calendar/rules/ages.h"
+#include "calendar/rules/calculation_rules.h"
+#include "calendar/rules/periods.h"
 
 #include <cstdint>
 #include <cstdlib>

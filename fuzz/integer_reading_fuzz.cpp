@@ -1,6 +1,6 @@
 // The integer reading on arbitrary bytes: it must never crash, and whatever it
 // accepts must agree with a plain reading of the same text in ASCII forms.
-#include "calendar/integer_reading.h"
+#include "calendar/days/integer_reading.h"
 
 #include <cstdint>
 #include <cstdlib>

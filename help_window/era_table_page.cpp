@@ -2,7 +2,7 @@
 // core's own table, so that the manual can never disagree with the program:
 //   vadelon_era_table_page eras.html OUT/eras.html
 // The page holds the line "<!-- era-table -->" once; it becomes the table.
-#include "calendar/era.h"
+#include "calendar/days/era.h"
 
 #include <fstream>
 #include <iostream>

@@ -1,10 +1,10 @@
 #include "period_window/period_sheet.h"
 
-#include "calendar/almanac.h"
-#include "calendar/day_arithmetic.h"
-#include "calendar/era.h"
-#include "calendar/integer_reading.h"
-#include "calendar/solar_terms.h"
+#include "calendar/days/almanac.h"
+#include "calendar/days/day_arithmetic.h"
+#include "calendar/days/era.h"
+#include "calendar/days/integer_reading.h"
+#include "calendar/sky/solar_terms.h"
 
 #include <optional>
 

@@ -3,9 +3,9 @@
 // ages on a day with the school years, 長寿祝い and 厄年 of the birth, and
 // the last day of a period. Plain C++ over the calendar core, so that the
 // window only shows and reads fields.
-#include "calendar/ages.h"
-#include "calendar/calculation_rules.h"
-#include "calendar/periods.h"
+#include "calendar/rules/ages.h"
+#include "calendar/rules/calculation_rules.h"
+#include "calendar/rules/periods.h"
 
 #include <string>
 #include <string_view>

@@ -3,8 +3,8 @@
 // without running the calculator:
 //   vadelon_almanac_window_shot almanac_window.png
 #include "almanac_window/koyomi_form.h"
-#include "calendar/almanac.h"
-#include "calendar/solar_term_status.h"
+#include "calendar/days/almanac.h"
+#include "calendar/sky/solar_term_status.h"
 #include "platform/qt_platform.h"
 #include "screenshots/window_shot.h"
 

@@ -2,7 +2,7 @@
 // their look can be checked without clicking through the program, and the
 // question for 2019 if a third file is given:
 //   vadelon_dialog_shots era_dialog.png about_box.png [era_dialog_2019.png]
-#include "calendar/era.h"
+#include "calendar/days/era.h"
 #include "dialogs/nengo_form.h"
 #include "dialogs/ver_form.h"
 #include "platform/qt_platform.h"

@@ -2,7 +2,7 @@
 
 #include "tools/printable_argument.h"
 
-#include "calendar/integer_reading.h"
+#include "calendar/days/integer_reading.h"
 
 #include <algorithm>
 

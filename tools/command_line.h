@@ -1,8 +1,8 @@
 #pragma once
 // What every command of vadelon-calc shares: the exit codes, the one reading
 // of a command line, and the ways a result or a refusal is written.
-#include "calendar/calculation_rules.h"
-#include "calendar/era.h"
+#include "calendar/days/era.h"
+#include "calendar/rules/calculation_rules.h"
 
 #include <optional>
 #include <ostream>

@@ -3,7 +3,7 @@
 #include "tools/command_line.h"
 #include "tools/commands.h"
 
-#include "calendar/calculation_rules.h"
+#include "calendar/rules/calculation_rules.h"
 
 namespace vadelon::tools {
 

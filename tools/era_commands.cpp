@@ -4,10 +4,10 @@
 #include "tools/printable_argument.h"
 #include "tools/shift_jis.h"
 
-#include "calendar/almanac.h"
-#include "calendar/calculation_rules.h"
-#include "calendar/era.h"
-#include "calendar/integer_reading.h"
+#include "calendar/days/almanac.h"
+#include "calendar/days/era.h"
+#include "calendar/days/integer_reading.h"
+#include "calendar/rules/calculation_rules.h"
 
 #include <optional>
 

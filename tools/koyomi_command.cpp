@@ -2,11 +2,11 @@
 #include "tools/command_line.h"
 #include "tools/commands.h"
 
-#include "calendar/calculation_rules.h"
-#include "calendar/day_notes.h"
-#include "calendar/integer_reading.h"
-#include "calendar/lunisolar.h"
-#include "calendar/solar_terms.h"
+#include "calendar/days/integer_reading.h"
+#include "calendar/notes/day_notes.h"
+#include "calendar/notes/lunisolar.h"
+#include "calendar/rules/calculation_rules.h"
+#include "calendar/sky/solar_terms.h"
 
 #include <optional>
 

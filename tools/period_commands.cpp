@@ -4,10 +4,10 @@
 #include "tools/command_line.h"
 #include "tools/commands.h"
 
-#include "calendar/ages.h"
-#include "calendar/calculation_rules.h"
-#include "calendar/integer_reading.h"
-#include "calendar/periods.h"
+#include "calendar/days/integer_reading.h"
+#include "calendar/rules/ages.h"
+#include "calendar/rules/calculation_rules.h"
+#include "calendar/rules/periods.h"
 
 #include <ctime>
 #include <optional>

@@ -1,6 +1,6 @@
 #pragma once
 // A command-line argument made safe to quote in a message on a terminal.
-#include "calendar/printable_text.h"
+#include "calendar/rules/printable_text.h"
 
 #include <cstddef>
 #include <string>

@@ -2,7 +2,7 @@
 #include "tools/command_line.h"
 #include "tools/command_table.h"
 
-#include "calendar/system_reasons.h"
+#include "calendar/rules/system_reasons.h"
 
 #include <unistd.h>
 

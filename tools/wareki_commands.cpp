@@ -3,11 +3,11 @@
 #include "tools/command_line.h"
 #include "tools/commands.h"
 
-#include "calendar/calculation_rules.h"
-#include "calendar/day_arithmetic.h"
-#include "calendar/era_dates.h"
-#include "calendar/integer_reading.h"
-#include "calendar/julian_days.h"
+#include "calendar/days/day_arithmetic.h"
+#include "calendar/days/integer_reading.h"
+#include "calendar/days/julian_days.h"
+#include "calendar/notes/era_dates.h"
+#include "calendar/rules/calculation_rules.h"
 
 #include <optional>
 

@@ -3,13 +3,13 @@
 #include "tools/command_line.h"
 #include "tools/commands.h"
 
-#include "calendar/calculation_rules.h"
-#include "calendar/holidays.h"
-#include "calendar/integer_reading.h"
-#include "calendar/julian_days.h"
-#include "calendar/lunisolar.h"
-#include "calendar/moon_phases.h"
-#include "calendar/solar_terms.h"
+#include "calendar/days/integer_reading.h"
+#include "calendar/days/julian_days.h"
+#include "calendar/notes/holidays.h"
+#include "calendar/notes/lunisolar.h"
+#include "calendar/rules/calculation_rules.h"
+#include "calendar/sky/moon_phases.h"
+#include "calendar/sky/solar_terms.h"
 
 #include <cstdio>
 #include <functional>

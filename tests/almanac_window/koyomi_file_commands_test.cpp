@@ -4,7 +4,7 @@
 
 #include "almanac_window/print_text.h"
 #include "almanac_window/text_file.h"
-#include "calendar/almanac.h"
+#include "calendar/days/almanac.h"
 #include "platform/qt_platform.h"
 
 #include <QAbstractProxyModel>

@@ -5,7 +5,7 @@
 //   almanac_print_check verify PDF  the PDF's text (pdftotext) is the report
 // Exit status 0 when the window behaved as expected.
 #include "almanac_window/koyomi_form.h"
-#include "calendar/almanac.h"
+#include "calendar/days/almanac.h"
 #include "fonts/fonts.h"
 #include "platform/qt_platform.h"
 

@@ -1,7 +1,7 @@
 // The calculation run in each mode: results, messages, beeps and the
 // almanac hand-over.
 #include "almanac_window/koyomi_form.h"
-#include "calendar/almanac.h"
+#include "calendar/days/almanac.h"
 #include "tests/calculator/form_fixture.h"
 
 #include <QAction>

@@ -6,7 +6,7 @@
 #include "tests/calculator/form_fixture.h"
 
 #include "almanac_window/koyomi_form.h"
-#include "calendar/calculation_rules.h"
+#include "calendar/rules/calculation_rules.h"
 #include "dialogs/nengo_form.h"
 
 #include <QAction>

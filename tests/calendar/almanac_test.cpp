@@ -1,4 +1,4 @@
-#include "calendar/almanac.h"
+#include "calendar/days/almanac.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // The calculator's rules from field texts to results, messages and beeps.
-#include "calendar/calculation_rules.h"
+#include "calendar/rules/calculation_rules.h"
 
 #include <gtest/gtest.h>
 

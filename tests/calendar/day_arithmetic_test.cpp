@@ -1,4 +1,4 @@
-#include "calendar/day_arithmetic.h"
+#include "calendar/days/day_arithmetic.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,10 @@
 // The constant-time core against the literal walks, on random inputs that the
 // walks finish quickly: years near 0, near 1582, in the era table, and at both
 // ends of the 32-bit range; months and days inside and outside their ranges.
-#include "calendar/almanac.h"
-#include "calendar/calculation_rules.h"
-#include "calendar/day_arithmetic.h"
-#include "calendar/era.h"
+#include "calendar/days/almanac.h"
+#include "calendar/days/day_arithmetic.h"
+#include "calendar/days/era.h"
+#include "calendar/rules/calculation_rules.h"
 
 #include "reference_walk.h"
 

@@ -1,6 +1,6 @@
-#include "calendar/era.h"
+#include "calendar/days/era.h"
 
-#include "calendar/day_arithmetic.h"
+#include "calendar/days/day_arithmetic.h"
 
 #include "reference_walk.h"
 

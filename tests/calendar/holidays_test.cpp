@@ -1,8 +1,8 @@
 // The holiday law at its edges, today's law over the years no peer reaches,
 // and the business-day arithmetic against a day-by-day walk.
-#include "calendar/business_days.h"
-#include "calendar/day_arithmetic.h"
-#include "calendar/holidays.h"
+#include "calendar/days/day_arithmetic.h"
+#include "calendar/notes/business_days.h"
+#include "calendar/notes/holidays.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "calendar/integer_reading.h"
+#include "calendar/days/integer_reading.h"
 
 #include <gtest/gtest.h>
 

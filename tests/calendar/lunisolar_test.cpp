@@ -1,11 +1,11 @@
-#include "calendar/date_text_reading.h"
-#include "calendar/day_arithmetic.h"
-#include "calendar/era_dates.h"
-#include "calendar/julian_days.h"
-#include "calendar/lunisolar.h"
-#include "calendar/moon_phases.h"
-#include "calendar/solar_terms.h"
-#include "calendar/zassetsu.h"
+#include "calendar/days/day_arithmetic.h"
+#include "calendar/days/julian_days.h"
+#include "calendar/notes/date_text_reading.h"
+#include "calendar/notes/era_dates.h"
+#include "calendar/notes/lunisolar.h"
+#include "calendar/notes/zassetsu.h"
+#include "calendar/sky/moon_phases.h"
+#include "calendar/sky/solar_terms.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // Months, periods and ages at the edges the law settles: month ends, 2月29日
 // births, 4月1日 and 4月2日 births, 初日算入 and the move past holidays.
-#include "calendar/ages.h"
-#include "calendar/periods.h"
+#include "calendar/rules/ages.h"
+#include "calendar/rules/periods.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "calendar/delta_t.h"
-#include "calendar/solar_term_status.h"
-#include "calendar/solar_terms.h"
+#include "calendar/sky/delta_t.h"
+#include "calendar/sky/solar_term_status.h"
+#include "calendar/sky/solar_terms.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "calendar/system_reasons.h"
+#include "calendar/rules/system_reasons.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
 // The calendar window with the calculator: its menu item, where it opens,
 // the day it writes into the upper panel, what a screen reader finds in it,
 // and its keys beside an application-modal window.
-#include "calendar/holidays.h"
-#include "calendar/solar_terms.h"
-#include "calendar/zassetsu.h"
+#include "calendar/notes/holidays.h"
+#include "calendar/notes/zassetsu.h"
+#include "calendar/sky/solar_terms.h"
 #include "calendar_window/calendar_window.h"
 #include "calendar_window/month_grid.h"
 #include "dialogs/nengo_form.h"

@@ -1,9 +1,9 @@
 // The month calendar's model: the cells of months with edges as the window
 // paints them, its notes against the core's date-by-date answers over whole
 // years, the lines under the grid and the moves to the ends of its range.
-#include "calendar/day_notes.h"
-#include "calendar/moon_phases.h"
-#include "calendar/solar_terms.h"
+#include "calendar/notes/day_notes.h"
+#include "calendar/sky/moon_phases.h"
+#include "calendar/sky/solar_terms.h"
 #include "calendar_window/month_calendar.h"
 
 #include <gtest/gtest.h>

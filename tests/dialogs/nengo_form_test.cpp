@@ -1,6 +1,6 @@
 // The era confirmation dialog: its texts for real questions of the era table,
 // its layout, and how the toggle pair answers however the dialog is closed.
-#include "calendar/era.h"
+#include "calendar/days/era.h"
 #include "dialogs/nengo_form.h"
 #include "fonts/fonts.h"
 #include "tests/support/scripted_platform.h"

@@ -2,7 +2,7 @@
 // highlights, what a query costs, the keyword index and its order, the era
 // page against the core's table, a broken install, the help window beside
 // application-modal windows in every order, and the missing manual.
-#include "calendar/era.h"
+#include "calendar/days/era.h"
 #include "help_window/help_location.h"
 #include "help_window/help_search.h"
 #include "help_window/help_window.h"

@@ -44,6 +44,14 @@ def folder_of(relative: pathlib.PurePath, allowed):
     return None
 
 
+def may_use(folder: str, wanted: str, allowed) -> bool:
+    """A folder uses itself, what its row names, and the parts of a folder its
+    row names (calendar covers calendar/days)."""
+    if wanted == folder:
+        return True
+    return wanted is not None and any(wanted == use or wanted.startswith(use + "/") for use in allowed[folder])
+
+
 def is_production(relative: pathlib.PurePath) -> bool:
     return bool(relative.parts) and relative.parts[0] not in NOT_PRODUCTION
 
@@ -75,7 +83,7 @@ def include_faults(root: pathlib.Path, allowed):
                 faults.append(f'{name}: "{header}" is no file of the project')
                 continue
             wanted = folder_of(target.relative_to(root).parent, allowed)
-            if wanted != folder and wanted not in allowed[folder]:
+            if not may_use(folder, wanted, allowed):
                 faults.append(f'{name}: {folder}/ may not include {wanted}/ ("{header}")')
     return faults, len(sources)
 
@@ -103,7 +111,7 @@ def link_faults(link_lines: str, allowed):
                 wanted = folder_of(where[library], allowed) or str(where[library])
             else:
                 continue  # outside the project and not Qt: ERFA, libdl
-            if wanted != folder and wanted not in allowed[folder]:
+            if not may_use(folder, wanted, allowed):
                 faults.append(f"{target}: {folder}/ may not link {library} ({wanted})")
     if not where:
         faults.append("no link lines")
