@@ -16,6 +16,10 @@ namespace vadelon {
 // control is asked for (it is cheap, and does nothing the second time).
 void InstallAccessibleWidgets();
 
+// Makes Enter press the push or tool button that has the focus, as Space
+// does, in every window of the program (Qt presses only a dialog's).
+void LetEnterPressButtons();
+
 // A toggle button of an exclusive group: one of a set of choices, read as a
 // radio button.
 class ChoiceButton final : public QToolButton {
