@@ -134,7 +134,7 @@ private:
     void ComposeAlmanac(const AlmanacRun& run);
     // The lower panel's date as a screen reader says it, with or without
     // its month and day.
-    QString LowerDateSpoken(bool withMonthAndDay) const;
+    QString DateSpoken(const DatePanel& panel, bool withMonthAndDay) const;
 
     Platform& platform_;
     QLabel* statusText_ = nullptr;
