@@ -164,6 +164,10 @@ def run_step(speech, step):
             for _ in range(30):
                 seen = len(speech.lines())
                 press(key)
+                # What the key made Orca say, before the next press.
+                end = time.monotonic() + 3
+                while len(speech.lines()) == seen and time.monotonic() < end:
+                    time.sleep(0.1)
                 time.sleep(0.3)
                 if any(until in line for line in speech.lines()[seen:]):
                     break
