@@ -132,8 +132,8 @@ private:
     // fields, true when it wrote; and the almanac's hand-over.
     bool WriteResult(const RunResult& result, const QList<QLineEdit*>& fields);
     void ComposeAlmanac(const AlmanacRun& run);
-    // The lower panel's date as a screen reader says it, with or without
-    // its month and day.
+    // A panel's date as a screen reader says it, with or without its month
+    // and day.
     QString DateSpoken(const DatePanel& panel, bool withMonthAndDay) const;
 
     Platform& platform_;

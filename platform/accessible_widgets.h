@@ -2,8 +2,9 @@
 // What a screen reader gets from the desktop's accessibility bus where Qt's
 // own descriptions of its widgets fall short: a toggle button of an
 // exclusive group reads as a radio button, a status bar carries its text
-// itself, a label that shows a value has it as its text, and a spoken note
-// is read out the moment it appears. (Qt describes its own classes first,
+// itself, a label that shows a value has it as its text, a spoken note is
+// read out the moment it appears, a line edit's text is one run of
+// attributes, and a plain frame that groups controls is a panel. (Qt describes its own classes first,
 // so the ones described differently here are classes of their own.)
 #include <QLabel>
 #include <QString>
