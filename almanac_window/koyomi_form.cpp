@@ -165,6 +165,9 @@ void TKoyomiForm::ShowReport(const QStringList& lines, const QString& title, con
     ClearText();
     for (const QString& line : lines)
         AppendLine(line);
+    // A new report is where the undo history starts, as a file just opened
+    // is: undo takes back what the user typed, never a line of the report.
+    RichEdit1->document()->clearUndoRedoStacks();
     SetCaption(title);
     SetReportNote(note, detail);
     ShowModal();

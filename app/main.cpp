@@ -13,6 +13,7 @@
 #include "fonts/fonts.h"
 #include "help_window/help_window.h"
 #include "period_window/period_window.h"
+#include "platform/accessible_widgets.h"
 #include "platform/deferred_icon_style.h"
 #include "platform/end_requests.h"
 #include "platform/qt_platform.h"
@@ -79,6 +80,8 @@ int main(int argc, char* argv[])
     vadelon::InstallFontSubstitutions();
     vadelon::InstallDeferredIconStyle();
     vadelon::InstallQtJapanese();
+    vadelon::InstallAccessibleWidgets();
+    vadelon::LetEnterPressButtons();
 
     vadelon::HelpViewer help;
     vadelon::QtPlatform platform([&help](const QString& helpFile) { return help.Show(helpFile); });

@@ -36,20 +36,19 @@ void TVadelonForm::RunCalculation()
         mode.monthAndDay ? QList<QLineEdit*>{lower.year, lower.month, lower.day} : QList<QLineEdit*>{lower.year};
     if (WriteResult(result, fields)) {
         RefreshEraFields(lower);
-        resultNote_->Say(lower.title->text() + LowerDateSpoken(mode.monthAndDay));
+        resultNote_->Say(lower.title->text() + DateSpoken(lower, mode.monthAndDay));
     }
 }
 
-QString TVadelonForm::LowerDateSpoken(bool withMonthAndDay) const
+QString TVadelonForm::DateSpoken(const DatePanel& panel, bool withMonthAndDay) const
 {
     // "2027年（令和9年）3月17日（水曜日）", the era part only where there is one.
-    const DatePanel& lower = Panel(PanelSide::Lower);
-    QString spoken = lower.year->text() + QStringLiteral("年");
-    if (!lower.era->currentText().isEmpty() && ReadField(lower.eraYear))
-        spoken += QStringLiteral("（%1%2年）").arg(lower.era->currentText(), lower.eraYear->text());
+    QString spoken = panel.year->text() + QStringLiteral("年");
+    if (!panel.era->currentText().isEmpty() && ReadField(panel.eraYear))
+        spoken += QStringLiteral("（%1%2年）").arg(panel.era->currentText(), panel.eraYear->text());
     if (withMonthAndDay)
-        spoken += lower.month->text() + QStringLiteral("月") + lower.day->text() + QStringLiteral("日") +
-                  lower.weekday->text();
+        spoken += panel.month->text() + QStringLiteral("月") + panel.day->text() + QStringLiteral("日") +
+                  panel.weekday->text();
     return spoken;
 }
 

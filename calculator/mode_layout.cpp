@@ -4,9 +4,11 @@
 #include "calculator/up_down.h"
 #include "calculator/vadelon_form.h"
 #include "fonts/standard_colours.h"
+#include "platform/accessible_widgets.h"
 #include "platform/window_setup.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QAction>
 #include <QActionGroup>
 #include <QButtonGroup>
@@ -74,8 +76,13 @@ CalcMode TVadelonForm::CurrentMode() const
 void TVadelonForm::SelectMode(CalcMode mode, bool fromMenu)
 {
     ModeMenuItem(mode)->setChecked(true);
-    if (fromMenu)
+    if (fromMenu) {
         ModeButton(mode)->setChecked(true);
+        // A mode button is told as it takes the focus; a menu item leaves
+        // the focus where it was, so the mode it chose is told here.
+        if (QAccessibleInterface* button = QAccessible::queryAccessibleInterface(ModeButton(mode)))
+            resultNote_->Say(button->text(QAccessible::Name));
+    }
     // The new mode is down before anything is emptied, so the change
     // handling that the emptying fires already sees it.
     ClearFields(FieldGroup::NumberField);
@@ -115,6 +122,8 @@ void TVadelonForm::ApplyModeLayout(CalcMode mode)
         SetLabel(Label17, Text(l.numberUnit[direction]), numberColour);
         SetLabel(Label18, Text(l.note));
         SpeedButton6->setVisible(l.toggle);
+        // Named with the direction it has set, so that a press is heard.
+        SpeedButton6->setAccessibleName(shiftForward_ ? QStringLiteral("切替 日後") : QStringLiteral("切替 日前"));
         lower.frame->show();
         for (QLineEdit* field : lower.TypedFields())
             field->setReadOnly(resultBelow);
@@ -151,6 +160,7 @@ void TVadelonForm::ClearAll()
     ClearFields(FieldGroup::UpperPanel);
     ClearFields(FieldGroup::NumberField);
     ClearFields(FieldGroup::LowerPanel);
+    resultNote_->Say(QStringLiteral("入力をすべてクリアしました"));
 }
 
 void TVadelonForm::ToggleShiftDirection()
@@ -158,6 +168,8 @@ void TVadelonForm::ToggleShiftDirection()
     shiftForward_ = !shiftForward_;
     ApplyModeLayout(CalcMode::DateShift);
     ClearFields(FieldGroup::LowerPanel);
+    // The button's new name is not read out where it has the focus.
+    resultNote_->Say(SpeedButton6->accessibleName());
 }
 
 }  // namespace vadelon

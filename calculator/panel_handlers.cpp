@@ -2,15 +2,20 @@
 // handling that empties stale results, and the era fields in both directions.
 #include "calculator/field_text.h"
 #include "calculator/mode_table.h"
+#include "calculator/up_down.h"
 #include "calculator/vadelon_form.h"
 #include "calendar/days/day_arithmetic.h"
 #include "dialogs/nengo_form.h"
+#include "platform/accessible_widgets.h"
 #include "platform/platform.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QDate>
+#include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
+#include <algorithm>
 
 namespace vadelon {
 
@@ -83,6 +88,7 @@ void TVadelonForm::Today(const DatePanel& panel)
     month->setText(today.toString(QStringLiteral("MM")));
     day->setText(today.toString(QStringLiteral("dd")));
     RefreshEraFields(panel);
+    resultNote_->Say(panel.frame->accessibleName() + u' ' + DateSpoken(panel, true));
 }
 
 std::optional<QDate> TVadelonForm::UpperPanelDate() const
@@ -114,16 +120,33 @@ bool TVadelonForm::EnterUpperDate(const QDate& date)
     WriteNumber(upper.month, date.month());
     WriteNumber(upper.day, date.day());
     RefreshEraFields(upper);
+    // Heard in the calculator, which the calendar hands the date to.
+    resultNote_->Say(upper.frame->accessibleName() + u' ' + DateSpoken(upper, true));
     return true;
 }
 
 void TVadelonForm::RefreshWeekday(const DatePanel& panel)
 {
     QLabel* weekday = panel.weekday;
+    const QString before = weekday->text();
     weekday->setText(QString::fromStdString(PanelWeekdayLabel(panel.Date())));
     weekday->adjustSize();
     // The label's name says what it is; a screen reader reads the weekday here.
     weekday->setAccessibleDescription(weekday->text());
+    // A date the user completes or changes in the panel is told with its
+    // weekday, which is shown beside the fields and not where the user types.
+    static const QString blank = QString::fromStdString(PanelWeekdayLabel({}));
+    if (weekday->text() == before || weekday->text() == blank)
+        return;
+    const QWidget* focus = QApplication::focusWidget();
+    const auto typed = panel.TypedFields();
+    const auto spins = panel.Spins();
+    if (std::find(typed.begin(), typed.end(), focus) != typed.end() ||
+        std::find(spins.begin(), spins.end(), focus) != spins.end()) {
+        QString spoken = weekday->text();
+        spoken.remove(u'（').remove(u'）');
+        resultNote_->Say(panel.frame->accessibleName() + u' ' + spoken);
+    }
 }
 
 void TVadelonForm::FieldsChanged(FieldGroup group)

@@ -259,7 +259,13 @@ void TVadelonForm::ConnectPanel(DatePanel& panel)
     for (TUpDown* spin : p.Spins())
         connect(spin, &TUpDown::MouseUp, this, [this, &p] { RefreshEraFields(p); });
     connect(p.today, &QPushButton::clicked, this, [this, &p] { Today(p); });
-    connect(p.era, &QComboBox::activated, this, [this, &p] { RefreshWesternYear(p); });
+    connect(p.era, &QComboBox::activated, this, [this, &p] {
+        RefreshWesternYear(p);
+        // The list's own change goes untold (a list names its item), and the
+        // year changes with it: both are told.
+        const QString year = p.year->text().isEmpty() ? QString() : QStringLiteral(" 西暦%1年").arg(p.year->text());
+        resultNote_->Say(p.era->currentText() + year);
+    });
     // Text committed by an input method is typing without a key release.
     for (QLineEdit* edit : p.TypedFields())
         connect(qobject_cast<TNumberField*>(edit), &TNumberField::Committed, this, [this, edit] { FieldKeyUp(edit); });

@@ -135,9 +135,9 @@ private:
     // fields, true when it wrote; and the almanac's hand-over.
     bool WriteResult(const RunResult& result, const QList<QLineEdit*>& fields);
     void ComposeAlmanac(const AlmanacRun& run);
-    // The lower panel's date as a screen reader says it, with or without
-    // its month and day.
-    QString LowerDateSpoken(bool withMonthAndDay) const;
+    // A panel's date as a screen reader says it, with or without its month
+    // and day.
+    QString DateSpoken(const DatePanel& panel, bool withMonthAndDay) const;
 
     Platform& platform_;
     QLabel* statusText_ = nullptr;

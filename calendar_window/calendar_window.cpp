@@ -1,6 +1,7 @@
 #include "calendar_window/calendar_window.h"
 
 #include "calendar_window/month_grid.h"
+#include "calendar_window/month_grid_accessible.h"
 #include "fonts/fonts.h"
 #include "platform/beside_modal.h"
 #include "platform/window_setup.h"
@@ -52,6 +53,7 @@ CalendarWindow::CalendarWindow(CalculatorLink link, QWidget* parent)
     : QWidget(parent, Qt::Window)
     , link_(std::move(link))
 {
+    InstallGridAccessibility();
     setObjectName(QStringLiteral("CalendarWindow"));
     setFont(OwnTextFont(kProportionalFamily, 12));
     const Date today = link_.today();

@@ -19,12 +19,14 @@ MonthGrid::MonthGrid(MonthCalendar& calendar, QWidget* parent)
     , calendar_(calendar)
     , cells_(calendar.Cells())
 {
+    // Before the name: naming tells a screen reader, and the interface Qt
+    // makes for that is the one it keeps.
+    InstallGridAccessibility();
     setObjectName(QStringLiteral("MonthGrid"));
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     setAccessibleName(QStringLiteral("日付"));
-    InstallGridAccessibility();
 }
 
 void MonthGrid::Refresh()
@@ -130,7 +132,9 @@ void MonthGrid::focusInEvent(QFocusEvent* event)
 {
     update();
     QWidget::focusInEvent(event);
-    AnnounceSelectedCell(this);
+    // After Qt has told the grid's own focus, which would cover the day's.
+    QMetaObject::invokeMethod(
+        this, [this] { AnnounceSelectedCell(this); }, Qt::QueuedConnection);
 }
 
 void MonthGrid::focusOutEvent(QFocusEvent* event)

@@ -3,11 +3,22 @@
 #include "calendar_window/month_grid.h"
 
 #include <QPointer>
+#include <QRegularExpression>
 #include <algorithm>
 
 namespace vadelon {
 
 namespace {
+
+// A day's line as it is read aloud: the weekday in full ("（水）" is read as
+// 「水」 alone) and the wide gaps as pauses.
+QString Spoken(QString line)
+{
+    static const QRegularExpression weekday(QStringLiteral("（(.)）"));
+    line.replace(weekday, QStringLiteral(" \\1曜日 "));
+    line.replace(u'　', u' ');
+    return line.simplified();
+}
 
 class DayCellAccessible final : public QAccessibleInterface {
 public:
@@ -34,7 +45,10 @@ public:
         const DayCell& cell = Cell();
         if (!cell.selectable)
             return QString::number(cell.date.day);
-        return QString::fromStdString(grid_->Calendar().DayLine(cell.date));
+        // The selected day says what the line under the grid says: its day
+        // in full, or the range it ends.
+        MonthCalendar& calendar = grid_->Calendar();
+        return Spoken(QString::fromStdString(cell.selected ? calendar.StatusLine() : calendar.DayLine(cell.date)));
     }
 
     QRect rect() const override
@@ -66,10 +80,13 @@ private:
     int index_;
 };
 
-QAccessibleInterface* GridFactory(const QString&, QObject* object)
+QAccessibleInterface* GridFactory(const QString& className, QObject* object)
 {
     if (auto* grid = qobject_cast<MonthGrid*>(object))
         return new MonthGridAccessible(grid);
+    // The calendar is a window of its own (a plain widget would be a filler).
+    if (className == QLatin1String("vadelon::CalendarWindow"))
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
     return nullptr;
 }
 

@@ -131,6 +131,7 @@ TNengoForm::TNengoForm(Platform& platform, QWidget* parent)
     Button1->setDefault(true);
     connect(Button1, &QPushButton::clicked, this, &QDialog::accept);
     setTabOrder(GroupBox1, Button1);
+    choiceNote_ = new SpokenNote(GroupBox1);
 }
 
 void TNengoForm::SetQuestionTexts(const EraQuestion& question)
@@ -167,7 +168,10 @@ bool TNengoForm::eventFilter(QObject* watched, QEvent* event)
     if (watched == GroupBox1 && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Left || key == Qt::Key_Right) {
-            (key == Qt::Key_Left ? SpeedButton1 : SpeedButton2)->click();
+            QToolButton* pressed = key == Qt::Key_Left ? SpeedButton1 : SpeedButton2;
+            pressed->click();
+            // The group's new name is not read out where it has the focus.
+            choiceNote_->Say(pressed->text());
             return true;
         }
     }

@@ -12,6 +12,7 @@ class QToolButton;
 namespace vadelon {
 
 class Platform;
+class SpokenNote;
 
 // There is nothing to cancel: Esc does not close the question.
 class TNengoForm final : public NoCancelDialog {
@@ -49,6 +50,7 @@ private:
     void NameTheChoice();
 
     Platform& platform_;
+    SpokenNote* choiceNote_ = nullptr;  // says the era an arrow key chose
 };
 
 }  // namespace vadelon

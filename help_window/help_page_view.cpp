@@ -37,16 +37,28 @@ QVariant HelpPageView::loadResource(int type, const QUrl& name)
     return QString();
 }
 
-HelpPageView::~HelpPageView()
+HelpPageView::HelpPageView(QWidget* parent)
+    : QTextBrowser(parent)
 {
-    ForgetToldLink(toldLink_);
+    DescribeHelpWindow();
+    // A caret that the arrows move, so that a screen reader reads the page
+    // line by line where it moves.
+    setTextInteractionFlags(textInteractionFlags() | Qt::TextSelectableByKeyboard);
+    connect(this, &QTextEdit::cursorPositionChanged, this, [this] {
+        if (onLink_ && !textCursor().hasSelection()) {
+            onLink_ = false;
+            TellPageFocused(this);
+        }
+    });
 }
+
+HelpPageView::~HelpPageView() = default;
 
 bool HelpPageView::focusNextPrevChild(bool next)
 {
     const bool onALink = QTextBrowser::focusNextPrevChild(next);
     if (onALink)
-        TellFocusedLink(this, toldLink_);
+        onLink_ = TellFocusedLink(this);
     return onALink;
 }
 

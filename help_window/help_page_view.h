@@ -3,7 +3,6 @@
 // and pictures within the manual's limits (manual_files.h), so that a broken
 // install shows a message in place of a page instead of taking the program
 // down. Only the manual's own files are read; other links open outside.
-#include <QAccessible>
 #include <QTextBrowser>
 
 namespace vadelon {
@@ -11,7 +10,7 @@ namespace vadelon {
 class HelpPageView final : public QTextBrowser {
     Q_OBJECT
 public:
-    using QTextBrowser::QTextBrowser;
+    explicit HelpPageView(QWidget* parent = nullptr);
     ~HelpPageView() override;
 
     QVariant loadResource(int type, const QUrl& name) override;
@@ -22,7 +21,7 @@ protected:
     bool focusNextPrevChild(bool next) override;
 
 private:
-    QAccessible::Id toldLink_ = 0;
+    bool onLink_ = false;  // a link was told as having the focus, and the caret is on it
 };
 
 }  // namespace vadelon

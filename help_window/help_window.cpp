@@ -2,6 +2,7 @@
 
 #include "help_window/help_location.h"
 #include "help_window/manual_files.h"
+#include "platform/accessible_widgets.h"
 #include "platform/window_setup.h"
 
 #include <QDir>
@@ -60,7 +61,12 @@ void HelpWindow::LoadContents()
         item->setData(0, kTargetRole, fields.value(1).trimmed());
         parents.push_back(item);
     }
-    contents_->expandAll();
+    // Only the entries that hold others open: a page's entry is no branch,
+    // and a screen reader would read it as one ("expanded").
+    for (QTreeWidgetItemIterator it(contents_); *it; ++it) {
+        if ((*it)->childCount() > 0)
+            (*it)->setExpanded(true);
+    }
 }
 
 void HelpWindow::LoadKeywords()
@@ -139,6 +145,7 @@ void HelpWindow::Search(const QString& query)
         resultList_->addItem(result.title.isEmpty() ? result.file : result.title);
     resultCount_->setText(results_.empty() ? QStringLiteral("見つかりませんでした。")
                                            : QStringLiteral("%1 ページ見つかりました。").arg(results_.size()));
+    countNote_->Say(resultCount_->text());
     if (results_.empty()) {
         // The page stays, without the marks of an earlier search.
         browser_->setExtraSelections({});
@@ -207,6 +214,11 @@ QStringList HelpWindow::HighlightedTexts() const
 
 void HelpWindow::SelectContentsEntry(const QUrl& url)
 {
+    if (tabs_->currentWidget() != contents_) {
+        pendingEntry_ = url;
+        return;
+    }
+    pendingEntry_.clear();
     const QString file = url.fileName();
     QTreeWidgetItem* best = nullptr;
     for (QTreeWidgetItemIterator it(contents_); *it; ++it) {

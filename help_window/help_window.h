@@ -23,6 +23,8 @@ class QTreeWidget;
 
 namespace vadelon {
 
+class SpokenNote;
+
 inline const QString kHelpWindowTitle = QStringLiteral("ヘルプ トピック: ヴァデロン1.0");
 
 class HelpWindow : public QWidget {
@@ -89,6 +91,11 @@ private:
     QLineEdit* searchEdit_ = nullptr;
     QPushButton* searchButton_ = nullptr;
     QLabel* resultCount_ = nullptr;
+    SpokenNote* countNote_ = nullptr;  // says how many pages a search found
+    // The contents entry of the page shown, kept while the contents tab is
+    // not the one shown: selected in a hidden tree, it would draw a screen
+    // reader's focus there.
+    QUrl pendingEntry_;
     QListWidget* resultList_ = nullptr;
     QPushButton* back_ = nullptr;
     QPushButton* forward_ = nullptr;

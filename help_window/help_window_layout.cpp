@@ -4,6 +4,7 @@
 #include "fonts/fonts.h"
 #include "help_window/help_page_view.h"
 #include "help_window/page_links_accessible.h"
+#include "platform/accessible_widgets.h"
 #include "platform/beside_modal.h"
 
 #include <QHBoxLayout>
@@ -18,6 +19,7 @@
 #include <QTextBrowser>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <utility>
 
 namespace vadelon {
 
@@ -74,6 +76,8 @@ HelpWindow::HelpWindow(const QString& folder, QWidget* parent)
     // Each tab's first control takes the focus when the tab is chosen.
     connect(tabs_, &QTabWidget::currentChanged, this, [this](int tab) {
         QWidget* first[] = {contents_, keywordEdit_, searchEdit_};
+        if (first[tab] == contents_ && !pendingEntry_.isEmpty())
+            SelectContentsEntry(std::exchange(pendingEntry_, QUrl()));
         first[tab]->setFocus();
     });
     setTabOrder(contents_, keywordEdit_);
@@ -166,6 +170,7 @@ QWidget* HelpWindow::BuildSearchTab()
     searchButton_->setAccessibleName(QStringLiteral("検索"));
     resultCount_ = new QLabel;
     resultCount_->setObjectName(QStringLiteral("ResultCount"));
+    countNote_ = new SpokenNote(resultCount_);
     resultList_ = new QListWidget;
     resultList_->setObjectName(QStringLiteral("ResultList"));
     resultList_->setAccessibleName(QStringLiteral("見つかったページ"));

@@ -2,8 +2,9 @@
 // What a screen reader gets from the desktop's accessibility bus where Qt's
 // own descriptions of its widgets fall short: a toggle button of an
 // exclusive group reads as a radio button, a status bar carries its text
-// itself, a label that shows a value has it as its text, and a spoken note
-// is read out the moment it appears. (Qt describes its own classes first,
+// itself, a label that shows a value has it as its text, a spoken note is
+// read out the moment it appears, a line edit's text is one run of
+// attributes, and a plain frame that groups controls is a panel. (Qt describes its own classes first,
 // so the ones described differently here are classes of their own.)
 #include <QLabel>
 #include <QString>
@@ -15,6 +16,10 @@ namespace vadelon {
 // Installs the descriptions above; every window calls it before its first
 // control is asked for (it is cheap, and does nothing the second time).
 void InstallAccessibleWidgets();
+
+// Makes Enter press the push or tool button that has the focus, as Space
+// does, in every window of the program (Qt presses only a dialog's).
+void LetEnterPressButtons();
 
 // A toggle button of an exclusive group: one of a set of choices, read as a
 // radio button.

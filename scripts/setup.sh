@@ -12,7 +12,7 @@ packages=(
   pkgconf libcanberra-dev sound-theme-freedesktop
   fonts-ipafont-gothic
   xvfb xauth xdotool x11-utils xclip imagemagick
-  ibus ibus-mozc mozc-server dbus at-spi2-core python3-pyatspi procps
+  ibus ibus-mozc mozc-server dbus at-spi2-core python3-pyatspi procps orca openbox
   cups printer-driver-cups-pdf poppler-utils
   python3 dpkg-dev file desktop-file-utils lintian appstream man-db groff-base
   liberfa-dev python3-ephem python3-dateutil

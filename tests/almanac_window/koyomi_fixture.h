@@ -47,12 +47,8 @@ struct KoyomiFixture {
     // closed by handler while shown (or at once, when handler is empty).
     void Report(const QStringList& lines, const QString& title, std::function<void(QWidget*)> handler = {})
     {
-        form->ClearText();
-        for (const QString& line : lines)
-            form->AppendLine(line);
-        form->SetCaption(title);
         platform.modalHandlers.push_back(handler ? std::move(handler) : [](QWidget*) {});
-        form->ShowModal();
+        form->ShowReport(lines, title);
     }
 
     bool modified() const { return editor()->document()->isModified(); }

@@ -268,6 +268,12 @@ void KoyomiFormTest::reportHandOver()
         QCOMPARE(f.editor()->textCursor().position(), 0);  // the caret stays at the start
         QCOMPARE(f.form->focusWidget(), f.editor());
         QVERIFY(!f.editor()->isReadOnly());
+        // Undo takes back what was typed, and never the report's lines.
+        QTest::keyClicks(f.editor(), QStringLiteral("wxyz"));
+        for (int i = 0; i < 4; ++i)
+            QTest::keyClick(f.editor(), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(f.form->Text(), kLines.join(QLatin1Char('\n')));
+        QVERIFY(!f.editor()->document()->isUndoAvailable());
         f.platform.saveAnswers.push_back(SaveAnswer::No);
         window->close();
         checked = true;

@@ -43,7 +43,8 @@ EXPECTED = [
     ("ヴァデロン1.0", "下の日付 きょう", "push button", {}),
     ("ヴァデロン1.0", "上の日付 曜日 （　曜日）", "label", {"text": "（　曜日）"}),
     ("ヴァデロン1.0", "経過日数は 日", "text", {"states": {"focusable", "read only"}}),
-    ("ヴァデロン1.0", "切替", "push button", {"states": {"focusable"}}),
+    ("ヴァデロン1.0", "切替 日後", "push button", {"states": {"focusable"}}),
+    ("ヴァデロン1.0", "上の日付", "panel", {}),
     ("ヴァデロン1.0", "計算実行", "push button", {}),
     ("ヴァデロン1.0", "クリア", "push button", {}),
     ("ヴァデロン1.0", "ステータスバー", "status bar", {"text": ""}),
@@ -91,7 +92,12 @@ EXPECTED = [
     ("deadline", "満了日 2026年5月3日（日）　令和8年5月3日", "label", {"text": "2026年5月3日（日）　令和8年5月3日"}),
     # The help window and the about box.
     ("ヘルプ トピック: ヴァデロン1.0", "ヘルプ トピック: ヴァデロン1.0", "frame", {}),
-    ("ヘルプ トピック: ヴァデロン1.0", "ヘルプのページ", "label", {}),
+    ("ヘルプ トピック: ヴァデロン1.0", "ヘルプのページ", "document frame", {"states": {"read only"}}),
+    # The calendar window on 2000-01-01: a window whose grid lists the days.
+    ("カレンダー 2000年1月", "カレンダー 2000年1月", "frame", {}),
+    ("カレンダー 2000年1月", "日付", "list", {"children": 42}),
+    ("カレンダー 2000年1月", "2000年1月1日 土曜日 平成12年1月1日 元日 旧暦…", "list item",
+     {"states": {"focused", "selected"}, "index": 6}),
     ("バージョン情報", "バージョン情報", "dialog", {}),
     ("バージョン情報", PICTURE, "image", {}),
     ("バージョン情報", "OK", "push button", {}),
@@ -187,8 +193,10 @@ def descendants(root):
 
 
 def find(root, name, role):
+    """The node of this role and name ("…" at its end: of a name that begins so)."""
     for node in descendants(root):
-        if node.name == name and node.getRoleName() == role:
+        named = node.name.startswith(name[:-1]) if name.endswith("…") else node.name == name
+        if named and node.getRoleName() == role:
             return node
     return None
 
@@ -215,6 +223,10 @@ def check_rows(key, root):
             fail(f"{key}: {name!r} has text {text_of(node)!r}, not {more['text']!r}")
         if "value" in more and node.queryValue().currentValue != more["value"]:
             fail(f"{key}: {name!r} has value {node.queryValue().currentValue}, not {more['value']}")
+        if "children" in more and node.childCount != more["children"]:
+            fail(f"{key}: {name!r} has {node.childCount} children, not {more['children']}")
+        if "index" in more and node.getIndexInParent() != more["index"]:
+            fail(f"{key}: {name!r} is child {node.getIndexInParent()}, not {more['index']}")
         if "description" in more and node.description != more["description"]:
             fail(f"{key}: {name!r} is described as {node.description!r}")
         if not more.get("states", set()) <= states:
@@ -379,7 +391,7 @@ def main():
     help_window = wait_for("the help window", lambda: window(help_title))
     check_rows(help_title, help_window)
     if help_window:
-        page = find(help_window, "ヘルプのページ", "label")
+        page = find(help_window, "ヘルプのページ", "document frame")
         page.queryComponent().grabFocus()
         pump(0.3)
         mark = len(events)
@@ -391,8 +403,34 @@ def main():
             print(f"ok   Tab in the page tells a focused link: {link[2]}", flush=True)
         elif link:
             fail("a link took the focus without a name")
+        # The links are the page's children, each at its place (a screen
+        # reader drops an object whose parent does not list it).
+        links = [page.getChildAtIndex(i) for i in range(page.childCount)]
+        focused = [n for n in links if n.getState().contains(pyatspi.STATE_FOCUSED)]
+        if not focused or focused[0].getIndexInParent() != links.index(focused[0]):
+            fail(f"the focused link is not the page's child at its place: {[n.name for n in focused]}")
         keys("Escape")
         wait_for("the help window to close", lambda: window(help_title) is None)
+
+    # The calendar window, on the upper date: its grid a list of the days,
+    # the selected one focused and told as the arrows move it.
+    focus_window(APP_NAME)
+    keys("alt+c", "k")
+    calendar_title = "カレンダー 2000年1月"
+    calendar = wait_for("the calendar window", lambda: window(calendar_title))
+    check_rows(calendar_title, calendar)
+    if calendar:
+        mark = len(events)
+        focus_window(calendar_title)
+        keys("Right")
+        day = wait_for("the next day told", lambda: heard("focus:", "list item", None, mark)
+                       or heard("object:state-changed:focused", "list item", None, mark))
+        if day and day[2].startswith("2000年1月2日 日曜日"):
+            print(f"ok   → tells the next day: {day[2]}", flush=True)
+        elif day:
+            fail(f"→ told {day[2]!r}")
+        keys("Escape")
+        wait_for("the calendar window to close", lambda: window(calendar_title) is None)
 
     # The about box.
     focus_window(APP_NAME)
