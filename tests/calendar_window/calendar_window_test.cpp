@@ -190,10 +190,13 @@ void CalendarWindowTest::eachDayIsNamedByItsLine()
     // May 2026 begins on a Friday: the 6th is the tenth cell.
     QAccessibleInterface* sixth = face->child(10);
     // The line under the grid as it is read: the weekday in full.
-    QCOMPARE(sixth->text(QAccessible::Name), QStringLiteral("2026年5月6日 水曜日 令和8年5月6日 振替休日 旧暦3月20日 仏滅 月齢18.6"));
+    QCOMPARE(sixth->text(QAccessible::Name),
+             QStringLiteral("2026年5月6日 水曜日 令和8年5月6日 振替休日 旧暦3月20日 仏滅 月齢18.6"));
     QVERIFY(sixth->state().selected);
     QCOMPARE(face->indexOfChild(sixth), 10);
-    QVERIFY(face->child(0)->text(QAccessible::Name).startsWith(QStringLiteral("2026年4月26日 日曜日 令和8年4月26日 旧暦3月10日")));
+    QVERIFY(face->child(0)
+                ->text(QAccessible::Name)
+                .startsWith(QStringLiteral("2026年4月26日 日曜日 令和8年4月26日 旧暦3月10日")));
     // The window is a window, not a filler.
     QCOMPARE(QAccessible::queryAccessibleInterface(calendar.Window())->role(), QAccessible::Window);
     // A range is told by its end, the selected day: as the line says it.
