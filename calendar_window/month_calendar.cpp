@@ -23,25 +23,12 @@ std::string Number(std::int64_t value)
     return IntegerText(value);
 }
 
-// 3,413 as a person reads a count.
-std::string Grouped(std::int64_t value)
-{
-    const std::string digits = Number(value < 0 ? -value : value);
-    std::string text = value < 0 ? "-" : "";
-    for (std::size_t i = 0; i < digits.size(); ++i) {
-        if (i > 0 && (digits.size() - i) % 3 == 0)
-            text += ',';
-        text += digits[i];
-    }
-    return text;
-}
-
 // "9年4か月7日", the parts that are not 0.
 std::string YearsMonthsDaysText(const YearsMonthsDays& p)
 {
     std::string text;
     if (p.years != 0)
-        text += Grouped(p.years) + "年";
+        text += GroupedIntegerText(p.years) + "年";
     if (p.months != 0)
         text += Number(p.months) + "か月";
     if (p.days != 0)
@@ -243,14 +230,15 @@ std::string RangeLine(const Date& first, const Date& second)
     std::string secondText = DateText(second);
     if (second.year == first.year)
         secondText = Number(second.month) + "月" + Number(second.day) + "日";
-    std::string line = DateText(first) + "〜" + secondText + "：" + Grouped(days.days) + "日";
+    std::string line = DateText(first) + "〜" + secondText + "：" + GroupedIntegerText(days.days) + "日";
     // A month or more reads as years, months and days too.
     const YearsMonthsDays period = PeriodBetween(first, second);
     if (period.years != 0 || period.months != 0)
         line += "（" + YearsMonthsDaysText(period) + "）";
-    line += "（両端を含めて" + Grouped(days.days + 1) + "日）（営業日" + Grouped(business(false)) + "日、土日祝を除く";
+    line += "（両端を含めて" + GroupedIntegerText(days.days + 1) + "日）（営業日" +
+            GroupedIntegerText(business(false)) + "日、土日祝を除く";
     if (TouchesYearEnd(first, second))
-        line += "。年末年始も除くと" + Grouped(business(true)) + "日";
+        line += "。年末年始も除くと" + GroupedIntegerText(business(true)) + "日";
     return line + "）";
 }
 

@@ -31,19 +31,6 @@ Reading ReadFields(const DateTexts& texts, Date& date)
     return IsRealDate(date) ? Reading::Read : Reading::Refused;
 }
 
-// 1,234,567 as a person reads a count.
-std::string Grouped(std::int64_t value)
-{
-    const std::string digits = IntegerText(value < 0 ? -value : value);
-    std::string text = value < 0 ? "-" : "";
-    for (std::size_t i = 0; i < digits.size(); ++i) {
-        if (i > 0 && (digits.size() - i) % 3 == 0)
-            text += ',';
-        text += digits[i];
-    }
-    return text;
-}
-
 std::string YearText(std::int64_t year)
 {
     return IntegerText(year) + "年";
@@ -141,9 +128,9 @@ AgeSheet ComposeAgeSheet(const DateTexts& birthTexts, const DateTexts& dayTexts,
     sheet.fullAge = IntegerText(lived.years) + "歳";
     sheet.countedAge = IntegerText(counted) + "歳";
     sheet.lived = IntegerText(lived.years) + "年" + IntegerText(lived.months) + "か月" + IntegerText(lived.days) +
-                  "日（" + Grouped(days) + "日）";
-    sheet.nextBirthday =
-        DateWithWeekday(next.date) + "　あと" + Grouped(next.daysLeft) + "日で" + IntegerText(lived.years + 1) + "歳";
+                  "日（" + GroupedIntegerText(days) + "日）";
+    sheet.nextBirthday = DateWithWeekday(next.date) + "　あと" + GroupedIntegerText(next.daysLeft) + "日で" +
+                         IntegerText(lived.years + 1) + "歳";
     sheet.birthYearSigns = BirthYearSigns(birth);
 
     for (const SchoolStep& step : SchoolSteps(birth)) {
@@ -175,7 +162,7 @@ AgeSheet ComposeAgeSheet(const DateTexts& birthTexts, const DateTexts& dayTexts,
     }
     sheet.spoken = "満年齢" + sheet.fullAge + "、数え年" + sheet.countedAge + "、経過" + IntegerText(lived.years) +
                    "年" + IntegerText(lived.months) + "か月" + IntegerText(lived.days) + "日、次の誕生日まであと" +
-                   Grouped(next.daysLeft) + "日";
+                   GroupedIntegerText(next.daysLeft) + "日";
     return sheet;
 }
 

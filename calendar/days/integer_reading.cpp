@@ -110,4 +110,17 @@ std::string IntegerText(std::int64_t value)
     return std::to_string(value);
 }
 
+std::string GroupedIntegerText(std::int64_t value)
+{
+    const std::string plain = IntegerText(value);
+    const std::size_t sign = value < 0 ? 1 : 0;
+    std::string text = plain.substr(0, sign);
+    for (std::size_t i = sign; i < plain.size(); ++i) {
+        if (i > sign && (plain.size() - i) % 3 == 0)
+            text += ',';
+        text += plain[i];
+    }
+    return text;
+}
+
 }  // namespace vadelon

@@ -27,4 +27,7 @@ constexpr bool FitsInt32(std::int64_t value)
 // Plain decimal, "-" when negative: how every number is written back.
 std::string IntegerText(std::int64_t value);
 
+// A count as a person reads it, the thousands parted by commas: "3,413".
+std::string GroupedIntegerText(std::int64_t value);
+
 }  // namespace vadelon

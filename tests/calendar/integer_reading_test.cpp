@@ -73,6 +73,11 @@ TEST(IntegerTextTest, WritesPlainDecimal)
     EXPECT_EQ(IntegerText(2000), "2000");
     EXPECT_EQ(IntegerText(-25380), "-25380");
     EXPECT_EQ(IntegerText(INT64_MIN), "-9223372036854775808");
+    // Counts as a person reads them: the commas from the right, none in the sign.
+    EXPECT_EQ(GroupedIntegerText(999), "999");
+    EXPECT_EQ(GroupedIntegerText(3413), "3,413");
+    EXPECT_EQ(GroupedIntegerText(-123456), "-123,456");
+    EXPECT_EQ(GroupedIntegerText(INT64_MIN), "-9,223,372,036,854,775,808");
 }
 
 TEST(IntegerTextTest, RoundTripsThroughReading)
