@@ -4,9 +4,12 @@
 #include "calendar/days/day_arithmetic.h"
 #include "calendar/days/era.h"
 #include "calendar/days/integer_reading.h"
+#include "calendar/days/julian_days.h"
+#include "calendar/notes/date_text_reading.h"
 #include "calendar/sky/solar_terms.h"
 
 #include <optional>
+#include <variant>
 
 namespace vadelon {
 
@@ -16,16 +19,38 @@ constexpr std::string_view kWeekdayNames[] = {"日", "月", "火", "水", "木",
 
 enum class Reading { Empty, Refused, Read };
 
-// A date panel's three fields: nothing while one is empty, a refusal when
-// they do not read as a real date. (A 和暦 text in the year field, such as
-// 元禄15年, would be read here once the core reads them.)
-Reading ReadFields(const DateTexts& texts, Date& date)
+// A date panel's three fields: nothing while one is empty, a refusal (why in
+// refusal) when they do not read as a real date. The year field also takes a
+// date as Japanese users write it, whole with the other two left empty
+// (昭和50年3月1日, S50.3.1, 元禄十五年十二月十四日) or an era's year beside them
+// (昭和50, 明治元年).
+Reading ReadFields(const DateTexts& texts, Date& date, std::string& refusal)
 {
-    if (texts.year.empty() || texts.month.empty() || texts.day.empty())
+    refusal = DateInputMessage();
+    if (texts.year.empty())
         return Reading::Empty;
-    const std::optional<std::int32_t> y = ReadInteger(texts.year), m = ReadInteger(texts.month),
-                                      d = ReadInteger(texts.day);
-    if (!y || !m || !d)
+    const std::optional<std::int32_t> y = ReadInteger(texts.year);
+    if (!y) {
+        std::string text = texts.year;
+        if (!texts.month.empty() || !texts.day.empty()) {
+            if (texts.month.empty() || texts.day.empty())
+                return Reading::Empty;
+            if (!text.ends_with("年"))
+                text += "年";
+            text += texts.month + "月" + texts.day + "日";
+        }
+        const std::variant<std::int64_t, std::string> read = ReadDateText(text);
+        if (const std::string* why = std::get_if<std::string>(&read)) {
+            refusal = *why;
+            return Reading::Refused;
+        }
+        date = GregorianOfJdn(std::get<std::int64_t>(read));
+        return Reading::Read;
+    }
+    if (texts.month.empty() || texts.day.empty())
+        return Reading::Empty;
+    const std::optional<std::int32_t> m = ReadInteger(texts.month), d = ReadInteger(texts.day);
+    if (!m || !d)
         return Reading::Refused;
     date = Date{*y, *m, *d};
     return IsRealDate(date) ? Reading::Read : Reading::Refused;
@@ -105,9 +130,11 @@ AgeSheet ComposeAgeSheet(const DateTexts& birthTexts, const DateTexts& dayTexts,
 {
     AgeSheet sheet;
     Date birth, day;
-    const Reading birthRead = ReadFields(birthTexts, birth), dayRead = ReadFields(dayTexts, day);
+    std::string birthRefusal, dayRefusal;
+    const Reading birthRead = ReadFields(birthTexts, birth, birthRefusal),
+                  dayRead = ReadFields(dayTexts, day, dayRefusal);
     if (birthRead == Reading::Refused || dayRead == Reading::Refused) {
-        sheet.message = DateInputMessage();
+        sheet.message = birthRead == Reading::Refused ? birthRefusal : dayRefusal;
         return sheet;
     }
     if (birthRead == Reading::Empty || dayRead == Reading::Empty)
@@ -171,9 +198,10 @@ DeadlineSheet ComposeDeadline(const DateTexts& startTexts, std::string_view coun
 {
     DeadlineSheet sheet;
     Date start;
-    const Reading read = ReadFields(startTexts, start);
+    std::string refusal;
+    const Reading read = ReadFields(startTexts, start, refusal);
     if (read == Reading::Refused) {
-        sheet.message = DateInputMessage();
+        sheet.message = refusal;
         return sheet;
     }
     if (read == Reading::Empty || countText.empty())

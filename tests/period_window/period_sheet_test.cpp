@@ -22,6 +22,9 @@ TEST(PeriodSheetTest, AgesFromTheFields)
              Case{{"2147483647", "1", "1"}, {"2147483647", "6", "1"}, YearRangeMessage(), "", ""},
              Case{{"２０００", "2", "29"}, {"2001", "2", "28"}, "", "0歳", "2001年3月1日（木）　あと1日で1歳"},
              Case{{"2000", "2", "29"}, {"2001", "3", "1"}, "", "1歳", "2002年3月1日（金）　あと365日で2歳"},
+             // 和暦 in the year field: a whole date, or an era's year beside the month and day.
+             Case{{"平成12年2月29日", "", ""}, {"H13", "2", "28"}, "", "0歳", "2001年3月1日（木）　あと1日で1歳"},
+             Case{{"平成13", "2", "29"}, {"2001", "3", "1"}, "平成13年2月は28日までです。", "", ""},
          }) {
         const AgeSheet sheet = ComposeAgeSheet(c.birth, c.day, Sex::Male);
         EXPECT_EQ(sheet.message, c.message) << c.birth.year << " " << c.day.year;
