@@ -46,7 +46,7 @@ QLineEdit* NumberField(QWidget* parent, const QString& name, int width)
     auto* edit = new QLineEdit(parent);
     edit->setAccessibleName(name);
     edit->setFixedWidth(width);
-    edit->setMaxLength(12);
+    edit->setMaxLength(24);  // room for a date written whole in the year field (元禄十五年十二月十四日)
     edit->setAlignment(Qt::AlignRight);
     TakeFallbacksWhenNeeded(edit);
     return edit;
