@@ -8,9 +8,12 @@
 
 #include <QApplication>
 #include <QHBoxLayout>
+#include <QIconEngine>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
+#include <QPainterPath>
 #include <QScreen>
 #include <QShortcut>
 #include <QTimer>
@@ -33,6 +36,46 @@ constexpr int kButtonWidth = 30;
 constexpr int kButtonHeight = 24;
 // After a move has been painted (a frame), not before.
 constexpr int kPrepareAfter = 20;
+
+// The ◀ and ▶ of the month buttons, painted at whatever size the icon is
+// asked for: the style's own arrows keep one size however large the button
+// grows with the window.
+class ArrowIcon final : public QIconEngine {
+public:
+    explicit ArrowIcon(bool left)
+        : left_(left)
+    { }
+
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State) override
+    {
+        const QPalette::ColorGroup group = mode == QIcon::Disabled ? QPalette::Disabled : QPalette::Active;
+        const QRectF r =
+            QRectF(rect).adjusted(rect.width() * 0.2, rect.height() * 0.15, -rect.width() * 0.2, -rect.height() * 0.15);
+        QPainterPath triangle;
+        triangle.moveTo(left_ ? r.right() : r.left(), r.top());
+        triangle.lineTo(left_ ? r.left() : r.right(), r.center().y());
+        triangle.lineTo(left_ ? r.right() : r.left(), r.bottom());
+        triangle.closeSubpath();
+        painter->save();
+        painter->setRenderHint(QPainter::Antialiasing);
+        painter->fillPath(triangle, QApplication::palette().color(group, QPalette::ButtonText));
+        painter->restore();
+    }
+
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override
+    {
+        QPixmap pixmap(size);
+        pixmap.fill(Qt::transparent);
+        QPainter painter(&pixmap);
+        paint(&painter, QRect(QPoint(), size), mode, state);
+        return pixmap;
+    }
+
+    QIconEngine* clone() const override { return new ArrowIcon(left_); }
+
+private:
+    bool left_;
+};
 
 QToolButton* HeaderButton(QWidget* parent, const char* name, const QString& tip)
 {
@@ -126,9 +169,9 @@ void CalendarWindow::BuildHeader(QWidget* header)
     auto* row = new QHBoxLayout(header);
     row->setContentsMargins(0, 0, 0, 0);
     QToolButton* previous = HeaderButton(header, "PreviousMonth", QStringLiteral("前の月（PageUp）"));
-    previous->setArrowType(Qt::LeftArrow);
+    previous->setIcon(QIcon(new ArrowIcon(true)));
     QToolButton* next = HeaderButton(header, "NextMonth", QStringLiteral("次の月（PageDown）"));
-    next->setArrowType(Qt::RightArrow);
+    next->setIcon(QIcon(new ArrowIcon(false)));
     QToolButton* today = HeaderButton(header, "TodayButton", QStringLiteral("今日の月（Home）"));
     today->setText(QStringLiteral("今日"));
     month_ = new QLabel(header);
@@ -144,6 +187,7 @@ void CalendarWindow::BuildHeader(QWidget* header)
     QToolButton* goTo = HeaderButton(header, "GoToButton", QStringLiteral("日付へ移動（Ctrl+G）"));
     goTo->setText(QStringLiteral("移動"));
     row->addWidget(goTo);
+    buttons_.append(goTo);
     connect(goTo, &QToolButton::clicked, this, &CalendarWindow::OpenGoTo);
 
     connect(previous, &QToolButton::clicked, this, [this] { Step(-1); });
