@@ -228,6 +228,12 @@ std::optional<std::string> UnreadNumber(const Arguments& a, std::size_t firstVal
     return std::nullopt;
 }
 
+Date ValuesDate(const Arguments& a, std::size_t first)
+{
+    const std::vector<std::string>& v = a.values;
+    return Date{*ReadInteger(v[first]), *ReadInteger(v[first + 1]), *ReadInteger(v[first + 2])};
+}
+
 DateTexts PanelDate(const std::vector<std::string>& values)
 {
     DateTexts date{values.at(0), {}, {}};

@@ -58,6 +58,10 @@ bool AsksForHelp(std::span<const std::string> args);
 // a field (a date's for Y, M, D, Y1...).
 std::optional<std::string> UnreadNumber(const Arguments& a, std::size_t firstValue = 0);
 
+// The date of the three positional values from first on, once UnreadNumber
+// has found them all numbers; not checked to be a real date.
+Date ValuesDate(const Arguments& a, std::size_t first = 0);
+
 // The date of a panel from the positional arguments; a missing month or day
 // is an empty field.
 DateTexts PanelDate(const std::vector<std::string>& values);

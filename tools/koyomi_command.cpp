@@ -18,14 +18,10 @@ int KoyomiCommand(const Arguments& a, std::ostream& out, std::ostream& err)
         return kUsage;
     if (const auto unread = UnreadNumber(a))
         return Refuse(err, *unread);
-    const std::optional<std::int32_t> year = ReadInteger(a.values[0]);
-    const std::optional<std::int32_t> month = ReadInteger(a.values[1]);
-    const std::optional<std::int32_t> day = ReadInteger(a.values[2]);
-    if (!year || !month || !day)
-        return Refuse(err, DateInputMessage());
-    if (*year < kFirstOldCalendarYear || *year > kLastSolarTermYear)
+    const Date date = ValuesDate(a);
+    if (date.year < kFirstOldCalendarYear || date.year > kLastSolarTermYear)
         return Refuse(err, "『暦注』西暦４４５年から９９９９年までの日付に対応しています。");
-    const auto notes = DayNotesOf({*year, *month, *day});
+    const auto notes = DayNotesOf(date);
     if (!notes)
         return Refuse(err, DateInputMessage());
     std::string text;

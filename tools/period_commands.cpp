@@ -59,9 +59,7 @@ int InclusiveDaysCommand(const Arguments& a, std::ostream& out, std::ostream& er
         return kUsage;
     if (const auto unread = UnreadNumber(a))
         return Refuse(err, *unread);
-    const std::vector<std::string>& v = a.values;
-    const Date from{*ReadInteger(v[0]), *ReadInteger(v[1]), *ReadInteger(v[2])};
-    const Date to{*ReadInteger(v[3]), *ReadInteger(v[4]), *ReadInteger(v[5])};
+    const Date from = ValuesDate(a), to = ValuesDate(a, 3);
     // Both ends counted: one more day than the count, whichever way the pair
     // runs; a reversed pair keeps its sign, one day alone counts 1.
     std::int64_t days = 1;

@@ -43,12 +43,7 @@ int WarekiCommand(const Arguments& a, std::ostream& out, std::ostream& err)
         return kUsage;
     if (const auto unread = UnreadNumber(a))
         return Refuse(err, *unread);
-    const std::optional<std::int32_t> year = ReadInteger(a.values[0]);
-    const std::optional<std::int32_t> month = ReadInteger(a.values[1]);
-    const std::optional<std::int32_t> day = ReadInteger(a.values[2]);
-    if (!year || !month || !day)
-        return Refuse(err, DateInputMessage());
-    const Date date{*year, *month, *day};
+    const Date date = ValuesDate(a);
     const bool julian = a.Has("--julian");
     if (julian ? !IsRealJulianDate(date) : !IsRealDateIn(date, 1, 9999))
         return Refuse(err, DateInputMessage());
